@@ -1,0 +1,242 @@
+// Stand-in platform core: state and defaults, the call journal, fault
+// injection and the captured platform log.
+#include <algorithm>
+#include <cstdarg>
+#include <cstring>
+#include <stdexcept>
+
+#include "dlog.h"
+#include "sim_internal.h"
+
+namespace sim {
+namespace {
+
+struct Core {
+    State state;
+    std::vector<std::string> journal;
+    std::vector<LogLine> log;
+    LogMode log_mode = LogMode::Capture;
+    std::map<std::string, detail::Forced> forced;
+};
+
+void apply_defaults(State &s);
+
+Core &core()
+{
+    static Core instance = [] {
+        Core c;
+        apply_defaults(c.state);
+        return c;
+    }();
+    return instance;
+}
+
+std::set<std::string> &registry()
+{
+    static std::set<std::string> names;
+    return names;
+}
+
+std::string vformat(const char *format, va_list args)
+{
+    va_list copy;
+    va_copy(copy, args);
+    int n = std::vsnprintf(nullptr, 0, format, copy);
+    va_end(copy);
+    if (n < 0)
+        return {};
+    std::string text(static_cast<std::size_t>(n), '\0');
+    std::vsnprintf(text.data(), text.size() + 1, format, args);
+    return text;
+}
+
+void apply_defaults(State &s)
+{
+    s.avoc = {
+        {"picture_mode", 1},        {"dynamic_contrast", 1},   {"black_tone", 0},
+        {"flesh_tone", 0},          {"rgb_only_mode", 0},      {"color_space", 0},
+        {"color_space_config", 0},  {"10p_white_balance", 0},  {"20p_white_balance", 0},
+        {"gamma", 0},               {"black_enhancer", 0},     {"color_tone_mode", 1},
+        {"digital_clean_view", 0},  {"MPEG_noise_filter", 0},  {"hdmi_black_level", 0},
+        {"film_mode", 0},           {"auto_motion_plus", 0},   {"blur_reduction", 10},
+        {"juddler_reduction", 10},  {"led_clear_motion", 0},   {"smart_led", 0},
+        {"cinema_black", 0},        {"black_optimizer", 0},    {"gamma_config", 2},
+        {"hdr_plus_mode", 0},       {"10p_white_balance_interval", 1},
+        {"20p_white_balance_interval", 1},                     {"color_gamut", 0},
+        {"senior_mode", 0},
+    };
+    s.vconf_int = {
+        {"db/video-player-tv/picture_size", 0},
+        {"db/video-player-tv/picture_size_widetv", 4},
+        {"db/photo-player-tv/picture_size", 0},
+        {"db/video-player-tv/psize_screen_fit", 0},
+        {"db/video-player-tv/psize_panorama_21_9", 0},
+        {"db/video-player-tv/psize_panorama_auto", 0},
+        {"db/video-player-tv/psize_panorama_custom", 0},
+        {"db/menu/picture/pip/source", 0},
+        {"db/menu/picture/pip/pipsize", 0},
+        {"db/menu/picture/pip/pippos", 0},
+        {"db/menu/system/accessibility/focuszoom", 0},
+    };
+    s.vconf_str = {
+        {"db/menu_widget/language", "en_US.utf8"},
+        {"memory/video-player/picture_size_control", ""},
+    };
+    s.system_info = {
+        {111, 1},   // number of AV inputs
+        {122, 4},   // number of HDMI inputs
+        {253, 11},  // TV chip type
+        {258, 0},   // blur and judder help text feature
+        {303, 0},   // 21:9 panel
+    };
+    s.tv = detail::default_tv_state();
+}
+
+// Splits "file: function(line) > [function:line] message\n" into its parts.
+void parse_prefix(LogLine &l)
+{
+    const std::string &raw = l.raw;
+    std::size_t colon = raw.find(": ");
+    std::size_t open = raw.find('(', colon == std::string::npos ? 0 : colon);
+    std::size_t close = raw.find(") > ", open == std::string::npos ? 0 : open);
+    if (colon == std::string::npos || open == std::string::npos || close == std::string::npos) {
+        l.message = raw;
+        return;
+    }
+    l.file = raw.substr(0, colon);
+    l.function = raw.substr(colon + 2, open - colon - 2);
+    l.line = std::atoi(raw.c_str() + open + 1);
+    std::string rest = raw.substr(close + 4);
+    std::string repeat = "[" + l.function + ":" + std::to_string(l.line) + "] ";
+    bool newline = !raw.empty() && raw.back() == '\n';
+    if (rest.compare(0, repeat.size(), repeat) == 0) {
+        l.message = rest.substr(repeat.size());
+        if (newline)
+            l.message.pop_back();
+        l.well_formed = newline;
+    } else {
+        l.message = rest;  // the one line form without the bracket part
+    }
+}
+
+}  // namespace
+
+State &state()
+{
+    return core().state;
+}
+
+void reset()
+{
+    detail::reset_tv_objects();
+    Core &c = core();
+    c.state = State{};
+    apply_defaults(c.state);
+    c.journal.clear();
+    c.log.clear();
+    c.forced.clear();
+}
+
+const std::vector<std::string> &journal()
+{
+    return core().journal;
+}
+
+void clear_journal()
+{
+    core().journal.clear();
+}
+
+const std::vector<LogLine> &log()
+{
+    return core().log;
+}
+
+std::vector<std::string> log_messages()
+{
+    std::vector<std::string> out;
+    for (const LogLine &l : core().log)
+        out.push_back(l.message);
+    return out;
+}
+
+void clear_log()
+{
+    core().log.clear();
+}
+
+void set_log_mode(LogMode mode)
+{
+    core().log_mode = mode;
+}
+
+void force(const std::string &function, int result, std::optional<long long> out)
+{
+    if (!registry().count(function))
+        throw std::invalid_argument("not a platform function of the stand-in: " + function);
+    core().forced[function] = detail::Forced{result, out};
+}
+
+void unforce(const std::string &function)
+{
+    core().forced.erase(function);
+}
+
+std::vector<std::string> known_functions()
+{
+    return {registry().begin(), registry().end()};
+}
+
+namespace detail {
+
+const Forced *call(const char *function, const char *args_format, ...)
+{
+    va_list args;
+    va_start(args, args_format);
+    std::string entry = std::string(function) + "(" + vformat(args_format, args) + ")";
+    va_end(args);
+    Core &c = core();
+    c.journal.push_back(std::move(entry));
+    auto it = c.forced.find(function);
+    return it == c.forced.end() ? nullptr : &it->second;
+}
+
+Registrar::Registrar(std::initializer_list<const char *> names)
+{
+    for (const char *n : names)
+        registry().insert(n);
+}
+
+void unexpected(const char *function, const char *what)
+{
+    std::fprintf(stderr, "stand-in platform: unexpected call of %s: %s\n", function, what);
+    std::abort();
+}
+
+}  // namespace detail
+}  // namespace sim
+
+// ---- platform log ----------------------------------------------------------
+
+// Log lines go to the captured log, not to the journal.
+extern "C" SIM_EXPORT int __dlog_print(log_id_t log_id, int prio, const char *tag,
+                                       const char *fmt, ...)
+{
+    using namespace sim;
+    Core &c = core();
+    if (c.log_mode == LogMode::Discard)
+        return 0;
+    va_list args;
+    va_start(args, fmt);
+    LogLine l;
+    l.raw = vformat(fmt, args);
+    va_end(args);
+    l.priority = prio;
+    l.tag = tag ? tag : "";
+    parse_prefix(l);
+    if (c.log_mode == LogMode::CaptureAndEcho)
+        std::fprintf(stderr, "%d/%s(%d): %s%s", static_cast<int>(log_id), l.tag.c_str(), prio,
+                     l.raw.c_str(), l.well_formed ? "" : "\n");
+    c.log.push_back(std::move(l));
+    return 0;
+}

@@ -1,0 +1,53 @@
+// Shared by the stand-in's components: call entry, fault lookup, registration.
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+
+#include "sim/control.h"
+
+#define SIM_EXPORT __attribute__((visibility("default")))
+
+namespace sim::detail {
+
+struct Forced {
+    int result;
+    std::optional<long long> out;
+};
+
+// Journals one call as "function(args)" and returns the forced outcome, if any.
+const Forced *call(const char *function, const char *args_format, ...)
+    __attribute__((format(printf, 2, 3)));
+
+// Adds names to the set of functions that can be forced.
+struct Registrar {
+    Registrar(std::initializer_list<const char *> names);
+};
+
+// Writes the forced out value, if any, and returns the forced result.
+template <typename T>
+int forced_result(const Forced &forced, T *out)
+{
+    if (forced.out && out)
+        *out = static_cast<T>(*forced.out);
+    return forced.result;
+}
+
+// The TV service part of the defaults (a channel line-up and the like).
+TvState default_tv_state();
+
+// Releases objects that the stand-in handed out, at reset.
+void reset_tv_objects();
+
+[[noreturn]] void unexpected(const char *function, const char *what);
+
+}  // namespace sim::detail
+
+// The stand-in stops the process on a call that no caller of the real
+// platform would make, so a test sees the fault where it happens.
+#define SIM_EXPECT(cond, what)                                          \
+    do {                                                                \
+        if (!(cond))                                                    \
+            ::sim::detail::unexpected(__func__, what);                  \
+    } while (0)

@@ -1,0 +1,212 @@
+// Stand-in platform services: key-value store, system information,
+// application control and context, device power.
+#include <cstdlib>
+#include <cstring>
+
+#include "app_control.h"
+#include "device_power.h"
+#include "sim_internal.h"
+#include "system_info.h"
+#include "vconf.h"
+
+namespace {
+
+constexpr int kError = -1;
+
+const char *or_null(const char *s)
+{
+    return s ? s : "(null)";
+}
+
+}  // namespace
+
+// ---- key-value store -------------------------------------------------------
+
+extern "C" SIM_EXPORT int vconf_get_int(const char *key, int *out)
+{
+    if (auto *f = sim::detail::call("vconf_get_int", "\"%s\", out", or_null(key)))
+        return sim::detail::forced_result(*f, out);
+    SIM_EXPECT(key && out, "null key or out-parameter");
+    auto &ints = sim::state().vconf_int;
+    auto it = ints.find(key);
+    if (it == ints.end())
+        return kError;  // no such entry, or not an integer entry
+    *out = it->second;
+    return 0;
+}
+
+extern "C" SIM_EXPORT int vconf_set_int(const char *key, int value)
+{
+    if (auto *f = sim::detail::call("vconf_set_int", "\"%s\", %d", or_null(key), value))
+        return f->result;
+    SIM_EXPECT(key, "null key");
+    if (sim::state().vconf_str.count(key))
+        return kError;  // an entry keeps its type
+    sim::state().vconf_int[key] = value;
+    return 0;
+}
+
+extern "C" SIM_EXPORT char *vconf_get_str(const char *key)
+{
+    // Forcing a non-zero result makes the read fail (null).
+    if (auto *f = sim::detail::call("vconf_get_str", "\"%s\"", or_null(key)); f && f->result != 0)
+        return nullptr;
+    SIM_EXPECT(key, "null key");
+    auto &strs = sim::state().vconf_str;
+    auto it = strs.find(key);
+    return it == strs.end() ? nullptr : strdup(it->second.c_str());
+}
+
+extern "C" SIM_EXPORT int vconf_set_str(const char *key, const char *value)
+{
+    if (auto *f = sim::detail::call("vconf_set_str", "\"%s\", \"%s\"", or_null(key),
+                                    or_null(value)))
+        return f->result;
+    SIM_EXPECT(key && value, "null key or value");
+    if (sim::state().vconf_int.count(key))
+        return kError;
+    sim::state().vconf_str[key] = value;
+    return 0;
+}
+
+static const sim::detail::Registrar reg_vconf{"vconf_get_int", "vconf_set_int", "vconf_get_str",
+                                              "vconf_set_str"};
+
+// ---- system information ----------------------------------------------------
+
+extern "C" SIM_EXPORT int system_info_get_value_bool(system_info_key_e key, bool *out)
+{
+    if (auto *f = sim::detail::call("system_info_get_value_bool", "%d, out", key))
+        return sim::detail::forced_result(*f, out);
+    SIM_EXPECT(out, "null out-parameter");
+    auto &info = sim::state().system_info;
+    auto it = info.find(key);
+    if (it == info.end())
+        return kError;
+    *out = it->second != 0;
+    return 0;
+}
+
+extern "C" SIM_EXPORT int system_info_get_value_int(system_info_key_e key, int *out)
+{
+    if (auto *f = sim::detail::call("system_info_get_value_int", "%d, out", key))
+        return sim::detail::forced_result(*f, out);
+    SIM_EXPECT(out, "null out-parameter");
+    auto &info = sim::state().system_info;
+    auto it = info.find(key);
+    if (it == info.end())
+        return kError;
+    *out = it->second;
+    return 0;
+}
+
+static const sim::detail::Registrar reg_system_info{"system_info_get_value_bool",
+                                                    "system_info_get_value_int"};
+
+// ---- application control ---------------------------------------------------
+
+struct app_control_s {
+    sim::LaunchRequest request;
+};
+
+extern "C" SIM_EXPORT int app_control_create(app_control_h *handle)
+{
+    if (auto *f = sim::detail::call("app_control_create", "out"))
+        return f->result;
+    SIM_EXPECT(handle, "null out-parameter");
+    *handle = new app_control_s;
+    sim::state().open_app_controls++;
+    return 0;
+}
+
+extern "C" SIM_EXPORT int app_control_set_app_id(app_control_h handle, const char *app_id)
+{
+    if (auto *f = sim::detail::call("app_control_set_app_id", "handle, \"%s\"", or_null(app_id)))
+        return f->result;
+    SIM_EXPECT(handle && app_id, "null handle or application id");
+    handle->request.app_id = app_id;
+    return 0;
+}
+
+extern "C" SIM_EXPORT int app_control_add_extra_data(app_control_h handle, const char *key,
+                                                     const char *value)
+{
+    if (auto *f = sim::detail::call("app_control_add_extra_data", "handle, \"%s\", \"%s\"",
+                                    or_null(key), or_null(value)))
+        return f->result;
+    SIM_EXPECT(handle && key && value, "null argument");
+    handle->request.extra_data[key] = value;
+    return 0;
+}
+
+extern "C" SIM_EXPORT int app_control_send_launch_request(app_control_h handle,
+                                                          app_control_reply_cb callback,
+                                                          void *user_data)
+{
+    if (auto *f = sim::detail::call("app_control_send_launch_request", "handle, %s, %s",
+                                    callback ? "callback" : "null", user_data ? "data" : "null"))
+        return f->result;
+    SIM_EXPECT(handle, "null handle");
+    sim::state().launches.push_back(handle->request);
+    return 0;
+}
+
+extern "C" SIM_EXPORT int app_control_destroy(app_control_h handle)
+{
+    if (auto *f = sim::detail::call("app_control_destroy", "handle"))
+        return f->result;
+    SIM_EXPECT(handle, "null handle");
+    delete handle;
+    sim::state().open_app_controls--;
+    return 0;
+}
+
+static const sim::detail::Registrar reg_app_control{
+    "app_control_create", "app_control_set_app_id", "app_control_add_extra_data",
+    "app_control_send_launch_request", "app_control_destroy"};
+
+// ---- application context ---------------------------------------------------
+
+extern "C" SIM_EXPORT int app_context_manager_init(void)
+{
+    if (auto *f = sim::detail::call("app_context_manager_init", "%s", ""))
+        return f->result;
+    sim::state().app_context_open = true;
+    return 0;
+}
+
+extern "C" SIM_EXPORT int app_context_manager_check_visible(char *app_id, int reserved1,
+                                                            int reserved2, int *visible)
+{
+    if (auto *f = sim::detail::call("app_context_manager_check_visible", "\"%s\", %d, %d, out",
+                                    or_null(app_id), reserved1, reserved2))
+        return sim::detail::forced_result(*f, visible);
+    SIM_EXPECT(app_id && visible, "null application id or out-parameter");
+    SIM_EXPECT(sim::state().app_context_open, "application context manager not initialised");
+    *visible = sim::state().visible_apps.count(app_id) ? 1 : 0;
+    return 0;
+}
+
+extern "C" SIM_EXPORT int app_context_manager_fini(void)
+{
+    if (auto *f = sim::detail::call("app_context_manager_fini", "%s", ""))
+        return f->result;
+    sim::state().app_context_open = false;
+    return 0;
+}
+
+static const sim::detail::Registrar reg_app_context{"app_context_manager_init",
+                                                    "app_context_manager_check_visible",
+                                                    "app_context_manager_fini"};
+
+// ---- device power ----------------------------------------------------------
+
+extern "C" SIM_EXPORT int device_power_set_state(int state, int flag)
+{
+    if (auto *f = sim::detail::call("device_power_set_state", "%d, %d", state, flag))
+        return f->result;
+    sim::state().power_state = state;
+    return 0;
+}
+
+static const sim::detail::Registrar reg_device_power{"device_power_set_state"};
