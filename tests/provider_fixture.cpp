@@ -1,0 +1,93 @@
+#include "provider_fixture.h"
+
+#include <dlfcn.h>
+
+#include <cstdlib>
+
+namespace test {
+
+void PrintTo(const Choice &c, std::ostream *os)
+{
+    *os << "{" << c.value << ", \"" << c.display << "\"";
+    if (c.string)
+        *os << ", \"" << *c.string << "\"";
+    *os << "}";
+}
+
+void *provider_library()
+{
+    static void *handle = [] {
+        void *h = dlopen(PROVIDER_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+        if (!h) {
+            std::fprintf(stderr, "cannot load the provider: %s\n", dlerror());
+            std::abort();
+        }
+        return h;
+    }();
+    return handle;
+}
+
+void ProviderTest::SetUp()
+{
+    auto create = reinterpret_cast<provider_create_fn>(dlsym(provider_library(), "create_provider"));
+    ASSERT_NE(create, nullptr);
+    ASSERT_EQ(create(&table_), 0);
+    sim::reset();
+}
+
+void ProviderTest::TearDown()
+{
+    auto destroy = reinterpret_cast<provider_delete_fn>(dlsym(provider_library(), "delete_provider"));
+    if (table_)
+        destroy(&table_);
+}
+
+int ProviderTest::get_int(const char *key, int *value) const
+{
+    return op<provider_get_int_fn>(PROVIDER_SLOT_GET_INT)(key, value);
+}
+
+int ProviderTest::set_int(const char *key, int value) const
+{
+    return op<provider_set_int_fn>(PROVIDER_SLOT_SET_INT)(key, value);
+}
+
+int ProviderTest::set_int_pre(const char *key, int value) const
+{
+    return op<provider_set_int_fn>(PROVIDER_SLOT_SET_INT_PRE)(key, value);
+}
+
+void **ProviderTest::get_list_items(const char *key, int *count) const
+{
+    return op<provider_get_list_items_fn>(PROVIDER_SLOT_GET_LIST_ITEMS)(key, count);
+}
+
+int ProviderTest::free_list_items(void **items, int count) const
+{
+    return op<provider_free_list_items_fn>(PROVIDER_SLOT_FREE_LIST_ITEMS)(items, count);
+}
+
+std::optional<std::vector<Choice>> ProviderTest::choices(const char *key) const
+{
+    int count = -1;
+    void **items = get_list_items(key, &count);
+    if (!items && count <= 0)
+        return std::nullopt;
+    std::vector<Choice> out;
+    auto display = op<provider_get_item_string_fn>(PROVIDER_SLOT_GET_LIST_ITEM_DISPLAY_VALUE);
+    auto string = op<provider_get_item_string_fn>(PROVIDER_SLOT_GET_LIST_ITEM_STRING_VALUE);
+    auto value = op<provider_get_item_int_fn>(PROVIDER_SLOT_GET_LIST_ITEM_INT_VALUE);
+    for (int i = 0; i < count; ++i) {
+        char *text = nullptr;
+        char *str = nullptr;
+        int v = 0;
+        EXPECT_EQ(display(items[i], &text), 0);
+        EXPECT_EQ(string(items[i], &str), 0);
+        EXPECT_EQ(value(items[i], &v), 0);
+        out.push_back(Choice{v, text ? text : "", str ? std::optional<std::string>(str) : std::nullopt});
+    }
+    EXPECT_EQ(free_list_items(items, count), 0);
+    return out;
+}
+
+}  // namespace test

@@ -1,0 +1,54 @@
+// The provider exports its two entry points and defines nothing of the
+// platform: every platform call is bound at load time.
+#include <cstdio>
+#include <set>
+#include <string>
+
+#include "provider_fixture.h"
+
+namespace test {
+namespace {
+
+std::set<std::string> dynamic_symbols(const std::string &library, const char *which)
+{
+    std::string command = "nm -D --format=posix " + std::string(which) + " " + library;
+    std::set<std::string> names;
+    FILE *pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return names;
+    char line[1024];
+    while (std::fgets(line, sizeof line, pipe)) {
+        std::string s(line);
+        std::string name = s.substr(0, s.find(' '));
+        names.insert(name.substr(0, name.find('@')));
+    }
+    pclose(pipe);
+    return names;
+}
+
+const std::string kSimLibrary =
+    std::string(PROVIDER_LIBRARY).substr(0, std::string(PROVIDER_LIBRARY).rfind('/') + 1) +
+    "libplatform-sim.so";
+
+TEST(ProviderSymbols, ExportsExactlyTheTwoEntryPoints)
+{
+    EXPECT_EQ(dynamic_symbols(PROVIDER_LIBRARY, "--defined-only"),
+              (std::set<std::string>{"create_provider", "delete_provider"}));
+}
+
+TEST(ProviderSymbols, LeavesThePlatformUndefined)
+{
+    std::set<std::string> undefined = dynamic_symbols(PROVIDER_LIBRARY, "--undefined-only");
+    EXPECT_TRUE(undefined.count("__dlog_print"));
+    EXPECT_TRUE(undefined.count("bindtextdomain"));
+    // Every platform function the provider calls is one the stand-in defines.
+    std::set<std::string> sim = dynamic_symbols(kSimLibrary, "--defined-only");
+    ASSERT_TRUE(sim.count("__dlog_print"));
+    int from_platform = 0;
+    for (const std::string &name : undefined)
+        from_platform += sim.count(name) ? 1 : 0;
+    EXPECT_GE(from_platform, 1);
+}
+
+}  // namespace
+}  // namespace test
