@@ -13,13 +13,24 @@ static const CaseTable *const kFamilies[] = {
     &g_picture_wide_cases,
 };
 
+// Rows by key id, gathered once from the families.
+static const KeyCase *const *cases_by_id()
+{
+    static const auto table = [] {
+        struct ById {
+            const KeyCase *rows[kKeyCount] = {};
+        } by_id;
+        for (const CaseTable *family : kFamilies)
+            for (std::size_t i = 0; i < family->count; ++i)
+                by_id.rows[static_cast<int>(family->rows[i].id)] = &family->rows[i];
+        return by_id;
+    }();
+    return table.rows;
+}
+
 const KeyCase *find_case(int id)
 {
-    for (const CaseTable *family : kFamilies)
-        for (std::size_t i = 0; i < family->count; ++i)
-            if (static_cast<int>(family->rows[i].id) == id)
-                return &family->rows[i];
-    return nullptr;
+    return id >= 0 && id < kKeyCount ? cases_by_id()[id] : nullptr;
 }
 
 Outcome no_action_get(const Request &, int *)
