@@ -16,7 +16,8 @@ struct Core {
     std::vector<std::string> journal;
     std::vector<LogLine> log;
     LogMode log_mode = LogMode::Capture;
-    std::map<std::string, detail::Forced> forced;
+    bool journal_on = true;
+    std::map<std::string, detail::Forced, std::less<>> forced;  // looked up without a copy
 };
 
 void apply_defaults(State &s);
@@ -37,7 +38,7 @@ std::set<std::string> &registry()
     return names;
 }
 
-std::string vformat(const char *format, va_list args)
+__attribute__((format(printf, 1, 0))) std::string vformat(const char *format, va_list args)
 {
     va_list copy;
     va_copy(copy, args);
@@ -165,6 +166,11 @@ void clear_journal()
     core().journal.clear();
 }
 
+void set_journal(bool on)
+{
+    core().journal_on = on;
+}
+
 const std::vector<LogLine> &log()
 {
     return core().log;
@@ -209,12 +215,14 @@ namespace detail {
 
 const Forced *call(const char *function, const char *args_format, ...)
 {
-    va_list args;
-    va_start(args, args_format);
-    std::string entry = std::string(function) + "(" + vformat(args_format, args) + ")";
-    va_end(args);
     Core &c = core();
-    c.journal.push_back(std::move(entry));
+    if (c.journal_on) {
+        va_list args;
+        va_start(args, args_format);
+        std::string entry = std::string(function) + "(" + vformat(args_format, args) + ")";
+        va_end(args);
+        c.journal.push_back(std::move(entry));
+    }
     auto it = c.forced.find(function);
     return it == c.forced.end() ? nullptr : &it->second;
 }

@@ -47,6 +47,9 @@ void reset();
 // One readable entry per platform call, e.g. "avoc_set_film_mode(0, 2, 1)".
 const std::vector<std::string> &journal();
 void clear_journal();
+// Journaling allocates on every call; benchmarks turn it off. Stays as set
+// until changed, like the log mode.
+void set_journal(bool on);
 
 // ---- platform log ----------------------------------------------------------
 
