@@ -61,8 +61,7 @@ int set_string(const char *key, const char *value)
     return 0;
 }
 
-template <typename F>
-static provider_op op(F *function)
+template <typename F> static provider_op op(F *function)
 {
     return reinterpret_cast<provider_op>(function);
 }
