@@ -35,8 +35,9 @@ protected:
         if (status)
             *status = st;
         std::string out = s ? s : "<null>";
-        if (s)
+        if (s) {
             EXPECT_EQ(op<provider_release_string_fn>(PROVIDER_SLOT_RELEASE_STRING)(s), 0);
+        }
         return out;
     }
     std::string label(const char *key) { return text(PROVIDER_SLOT_GET_DISPLAY_NAME, key); }
@@ -118,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"chip_failing", L, kLedClearMotion, failing("system_info_get_value_int"), "My Menu Item"},
         TextCase{"other_key", L, "menu/picture/reset", [] {}, "My Menu Item"},
         TextCase{"unknown_key", L, "no/such/key", [] {}, "My Menu Item"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &param_info) { return std::string(param_info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     HelpTexts, TextChoice,
@@ -140,7 +141,7 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"player_3", H, kVideoPlayerSize, video_player_size(3), "t:4:3"},
         TextCase{"player_failing", H, kVideoPlayerSize, failing("vconf_get_int"), "My Help Text"},
         TextCase{"other_key", H, "menu/picture/reset", [] {}, "My Help Text"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &param_info) { return std::string(param_info.param.name); });
 
 TEST_F(LabelsTest, DisplayNameRejectsBadArgumentsAndLooksTheKeyUpOnce)
 {

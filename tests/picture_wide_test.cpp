@@ -64,9 +64,10 @@ TEST_P(PictureReset, ResetsInOrderAndOnlyTheOutputControlDecides)
     EXPECT_EQ(sim::state().vconf_int["db/video-player-tv/picture_size"], 0);
     EXPECT_EQ(sim::state().vconf_int["db/video-player-tv/picture_size_widetv"], 4);
     EXPECT_EQ(sim::state().vconf_int["db/photo-player-tv/picture_size"], 0);
-    if (!c.video_control)
+    if (!c.video_control) {
         EXPECT_THAT(messages(), IsSupersetOf({"Create video control failed",
                                               "tvs resetpicturesie return value: 0."}));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Outcomes, PictureReset,
@@ -74,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(Outcomes, PictureReset,
                                            ResetCase{"no_video_control", false, 0, 0},
                                            ResetCase{"output_control_fails", true, 4, 1},
                                            ResetCase{"both_fail", false, 4, 1}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &param_info) { return std::string(param_info.param.name); });
 
 TEST_F(PictureWideTest, SeniorModeSetsTheFocusZoomWhateverTheLibrarySaid)
 {
