@@ -24,13 +24,12 @@ struct Options {
 
 void usage()
 {
-    std::fprintf(stderr,
-                 "usage: picture-menu [--log] [--provider PATH] COMMAND\n"
-                 "commands:\n"
-                 "  get KEY            read a setting\n"
-                 "  set KEY VALUE      write a setting\n"
-                 "  preview KEY VALUE  apply a setting without committing it\n"
-                 "  list KEY           show a setting's choices\n");
+    std::fprintf(stderr, "usage: picture-menu [--log] [--provider PATH] COMMAND\n"
+                         "commands:\n"
+                         "  get KEY            read a setting\n"
+                         "  set KEY VALUE      write a setting\n"
+                         "  preview KEY VALUE  apply a setting without committing it\n"
+                         "  list KEY           show a setting's choices\n");
 }
 
 // The provider library beside this program, unless given.
@@ -78,8 +77,7 @@ public:
 
     bool ok() const { return table_ != nullptr; }
 
-    template <typename F>
-    F op(provider_slot slot) const
+    template <typename F> F op(provider_slot slot) const
     {
         return reinterpret_cast<F>(table_[slot]);
     }
@@ -94,8 +92,8 @@ private:
 int run_list(const Host &host, const std::string &key)
 {
     int count = 0;
-    void **items = host.op<provider_get_list_items_fn>(PROVIDER_SLOT_GET_LIST_ITEMS)(key.c_str(),
-                                                                                    &count);
+    void **items =
+        host.op<provider_get_list_items_fn>(PROVIDER_SLOT_GET_LIST_ITEMS)(key.c_str(), &count);
     if (!items) {
         std::printf("no list\n");
         return 1;

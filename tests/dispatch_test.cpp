@@ -78,16 +78,15 @@ TEST_P(UnknownKey, FailsWithStatusOneTouchingNothing)
 
 const std::string kGamma = "menu/picture/advanced-settings/gamma";
 
-INSTANTIATE_TEST_SUITE_P(
-    NotInTheTable, UnknownKey,
-    Values(KeyCall{Op::Get, kGamma + "2"}, KeyCall{Op::Set, kGamma + "/"},
-           KeyCall{Op::Preview, kGamma.substr(0, kGamma.size() - 1)},
-           KeyCall{Op::Get, "menu/picture/picturesize/mod"}, KeyCall{Op::Set, ""},
-           KeyCall{Op::Get, "menu/picture/pip/channel"},
-           KeyCall{Op::Set, "menu/picture/pip/channel"},
-           KeyCall{Op::Get, "men\xc3\xbc/picture/reset"},
-           KeyCall{Op::Preview, "MENU/PICTURE/RESET"},
-           KeyCall{Op::Get, kGamma + std::string(600, 'x')}));
+INSTANTIATE_TEST_SUITE_P(NotInTheTable, UnknownKey,
+                         Values(KeyCall{Op::Get, kGamma + "2"}, KeyCall{Op::Set, kGamma + "/"},
+                                KeyCall{Op::Preview, kGamma.substr(0, kGamma.size() - 1)},
+                                KeyCall{Op::Get, "menu/picture/picturesize/mod"},
+                                KeyCall{Op::Set, ""}, KeyCall{Op::Get, "menu/picture/pip/channel"},
+                                KeyCall{Op::Set, "menu/picture/pip/channel"},
+                                KeyCall{Op::Get, "men\xc3\xbc/picture/reset"},
+                                KeyCall{Op::Preview, "MENU/PICTURE/RESET"},
+                                KeyCall{Op::Get, kGamma + std::string(600, 'x')}));
 
 INSTANTIATE_TEST_SUITE_P(
     WithoutACaseInThatOperation, UnknownKey,
@@ -136,7 +135,9 @@ TEST_F(FrameTest, NullArgumentsFailWithTheOperationsStatus)
     char *s = nullptr;
     EXPECT_EQ(op<provider_get_string_fn>(PROVIDER_SLOT_GET_STRING)(nullptr, &s), -1);
     EXPECT_EQ(op<provider_set_string_fn>(PROVIDER_SLOT_SET_STRING)(nullptr, "Up"), -1);
-    EXPECT_EQ(op<provider_set_string_fn>(PROVIDER_SLOT_SET_STRING)("menu/picture/pip/channel", nullptr), -1);
+    EXPECT_EQ(
+        op<provider_set_string_fn>(PROVIDER_SLOT_SET_STRING)("menu/picture/pip/channel", nullptr),
+        -1);
     EXPECT_EQ(op<provider_get_string_fn>(PROVIDER_SLOT_GET_DISPLAY_NAME)(nullptr, &s), -1);
     EXPECT_EQ(s, nullptr);
     EXPECT_EQ(v, 5);
@@ -159,7 +160,8 @@ TEST_F(FrameTest, ListOfAnUnknownOrNullKeyIsNullAndLeavesTheCount)
     int count = 42;
     EXPECT_EQ(get_list_items("menu/picture/advanced-settings/gamma", &count), nullptr);
     EXPECT_EQ(count, 42);
-    EXPECT_THAT(messages(), ElementsAre("key :menu/picture/advanced-settings/gamma", "no matching key"));
+    EXPECT_THAT(messages(),
+                ElementsAre("key :menu/picture/advanced-settings/gamma", "no matching key"));
     clear();
     EXPECT_EQ(get_list_items(nullptr, &count), nullptr);
     EXPECT_EQ(count, 42);

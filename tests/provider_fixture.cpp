@@ -29,7 +29,8 @@ void *provider_library()
 
 void ProviderTest::SetUp()
 {
-    auto create = reinterpret_cast<provider_create_fn>(dlsym(provider_library(), "create_provider"));
+    auto create =
+        reinterpret_cast<provider_create_fn>(dlsym(provider_library(), "create_provider"));
     ASSERT_NE(create, nullptr);
     ASSERT_EQ(create(&table_), 0);
     sim::reset();
@@ -37,7 +38,8 @@ void ProviderTest::SetUp()
 
 void ProviderTest::TearDown()
 {
-    auto destroy = reinterpret_cast<provider_delete_fn>(dlsym(provider_library(), "delete_provider"));
+    auto destroy =
+        reinterpret_cast<provider_delete_fn>(dlsym(provider_library(), "delete_provider"));
     if (table_)
         destroy(&table_);
 }
@@ -84,7 +86,8 @@ std::optional<std::vector<Choice>> ProviderTest::choices(const char *key) const
         EXPECT_EQ(display(items[i], &text), 0);
         EXPECT_EQ(string(items[i], &str), 0);
         EXPECT_EQ(value(items[i], &v), 0);
-        out.push_back(Choice{v, text ? text : "", str ? std::optional<std::string>(str) : std::nullopt});
+        out.push_back(
+            Choice{v, text ? text : "", str ? std::optional<std::string>(str) : std::nullopt});
     }
     EXPECT_EQ(free_list_items(items, count), 0);
     return out;

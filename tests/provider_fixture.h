@@ -34,8 +34,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    template <typename F>
-    F op(provider_slot slot) const
+    template <typename F> F op(provider_slot slot) const
     {
         return reinterpret_cast<F>(table_[slot]);
     }
@@ -50,7 +49,11 @@ protected:
     std::optional<std::vector<Choice>> choices(const char *key) const;
 
     static std::vector<std::string> messages() { return sim::log_messages(); }
-    static void clear() { sim::clear_log(); sim::clear_journal(); }
+    static void clear()
+    {
+        sim::clear_log();
+        sim::clear_journal();
+    }
 
     provider_op *table_ = nullptr;
 };

@@ -59,15 +59,18 @@ using ProviderTableTest = ProviderTest;
 
 TEST_F(ProviderTableTest, OffersNineteenOperationsAtTheirSlotsAndLeavesTheRestNull)
 {
-    const std::set<int> offered = {0, 1, 2, 4, 6, 8, 9, 10, 11, 12, 13, 14, 16, 17, 19, 20, 24, 43, 44};
+    const std::set<int> offered = {0,  1,  2,  4,  6,  8,  9,  10, 11, 12,
+                                   13, 14, 16, 17, 19, 20, 24, 43, 44};
     for (int slot = 0; slot < PROVIDER_SLOT_COUNT; ++slot)
         EXPECT_EQ(table_[slot] != nullptr, offered.count(slot) == 1) << "slot " << slot;
 }
 
 TEST_F(ProviderTableTest, CreationLogsTheLocaleAndEachCallGivesAnIndependentTable)
 {
-    auto create = reinterpret_cast<provider_create_fn>(dlsym(provider_library(), "create_provider"));
-    auto destroy = reinterpret_cast<provider_delete_fn>(dlsym(provider_library(), "delete_provider"));
+    auto create =
+        reinterpret_cast<provider_create_fn>(dlsym(provider_library(), "create_provider"));
+    auto destroy =
+        reinterpret_cast<provider_delete_fn>(dlsym(provider_library(), "delete_provider"));
     provider_op *second = nullptr;
     ASSERT_EQ(create(&second), 0);
     EXPECT_THAT(messages(), ElementsAre(" Set Locale : /usr/apps/settings-datafw/shared/locale"));
@@ -78,8 +81,10 @@ TEST_F(ProviderTableTest, CreationLogsTheLocaleAndEachCallGivesAnIndependentTabl
 
 TEST_F(ProviderTableTest, CreationGoesOnWhenTheTextDomainCannotBeBound)
 {
-    auto create = reinterpret_cast<provider_create_fn>(dlsym(provider_library(), "create_provider"));
-    auto destroy = reinterpret_cast<provider_delete_fn>(dlsym(provider_library(), "delete_provider"));
+    auto create =
+        reinterpret_cast<provider_create_fn>(dlsym(provider_library(), "create_provider"));
+    auto destroy =
+        reinterpret_cast<provider_delete_fn>(dlsym(provider_library(), "delete_provider"));
     provider_op *table = nullptr;
     g_fail_bindtextdomain = true;
     int status = create(&table);
@@ -94,7 +99,8 @@ TEST_F(ProviderTableTest, CreationGoesOnWhenTheTextDomainCannotBeBound)
 
 TEST_F(ProviderTableTest, DeleteAcceptsNullAndTellsItApart)
 {
-    auto destroy = reinterpret_cast<provider_delete_fn>(dlsym(provider_library(), "delete_provider"));
+    auto destroy =
+        reinterpret_cast<provider_delete_fn>(dlsym(provider_library(), "delete_provider"));
     provider_op *none = nullptr;
     EXPECT_EQ(destroy(nullptr), 1);
     EXPECT_EQ(destroy(&none), 0);
@@ -123,7 +129,9 @@ TEST_F(ProviderTableTest, ReleaseStringFreesProviderStringsAndRefusesNull)
 {
     auto release = op<provider_release_string_fn>(PROVIDER_SLOT_RELEASE_STRING);
     char *label = nullptr;
-    ASSERT_EQ(op<provider_get_string_fn>(PROVIDER_SLOT_GET_DISPLAY_NAME)("menu/picture/reset", &label), 0);
+    ASSERT_EQ(
+        op<provider_get_string_fn>(PROVIDER_SLOT_GET_DISPLAY_NAME)("menu/picture/reset", &label),
+        0);
     ASSERT_NE(label, nullptr);
     clear();
     EXPECT_EQ(release(label), 0);

@@ -31,7 +31,7 @@ public:
 class CTvService {
 public:
     static EProfile GetCurrentProfile();
-    static std::string ChannelNumberString(TSTvMode mode, int channelType,
-                                           unsigned short major, unsigned short minor);
+    static std::string ChannelNumberString(TSTvMode mode, int channelType, unsigned short major,
+                                           unsigned short minor);
     static std::string Twstring2String(const std::wstring &text);
 };

@@ -39,35 +39,36 @@ const char *component_name(int component)
 #define AVOC_EXPECT_OUT(o) SIM_EXPECT((o) != nullptr, "null out-parameter")
 
 // (picture, out, flag) getters with (picture, value, flag) setters.
-#define AVOC_PICTURE_SETTINGS(X)                                                               \
-    X(dynamic_contrast) X(black_tone) X(flesh_tone) X(rgb_only_mode) X(color_space)            \
-    X(color_space_config) X(10p_white_balance) X(20p_white_balance) X(gamma) X(black_enhancer) \
-    X(color_tone_mode) X(digital_clean_view) X(MPEG_noise_filter) X(hdmi_black_level)          \
-    X(film_mode) X(auto_motion_plus) X(led_clear_motion) X(smart_led) X(cinema_black)
+#define AVOC_PICTURE_SETTINGS(X)                                                                   \
+    X(dynamic_contrast)                                                                            \
+    X(black_tone) X(flesh_tone) X(rgb_only_mode) X(color_space) X(color_space_config)              \
+        X(10p_white_balance) X(20p_white_balance) X(gamma) X(black_enhancer) X(color_tone_mode)    \
+            X(digital_clean_view) X(MPEG_noise_filter) X(hdmi_black_level) X(film_mode)            \
+                X(auto_motion_plus) X(led_clear_motion) X(smart_led) X(cinema_black)
 
-#define AVOC_GETTER(name, key)                                                         \
-    extern "C" SIM_EXPORT int avoc_get_##name(int picture, int *out, int flag)         \
-    {                                                                                  \
-        if (auto *f = sim::detail::call("avoc_get_" #name, "%d, out, %d", picture, flag)) \
-            return sim::detail::forced_result(*f, out);                                \
-        AVOC_EXPECT_PICTURE(picture);                                                  \
-        AVOC_EXPECT_OUT(out);                                                          \
-        *out = value(key);                                                             \
-        return 0;                                                                      \
-    }                                                                                  \
+#define AVOC_GETTER(name, key)                                                                     \
+    extern "C" SIM_EXPORT int avoc_get_##name(int picture, int *out, int flag)                     \
+    {                                                                                              \
+        if (auto *f = sim::detail::call("avoc_get_" #name, "%d, out, %d", picture, flag))          \
+            return sim::detail::forced_result(*f, out);                                            \
+        AVOC_EXPECT_PICTURE(picture);                                                              \
+        AVOC_EXPECT_OUT(out);                                                                      \
+        *out = value(key);                                                                         \
+        return 0;                                                                                  \
+    }                                                                                              \
     static const sim::detail::Registrar reg_get_##name{"avoc_get_" #name};
 
-#define AVOC_SETTER(name, key, type)                                                   \
-    extern "C" SIM_EXPORT int avoc_set_##name(int picture, type v, int flag)           \
-    {                                                                                  \
-        if (auto *f = sim::detail::call("avoc_set_" #name, "%d, %d, %d", picture,      \
-                                        static_cast<int>(v), flag))                    \
-            return f->result;                                                          \
-        AVOC_EXPECT_PICTURE(picture);                                                  \
-        AVOC_EXPECT_FLAG(flag);                                                        \
-        value(key) = v;                                                                \
-        return 0;                                                                      \
-    }                                                                                  \
+#define AVOC_SETTER(name, key, type)                                                               \
+    extern "C" SIM_EXPORT int avoc_set_##name(int picture, type v, int flag)                       \
+    {                                                                                              \
+        if (auto *f = sim::detail::call("avoc_set_" #name, "%d, %d, %d", picture,                  \
+                                        static_cast<int>(v), flag))                                \
+            return f->result;                                                                      \
+        AVOC_EXPECT_PICTURE(picture);                                                              \
+        AVOC_EXPECT_FLAG(flag);                                                                    \
+        value(key) = v;                                                                            \
+        return 0;                                                                                  \
+    }                                                                                              \
     static const sim::detail::Registrar reg_set_##name{"avoc_set_" #name};
 
 #define AVOC_PICTURE_PAIR(name) AVOC_GETTER(name, #name) AVOC_SETTER(name, #name, int)
@@ -82,23 +83,23 @@ AVOC_SETTER(black_optimizer, "black_optimizer", int)
 AVOC_GETTER(picture_mode, "picture_mode")
 
 // (out, flag) getters with (value, flag) setters.
-#define AVOC_FLAG_PAIR(name)                                                           \
-    extern "C" SIM_EXPORT int avoc_get_##name(int *out, int flag)                      \
-    {                                                                                  \
-        if (auto *f = sim::detail::call("avoc_get_" #name, "out, %d", flag))           \
-            return sim::detail::forced_result(*f, out);                                \
-        AVOC_EXPECT_OUT(out);                                                          \
-        *out = value(#name);                                                           \
-        return 0;                                                                      \
-    }                                                                                  \
-    extern "C" SIM_EXPORT int avoc_set_##name(int v, int flag)                         \
-    {                                                                                  \
-        if (auto *f = sim::detail::call("avoc_set_" #name, "%d, %d", v, flag))         \
-            return f->result;                                                          \
-        AVOC_EXPECT_FLAG(flag);                                                        \
-        value(#name) = v;                                                              \
-        return 0;                                                                      \
-    }                                                                                  \
+#define AVOC_FLAG_PAIR(name)                                                                       \
+    extern "C" SIM_EXPORT int avoc_get_##name(int *out, int flag)                                  \
+    {                                                                                              \
+        if (auto *f = sim::detail::call("avoc_get_" #name, "out, %d", flag))                       \
+            return sim::detail::forced_result(*f, out);                                            \
+        AVOC_EXPECT_OUT(out);                                                                      \
+        *out = value(#name);                                                                       \
+        return 0;                                                                                  \
+    }                                                                                              \
+    extern "C" SIM_EXPORT int avoc_set_##name(int v, int flag)                                     \
+    {                                                                                              \
+        if (auto *f = sim::detail::call("avoc_set_" #name, "%d, %d", v, flag))                     \
+            return f->result;                                                                      \
+        AVOC_EXPECT_FLAG(flag);                                                                    \
+        value(#name) = v;                                                                          \
+        return 0;                                                                                  \
+    }                                                                                              \
     static const sim::detail::Registrar reg_##name{"avoc_get_" #name, "avoc_set_" #name};
 
 AVOC_FLAG_PAIR(gamma_config)
@@ -107,22 +108,22 @@ AVOC_FLAG_PAIR(10p_white_balance_interval)
 AVOC_FLAG_PAIR(20p_white_balance_interval)
 
 // Single-argument getters and setters.
-#define AVOC_PLAIN_PAIR(name)                                                          \
-    extern "C" SIM_EXPORT int avoc_get_##name(int *out)                                \
-    {                                                                                  \
-        if (auto *f = sim::detail::call("avoc_get_" #name, "out"))                     \
-            return sim::detail::forced_result(*f, out);                                \
-        AVOC_EXPECT_OUT(out);                                                          \
-        *out = value(#name);                                                           \
-        return 0;                                                                      \
-    }                                                                                  \
-    extern "C" SIM_EXPORT int avoc_set_##name(int v)                                   \
-    {                                                                                  \
-        if (auto *f = sim::detail::call("avoc_set_" #name, "%d", v))                   \
-            return f->result;                                                          \
-        value(#name) = v;                                                              \
-        return 0;                                                                      \
-    }                                                                                  \
+#define AVOC_PLAIN_PAIR(name)                                                                      \
+    extern "C" SIM_EXPORT int avoc_get_##name(int *out)                                            \
+    {                                                                                              \
+        if (auto *f = sim::detail::call("avoc_get_" #name, "out"))                                 \
+            return sim::detail::forced_result(*f, out);                                            \
+        AVOC_EXPECT_OUT(out);                                                                      \
+        *out = value(#name);                                                                       \
+        return 0;                                                                                  \
+    }                                                                                              \
+    extern "C" SIM_EXPORT int avoc_set_##name(int v)                                               \
+    {                                                                                              \
+        if (auto *f = sim::detail::call("avoc_set_" #name, "%d", v))                               \
+            return f->result;                                                                      \
+        value(#name) = v;                                                                          \
+        return 0;                                                                                  \
+    }                                                                                              \
     static const sim::detail::Registrar reg_##name{"avoc_get_" #name, "avoc_set_" #name};
 
 AVOC_PLAIN_PAIR(color_gamut)
@@ -154,48 +155,48 @@ extern "C" SIM_EXPORT int avoc_set_uhd_color_mode(int picture, int port, int v, 
 static const sim::detail::Registrar reg_uhd{"avoc_get_uhd_color_mode", "avoc_set_uhd_color_mode"};
 
 // Multi-point white balance by interval and component.
-#define AVOC_WB_POINTS(points)                                                                \
-    extern "C" SIM_EXPORT int avoc_get_##points##_white_balance_by_interval(                  \
-        int picture, int interval, int component, int *out)                                   \
-    {                                                                                         \
-        if (auto *f = sim::detail::call("avoc_get_" #points "_white_balance_by_interval",     \
-                                        "%d, %d, %d, out", picture, interval, component))     \
-            return sim::detail::forced_result(*f, out);                                       \
-        AVOC_EXPECT_PICTURE(picture);                                                         \
-        AVOC_EXPECT_OUT(out);                                                                 \
-        SIM_EXPECT(component_name(component), "unknown component");                          \
-        *out = value(indexed(#points "_white_balance_by_interval", interval,                  \
-                             component_name(component)));                                     \
-        return 0;                                                                             \
-    }                                                                                         \
-    extern "C" SIM_EXPORT int avoc_set_##points##_white_balance_by_interval(                  \
-        int picture, int interval, int component, int v, int flag)                            \
-    {                                                                                         \
-        if (auto *f = sim::detail::call("avoc_set_" #points "_white_balance_by_interval",     \
-                                        "%d, %d, %d, %d, %d", picture, interval, component, v, \
-                                        flag))                                                \
-            return f->result;                                                                 \
-        AVOC_EXPECT_PICTURE(picture);                                                         \
-        AVOC_EXPECT_FLAG(flag);                                                               \
-        SIM_EXPECT(component_name(component), "unknown component");                          \
-        value(indexed(#points "_white_balance_by_interval", interval,                         \
-                      component_name(component))) = v;                                        \
-        return 0;                                                                             \
-    }                                                                                         \
-    extern "C" SIM_EXPORT int avoc_reset_##points##_white_balance_by_interval(int picture,    \
-                                                                               int interval)  \
-    {                                                                                         \
-        if (auto *f = sim::detail::call("avoc_reset_" #points "_white_balance_by_interval",   \
-                                        "%d, %d", picture, interval))                         \
-            return f->result;                                                                 \
-        AVOC_EXPECT_PICTURE(picture);                                                         \
-        for (const char *c : {"red", "green", "blue"})                                        \
-            value(indexed(#points "_white_balance_by_interval", interval, c)) = 0;            \
-        return 0;                                                                             \
-    }                                                                                         \
-    static const sim::detail::Registrar reg_wb_##points{                                     \
-        "avoc_get_" #points "_white_balance_by_interval",                                     \
-        "avoc_set_" #points "_white_balance_by_interval",                                     \
+#define AVOC_WB_POINTS(points)                                                                     \
+    extern "C" SIM_EXPORT int avoc_get_##points##_white_balance_by_interval(                       \
+        int picture, int interval, int component, int *out)                                        \
+    {                                                                                              \
+        if (auto *f = sim::detail::call("avoc_get_" #points "_white_balance_by_interval",          \
+                                        "%d, %d, %d, out", picture, interval, component))          \
+            return sim::detail::forced_result(*f, out);                                            \
+        AVOC_EXPECT_PICTURE(picture);                                                              \
+        AVOC_EXPECT_OUT(out);                                                                      \
+        SIM_EXPECT(component_name(component), "unknown component");                                \
+        *out = value(                                                                              \
+            indexed(#points "_white_balance_by_interval", interval, component_name(component)));   \
+        return 0;                                                                                  \
+    }                                                                                              \
+    extern "C" SIM_EXPORT int avoc_set_##points##_white_balance_by_interval(                       \
+        int picture, int interval, int component, int v, int flag)                                 \
+    {                                                                                              \
+        if (auto *f =                                                                              \
+                sim::detail::call("avoc_set_" #points "_white_balance_by_interval",                \
+                                  "%d, %d, %d, %d, %d", picture, interval, component, v, flag))    \
+            return f->result;                                                                      \
+        AVOC_EXPECT_PICTURE(picture);                                                              \
+        AVOC_EXPECT_FLAG(flag);                                                                    \
+        SIM_EXPECT(component_name(component), "unknown component");                                \
+        value(indexed(#points "_white_balance_by_interval", interval,                              \
+                      component_name(component))) = v;                                             \
+        return 0;                                                                                  \
+    }                                                                                              \
+    extern "C" SIM_EXPORT int avoc_reset_##points##_white_balance_by_interval(int picture,         \
+                                                                              int interval)        \
+    {                                                                                              \
+        if (auto *f = sim::detail::call("avoc_reset_" #points "_white_balance_by_interval",        \
+                                        "%d, %d", picture, interval))                              \
+            return f->result;                                                                      \
+        AVOC_EXPECT_PICTURE(picture);                                                              \
+        for (const char *c : {"red", "green", "blue"})                                             \
+            value(indexed(#points "_white_balance_by_interval", interval, c)) = 0;                 \
+        return 0;                                                                                  \
+    }                                                                                              \
+    static const sim::detail::Registrar reg_wb_##points{                                           \
+        "avoc_get_" #points "_white_balance_by_interval",                                          \
+        "avoc_set_" #points "_white_balance_by_interval",                                          \
         "avoc_reset_" #points "_white_balance_by_interval"};
 
 AVOC_WB_POINTS(10p)
@@ -204,8 +205,8 @@ AVOC_WB_POINTS(20p)
 // Colour space records of one colour.
 extern "C" SIM_EXPORT int avoc_get_color_space_custom_rgb(int picture, int color, avoc_rgb_s *rgb)
 {
-    if (auto *f = sim::detail::call("avoc_get_color_space_custom_rgb", "%d, %d, out", picture,
-                                    color))
+    if (auto *f =
+            sim::detail::call("avoc_get_color_space_custom_rgb", "%d, %d, out", picture, color))
         return f->result;
     AVOC_EXPECT_PICTURE(picture);
     AVOC_EXPECT_OUT(rgb);
@@ -232,8 +233,8 @@ extern "C" SIM_EXPORT int avoc_set_color_space_custom_rgb(int picture, int color
 extern "C" SIM_EXPORT int avoc_get_color_space_hsl(int picture, int color, avoc_hsl_s *hsl,
                                                    int flag)
 {
-    if (auto *f = sim::detail::call("avoc_get_color_space_hsl", "%d, %d, out, %d", picture, color,
-                                    flag))
+    if (auto *f =
+            sim::detail::call("avoc_get_color_space_hsl", "%d, %d, out, %d", picture, color, flag))
         return f->result;
     AVOC_EXPECT_PICTURE(picture);
     AVOC_EXPECT_OUT(hsl);

@@ -53,16 +53,34 @@ std::string vformat(const char *format, va_list args)
 void apply_defaults(State &s)
 {
     s.avoc = {
-        {"picture_mode", 1},        {"dynamic_contrast", 1},   {"black_tone", 0},
-        {"flesh_tone", 0},          {"rgb_only_mode", 0},      {"color_space", 0},
-        {"color_space_config", 0},  {"10p_white_balance", 0},  {"20p_white_balance", 0},
-        {"gamma", 0},               {"black_enhancer", 0},     {"color_tone_mode", 1},
-        {"digital_clean_view", 0},  {"MPEG_noise_filter", 0},  {"hdmi_black_level", 0},
-        {"film_mode", 0},           {"auto_motion_plus", 0},   {"blur_reduction", 10},
-        {"juddler_reduction", 10},  {"led_clear_motion", 0},   {"smart_led", 0},
-        {"cinema_black", 0},        {"black_optimizer", 0},    {"gamma_config", 2},
-        {"hdr_plus_mode", 0},       {"10p_white_balance_interval", 1},
-        {"20p_white_balance_interval", 1},                     {"color_gamut", 0},
+        {"picture_mode", 1},
+        {"dynamic_contrast", 1},
+        {"black_tone", 0},
+        {"flesh_tone", 0},
+        {"rgb_only_mode", 0},
+        {"color_space", 0},
+        {"color_space_config", 0},
+        {"10p_white_balance", 0},
+        {"20p_white_balance", 0},
+        {"gamma", 0},
+        {"black_enhancer", 0},
+        {"color_tone_mode", 1},
+        {"digital_clean_view", 0},
+        {"MPEG_noise_filter", 0},
+        {"hdmi_black_level", 0},
+        {"film_mode", 0},
+        {"auto_motion_plus", 0},
+        {"blur_reduction", 10},
+        {"juddler_reduction", 10},
+        {"led_clear_motion", 0},
+        {"smart_led", 0},
+        {"cinema_black", 0},
+        {"black_optimizer", 0},
+        {"gamma_config", 2},
+        {"hdr_plus_mode", 0},
+        {"10p_white_balance_interval", 1},
+        {"20p_white_balance_interval", 1},
+        {"color_gamut", 0},
         {"senior_mode", 0},
     };
     s.vconf_int = {
@@ -219,8 +237,8 @@ void unexpected(const char *function, const char *what)
 // ---- platform log ----------------------------------------------------------
 
 // Log lines go to the captured log, not to the journal.
-extern "C" SIM_EXPORT int __dlog_print(log_id_t log_id, int prio, const char *tag,
-                                       const char *fmt, ...)
+extern "C" SIM_EXPORT int __dlog_print(log_id_t log_id, int prio, const char *tag, const char *fmt,
+                                       ...)
 {
     using namespace sim;
     Core &c = core();

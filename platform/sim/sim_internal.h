@@ -26,8 +26,7 @@ struct Registrar {
 };
 
 // Writes the forced out value, if any, and returns the forced result.
-template <typename T>
-int forced_result(const Forced &forced, T *out)
+template <typename T> int forced_result(const Forced &forced, T *out)
 {
     if (forced.out && out)
         *out = static_cast<T>(*forced.out);
@@ -46,8 +45,8 @@ void reset_tv_objects();
 
 // The stand-in stops the process on a call that no caller of the real
 // platform would make, so a test sees the fault where it happens.
-#define SIM_EXPECT(cond, what)                                          \
-    do {                                                                \
-        if (!(cond))                                                    \
-            ::sim::detail::unexpected(__func__, what);                  \
+#define SIM_EXPECT(cond, what)                                                                     \
+    do {                                                                                           \
+        if (!(cond))                                                                               \
+            ::sim::detail::unexpected(__func__, what);                                             \
     } while (0)

@@ -59,8 +59,8 @@ extern "C" SIM_EXPORT char *vconf_get_str(const char *key)
 
 extern "C" SIM_EXPORT int vconf_set_str(const char *key, const char *value)
 {
-    if (auto *f = sim::detail::call("vconf_set_str", "\"%s\", \"%s\"", or_null(key),
-                                    or_null(value)))
+    if (auto *f =
+            sim::detail::call("vconf_set_str", "\"%s\", \"%s\"", or_null(key), or_null(value)))
         return f->result;
     SIM_EXPECT(key && value, "null key or value");
     if (sim::state().vconf_int.count(key))
@@ -195,9 +195,8 @@ extern "C" SIM_EXPORT int app_context_manager_fini(void)
     return 0;
 }
 
-static const sim::detail::Registrar reg_app_context{"app_context_manager_init",
-                                                    "app_context_manager_check_visible",
-                                                    "app_context_manager_fini"};
+static const sim::detail::Registrar reg_app_context{
+    "app_context_manager_init", "app_context_manager_check_visible", "app_context_manager_fini"};
 
 // ---- device power ----------------------------------------------------------
 

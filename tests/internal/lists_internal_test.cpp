@@ -35,7 +35,8 @@ TEST_F(ListsTest, PairsBecomeItemsInOrderWithNullStringValues)
         get_list_item_string_value(items[i], &string);
         get_list_item_int_value(items[i], &value);
         EXPECT_STREQ(display, texts[i]);
-        EXPECT_EQ(display, static_cast<ListItem *>(items[i])->display_value) << "the item's own text";
+        EXPECT_EQ(display, static_cast<ListItem *>(items[i])->display_value)
+            << "the item's own text";
         EXPECT_EQ(string, nullptr);
         EXPECT_EQ(value, values[i]);
     }

@@ -6,8 +6,7 @@
 namespace picture {
 
 // Runs body and turns any exception into the operation's failure result.
-template <typename R, typename F>
-R guarded(R failure, F &&body) noexcept
+template <typename R, typename F> R guarded(R failure, F &&body) noexcept
 {
     try {
         return std::forward<F>(body)();

@@ -33,10 +33,10 @@ struct KeyCase;
 
 // One request as a case sees it.
 struct Request {
-    const char *op;       // name of the operation, for the case's log lines
+    const char *op;  // name of the operation, for the case's log lines
     const char *key;
     const KeyCase &row;
-    bool commit;          // true for get_int and set_int, false for set_int_pre
+    bool commit;  // true for get_int and set_int, false for set_int_pre
 };
 
 using GetCase = Outcome (*)(const Request &request, int *value);

@@ -55,8 +55,7 @@ static int exit_status(const char *op, int status)
 }
 
 // The shared part of set_int and set_int_pre, after the entry line.
-static int run_set(const char *op, SetCase KeyCase::*which, bool commit, const char *key,
-                   int value)
+static int run_set(const char *op, SetCase KeyCase::*which, bool commit, const char *key, int value)
 {
     const KeyCase *row = find_case(_find_type(key));
     Outcome outcome = status_of(-1);

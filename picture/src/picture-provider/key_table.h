@@ -7,6 +7,7 @@
 
 namespace picture {
 
+// clang-format off
 inline constexpr KeyRow g_keyitemmap[] = {
     {"menu/picture/picturesize/mode",                                  KeyId::PictureSizeMode},
     {"menu/picture/picturesize/entry",                                 KeyId::PictureSizeEntry},
@@ -80,6 +81,7 @@ inline constexpr KeyRow g_keyitemmap[] = {
     {"menu/picture/senior-mode",                                       KeyId::SeniorMode},
     {"menu/picture/expert-settings/hdrplus",                           KeyId::HdrPlus},
 };
+// clang-format on
 
 static_assert(std::size(g_keyitemmap) == kKeyCount, "the key table has 71 rows");
 

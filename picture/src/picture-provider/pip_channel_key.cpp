@@ -93,7 +93,7 @@ int get_string(const char *key, char **value)
 // ---- the channel list ------------------------------------------------------
 
 // Fetched for every channel, in this order; only 1, 12, 13 and 14 are read.
-static const int kListFields[] = {12, 51, 13, 14, 15, 2,  3,  1,   16,  63,  23, 25,
+static const int kListFields[] = {12, 51, 13, 14, 15, 2,  3,  1,  16,  63,  23, 25,
                                   24, 41, 22, 9,  46, 85, 45, 27, 110, 156, 150};
 
 constexpr int kFieldSortKey = 9;

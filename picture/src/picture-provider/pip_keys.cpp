@@ -30,8 +30,8 @@ static Outcome antenna_get(const Request &, int *value)
 
 static Outcome antenna_set(const Request &, int value)
 {
-    return direct_result(CAntennaUtil::SetAntennaMode(static_cast<EMenuAntennaType>(value),
-                                                      PROFILE_TYPE_PIP));
+    return direct_result(
+        CAntennaUtil::SetAntennaMode(static_cast<EMenuAntennaType>(value), PROFILE_TYPE_PIP));
 }
 
 void **pip_antenna_list(int *count)
@@ -100,8 +100,7 @@ constexpr system_info_key_e kNumberOfAv = 111;
 constexpr system_info_key_e kNumberOfHdmi = 122;
 
 // The first available source in fallback order, or TV when there is none.
-static ESource first_available(const Request &request,
-                               std::map<ESource, ESourceStatus> &status)
+static ESource first_available(const Request &request, std::map<ESource, ESourceStatus> &status)
 {
     for (const PipSource &candidate : kPipSources) {
         int source_status = status[candidate.source];  // a missing status counts as available

@@ -44,8 +44,7 @@ int release_string(char *value)
     return 0;
 }
 
-template <typename F>
-static provider_op op(F *function)
+template <typename F> static provider_op op(F *function)
 {
     return reinterpret_cast<provider_op>(function);
 }

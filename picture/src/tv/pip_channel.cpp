@@ -12,11 +12,11 @@
 namespace picture {
 
 static const char *const pipchtype_str[] = {
-    "TV",        "Air",       "DTV Air",        "Cable",        "DTV Cable",  "PATV",
-    "PDTV",      "SDTV",      "FREESAT",        "CANALDIGITALSAT", "TIVUSAT", "CD_TVV",
-    "BS",        "CS",        "ASTRA_HD_PLUS",  "TNTSAT",       "DIGITAL_PLUS", "CYFRA_PLUS",
-    "DSMART",    "DIGITURK",  "SKYD",           "FRANSAT",      "FREEVIEWNZ_SAT", "CI_OP_1",
-    "CI_OP_2",   "NNK",       "ORF",            "SKYLINK",      "OIPF",       "MEDIA",
+    "TV",      "Air",      "DTV Air",       "Cable",           "DTV Cable",      "PATV",
+    "PDTV",    "SDTV",     "FREESAT",       "CANALDIGITALSAT", "TIVUSAT",        "CD_TVV",
+    "BS",      "CS",       "ASTRA_HD_PLUS", "TNTSAT",          "DIGITAL_PLUS",   "CYFRA_PLUS",
+    "DSMART",  "DIGITURK", "SKYD",          "FRANSAT",         "FREEVIEWNZ_SAT", "CI_OP_1",
+    "CI_OP_2", "NNK",      "ORF",           "SKYLINK",         "OIPF",           "MEDIA",
 };
 static_assert(std::size(pipchtype_str) == 30);
 

@@ -1,7 +1,7 @@
 // The PIP connection (open count and the three TV service objects of the PIP
 // profile) and the sound select that needs it.
-#include "log.h"
 #include "pip_service.h"
+#include "log.h"
 #include "pip_service_info.h"
 
 namespace picture {

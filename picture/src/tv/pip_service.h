@@ -21,8 +21,7 @@ constexpr unsigned long long kNoServiceId = ~0ULL;
 constexpr unsigned short kNoChannelNumber = 0xFFFF;
 
 // A field of a service record, or `absent` when the record lacks it.
-inline unsigned long long field_or(const TCServiceData &service, int id,
-                                   unsigned long long absent)
+inline unsigned long long field_or(const TCServiceData &service, int id, unsigned long long absent)
 {
     const TSServiceField *field = service.GetField(id);
     return field ? field->value : absent;

@@ -15,7 +15,7 @@ namespace sim {
 // ---- state -----------------------------------------------------------------
 
 struct LaunchRequest {
-    std::string app_id;                              // empty when none was set
+    std::string app_id;  // empty when none was set
     std::map<std::string, std::string> extra_data;
 };
 
@@ -27,11 +27,11 @@ struct State {
     std::map<std::string, int> avoc;
     std::map<std::string, int> vconf_int;
     std::map<std::string, std::string> vconf_str;
-    std::map<int, int> system_info;                  // booleans are 0 or 1
+    std::map<int, int> system_info;  // booleans are 0 or 1
     std::set<std::string> visible_apps;
-    int power_state = 0;                             // last device_power_set_state state
-    std::vector<LaunchRequest> launches;             // launch requests sent
-    int open_app_controls = 0;                       // created and not destroyed
+    int power_state = 0;                  // last device_power_set_state state
+    std::vector<LaunchRequest> launches;  // launch requests sent
+    int open_app_controls = 0;            // created and not destroyed
     bool app_context_open = false;
     TvState tv;
 };
@@ -53,11 +53,11 @@ void clear_journal();
 struct LogLine {
     int priority = 0;
     std::string tag;
-    std::string raw;       // the whole formatted text
-    std::string file;      // prefix parts; empty when the line has no prefix
+    std::string raw;   // the whole formatted text
+    std::string file;  // prefix parts; empty when the line has no prefix
     std::string function;
     int line = 0;
-    std::string message;   // the text after the prefix, without the final newline
+    std::string message;       // the text after the prefix, without the final newline
     bool well_formed = false;  // prefix present, function and line repeated, final newline
 };
 

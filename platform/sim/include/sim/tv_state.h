@@ -36,7 +36,7 @@ struct TvState {
     TSTvMode main_tv_mode{0, 0};
     TSTvMode pip_tv_mode{0, 0};
     std::vector<Channel> channels;
-    std::size_t pip_channel = 0;  // index into channels
+    std::size_t pip_channel = 0;                        // index into channels
     std::map<int, unsigned long long> current_service;  // fields of the main picture's service
     bool analog_clean_view = false;
 
