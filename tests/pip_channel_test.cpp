@@ -6,7 +6,6 @@
 #include "provider_fixture.h"
 
 using ::testing::ElementsAre;
-using ::testing::ElementsAreArray;
 
 namespace test {
 namespace {
@@ -27,34 +26,15 @@ protected:
     }
 };
 
-std::vector<std::string> criteria_calls(const char *move)
-{
-    return {"IServiceNavigation::GetTvMode(out)",
-            "TCNavigationModeHelper::GetNavigationCriteria(0, {0, 0}, criteria, "
-            "0xFFFFFFFFFFFFFFFF)",
-            "TCCriteriaHelper::Fetch(12)",
-            "TCCriteriaHelper::Fetch(1)",
-            "TCCriteriaHelper::Fetch(13)",
-            "TCCriteriaHelper::Fetch(14)",
-            "TCCriteriaHelper::Fetch(3)",
-            "TCCriteriaHelper::WhereNot(1, 9)",
-            std::string("IServiceNavigation::") + move + "(criteria, out)"};
-}
-
 struct Step {
     const char *value;
     std::size_t channel;  // where the PIP window is afterwards
     const char *move;     // the navigation call, or null
 };
 
-void PrintTo(const Step &s, std::ostream *os)
-{
-    *os << s.value;
-}
-
 class ChannelStep : public PipChannelTest, public ::testing::WithParamInterface<Step> {};
 
-TEST_P(ChannelStep, OpensStepsAndCloses)
+TEST_P(ChannelStep, ReadsTheAntennaThenOpensStepsAndCloses)
 {
     const Step &s = GetParam();
     EXPECT_EQ(set_string(s.value), 0);
@@ -65,36 +45,28 @@ TEST_P(ChannelStep, OpensStepsAndCloses)
                                    "TVServiceAPI::CreateReferenceCount()",
                                    "IReferenceCount::IncreaseCount()",
                                    "TVServiceAPI::CreateUtil(out)"};
-    std::vector<std::string> lines{
-        std::string("Picture Menu set string[menu/picture/pip/channel] value[") + s.value + "]",
-        "Set PIP channel.", "tvModePIP.antennaMode[0] tvModePIP.serviceMode[0]",
-        "g_pip_svc_info.refcnt[1]"};
-    if (s.move) {
-        for (const std::string &call : criteria_calls(s.move))
+    if (s.move)
+        for (const char *call :
+             {"IServiceNavigation::GetTvMode(out)",
+              "TCNavigationModeHelper::GetNavigationCriteria(0, {0, 0}, "
+              "criteria, 0xFFFFFFFFFFFFFFFF)",
+              "TCCriteriaHelper::Fetch(12)", "TCCriteriaHelper::Fetch(1)",
+              "TCCriteriaHelper::Fetch(13)", "TCCriteriaHelper::Fetch(14)",
+              "TCCriteriaHelper::Fetch(3)", "TCCriteriaHelper::WhereNot(1, 9)", s.move})
             calls.push_back(call);
-        lines.push_back("nTvMode[0]");
-        lines.push_back("tvmode.antennaMode[0] tvmode.serviceMode[0] navimode[0]");
-    }
     calls.push_back("IReferenceCount::DecreaseCount()");
     EXPECT_EQ(sim::journal(), calls);
-    EXPECT_EQ(messages(), lines);
 }
 
 // The line-up runs 7-1, 7-2, 9, (11-1, a data service that is skipped), 24.
-INSTANTIATE_TEST_SUITE_P(Commands, ChannelStep,
-                         ::testing::Values(Step{"Up", 1, "GetNextService"},
-                                           Step{"Down", 4, "GetPreviousService"},
-                                           Step{"up", 0, nullptr}, Step{"", 0, nullptr}),
-                         [](const auto &row) {
-                             return *row.param.value ? std::string(row.param.value) : "Empty";
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Commands, ChannelStep,
+    ::testing::Values(Step{"Up", 1, "IServiceNavigation::GetNextService(criteria, out)"},
+                      Step{"Down", 4, "IServiceNavigation::GetPreviousService(criteria, out)"},
+                      Step{"up", 0, nullptr}));
 
-TEST_F(PipChannelTest, StepFailuresStillAnswerZero)
+TEST_F(PipChannelTest, StepWithoutAConnectionIsLoggedAndAnswersZero)
 {
-    sim::force("IServiceNavigation::GetNextService", 0);
-    EXPECT_EQ(set_string("Up"), 0);
-    EXPECT_EQ(messages().back(), "get next service failed,ret value 0");
-    clear();
     sim::force("TVServiceAPI::CreateUtil", -1);
     EXPECT_EQ(set_string("Down"), 0);
     EXPECT_THAT(messages(),
@@ -107,35 +79,29 @@ TEST_F(PipChannelTest, StepFailuresStillAnswerZero)
     EXPECT_EQ(sim::state().tv.pip_channel, 0u);
 }
 
-TEST_F(PipChannelTest, TextIsTheMenuUtilitysChannelString)
+TEST_F(PipChannelTest, TextIsTheMenuUtilitysChannelStringOrTheNoneId)
 {
     auto get_string = op<provider_get_string_fn>(PROVIDER_SLOT_GET_STRING);
     auto release = op<provider_release_string_fn>(PROVIDER_SLOT_RELEASE_STRING);
     char *text = nullptr;
     EXPECT_EQ(get_string(kChannel, &text), 0);
     EXPECT_STREQ(text, "7-1 KTV News");
-    EXPECT_THAT(messages(), ElementsAre("pChName : 7-1 KTV News"));
     EXPECT_EQ(release(text), 0);
-    clear();
     sim::force("CMenuUtil::GetChannelString", -1);
-    text = nullptr;
     EXPECT_EQ(get_string(kChannel, &text), -1);
-    EXPECT_STREQ(text, "SID_NONE") << "the untranslated id stays for the host";
-    EXPECT_THAT(messages(), ElementsAre("GetChannelString fails"));
-    EXPECT_THAT(sim::journal(), ElementsAre("CMenuUtil::GetChannelString(buffer, 1)"));
+    EXPECT_STREQ(text, "SID_NONE") << "the buffer goes to the host all the same";
     EXPECT_EQ(release(text), 0);
+    EXPECT_THAT(messages(), ElementsAre("pChName : 7-1 KTV News", "GetChannelString fails"));
 }
 
-// ---- the channel list -------------------------------------------------------
-
-TEST_F(PipChannelTest, ListShowsNumbersAndNamesWithTheIdAsString)
+TEST_F(PipChannelTest, ListShowsNumberAndNameWithTheIdAsString)
 {
     sim::state().tv.channels = {
-        {{{1, 13}, {12, 2001}, {13, 5}, {14, 3}}, L"100% %s%n"},  // unknown type
+        {{{1, 13}, {12, 2001}, {13, 5}, {14, 3}}, L"100% %s%n"},  // type 13 counts as 0
         {{{1, 2}, {12, 2002}, {13, 6}}, L"No Minor"},
         {{{1, 2}, {12, 2003}, {13, 8}, {14, 0}}, L"Minor Zero"},
         {{{1, 9}, {12, 2004}, {13, 2}}, L"Data"},  // left out
-        {{{1, 4}, {13, 3}, {14, 1}}, L"No Id"},    // no name without an id
+        {{{1, 4}, {13, 3}, {14, 1}}, L"No Id"},    // and so no name
     };
     auto list = choices(kChannel);
     ASSERT_TRUE(list);
@@ -143,18 +109,10 @@ TEST_F(PipChannelTest, ListShowsNumbersAndNamesWithTheIdAsString)
                 ElementsAre(Choice{0, "5-3 100% %s%n", "2001"}, Choice{0, "6 No Minor", "2002"},
                             Choice{0, "8 Minor Zero", "2003"},
                             Choice{0, "3-1 ", "18446744073709551615"}));
-    std::vector<std::string> numbers;
     std::vector<std::string> items;
-    for (const std::string &call : sim::journal())
-        if (call.rfind("CTvService::ChannelNumberString", 0) == 0)
-            numbers.push_back(call);
     for (const sim::LogLine &line : sim::log())
-        if (line.priority == 3 && !line.well_formed)
+        if (line.priority == 3 && !line.well_formed && line.raw.back() != '\n')
             items.push_back(line.function + ": " + line.message);
-    EXPECT_THAT(numbers, ElementsAre("CTvService::ChannelNumberString({0, 0}, 0, 5, 3)",
-                                     "CTvService::ChannelNumberString({0, 0}, 2, 6, 65535)",
-                                     "CTvService::ChannelNumberString({0, 0}, 2, 8, 0)",
-                                     "CTvService::ChannelNumberString({0, 0}, 4, 3, 1)"));
     EXPECT_THAT(items, ElementsAre("get_list_items: 2001, 5-3 100% %s%n",
                                    "get_list_items: 2002, 6 No Minor",
                                    "get_list_items: 2003, 8 Minor Zero",
@@ -162,33 +120,11 @@ TEST_F(PipChannelTest, ListShowsNumbersAndNamesWithTheIdAsString)
     EXPECT_THAT(messages(), ::testing::Contains("Get service name error").Times(1));
 }
 
-TEST_F(PipChannelTest, ListAsksForTheChannelsInChannelOrder)
-{
-    sim::state().tv.channels.resize(1);
-    ASSERT_TRUE(choices(kChannel));
-    std::vector<std::string> calls;
-    for (int field : {12, 51, 13, 14, 15, 2,  3,  1,  16,  63,  23, 25,
-                      24, 41, 22, 9,  46, 85, 45, 27, 110, 156, 150})
-        calls.push_back("TCCriteriaHelper::Fetch(" + std::to_string(field) + ")");
-    for (const char *call :
-         {"TVServiceAPI::CreateServiceNavigation(101, 0, out)",
-          "IServiceNavigation::GetTvMode(out)",
-          "TCNavigationModeHelper::GetNavigationCriteria({0, 0}, 0, criteria, "
-          "0xFFFFFFFFFFFFFFFF)",
-          "TCCriteriaHelper::RemoveOrderBy(9)", "TCCriteriaHelper::RemoveOrderBy(13)",
-          "TCCriteriaHelper::OrderBy(9, 1)", "TCCriteriaHelper::WhereNot(1, 9)",
-          "IServiceNavigation::GetServiceList(criteria, out, {-1, -1}, 0, 0)"})
-        calls.push_back(call);
-    const std::vector<std::string> &journal = sim::journal();
-    ASSERT_GE(journal.size(), calls.size());
-    EXPECT_EQ(std::vector<std::string>(journal.begin(), journal.begin() + calls.size()), calls);
-}
-
 struct ListFailure {
     const char *function;
     int result;
     std::optional<long long> out;
-    std::vector<std::string> lines;
+    const char *line;  // or null
 };
 
 class ChannelListFailure : public PipChannelTest,
@@ -201,19 +137,20 @@ TEST_P(ChannelListFailure, GivesNoListAndLeavesTheCount)
     EXPECT_EQ(get_list_items(kChannel, &count), nullptr);
     EXPECT_EQ(count, 42);
     std::vector<std::string> lines{"key :menu/picture/pip/channel"};
-    lines.insert(lines.end(), GetParam().lines.begin(), GetParam().lines.end());
+    if (GetParam().line)
+        lines.push_back(GetParam().line);
     EXPECT_EQ(messages(), lines);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Failures, ChannelListFailure,
-    ::testing::Values(
-        ListFailure{
-            "IServiceNavigation::GetServiceList", -1, 2, {"Get Channnel List failed [-1 2]\n\n"}},
-        ListFailure{
-            "IServiceNavigation::GetServiceList", 0, 0, {"Get Channnel List failed [0 0]\n\n"}},
-        ListFailure{"IServiceNavigation::GetTvMode", 0, std::nullopt, {"GetTvMode Fails"}},
-        ListFailure{"TVServiceAPI::CreateServiceNavigation", -1, std::nullopt, {}}));
+INSTANTIATE_TEST_SUITE_P(Failures, ChannelListFailure,
+                         ::testing::Values(ListFailure{"IServiceNavigation::GetServiceList", -1, 2,
+                                                       "Get Channnel List failed [-1 2]\n\n"},
+                                           ListFailure{"IServiceNavigation::GetServiceList", 0, 0,
+                                                       "Get Channnel List failed [0 0]\n\n"},
+                                           ListFailure{"IServiceNavigation::GetTvMode", 0,
+                                                       std::nullopt, "GetTvMode Fails"},
+                                           ListFailure{"TVServiceAPI::CreateServiceNavigation", -1,
+                                                       std::nullopt, nullptr}));
 
 }  // namespace
 }  // namespace test
