@@ -32,6 +32,11 @@ struct Step {
     const char *move;     // the navigation call, or null
 };
 
+void PrintTo(const Step &s, std::ostream *os)
+{
+    *os << '"' << s.value << '"';
+}
+
 class ChannelStep : public PipChannelTest, public ::testing::WithParamInterface<Step> {};
 
 TEST_P(ChannelStep, ReadsTheAntennaThenOpensStepsAndCloses)
@@ -126,6 +131,11 @@ struct ListFailure {
     std::optional<long long> out;
     const char *line;  // or null
 };
+
+void PrintTo(const ListFailure &f, std::ostream *os)
+{
+    *os << f.function << " " << f.result;
+}
 
 class ChannelListFailure : public PipChannelTest,
                            public ::testing::WithParamInterface<ListFailure> {};

@@ -112,6 +112,11 @@ struct SourceCheck {
     int checked;  // candidates looked at
 };
 
+void PrintTo(const SourceCheck &c, std::ostream *os)
+{
+    *os << "stored " << c.stored << ", answer " << c.answer;
+}
+
 class SourceAvailability : public PipKeysTest, public ::testing::WithParamInterface<SourceCheck> {};
 
 TEST_P(SourceAvailability, RepairsAnUnavailableStoredSource)

@@ -68,6 +68,11 @@ struct FailingStep {
     bool gives_back;
 };
 
+void PrintTo(const FailingStep &s, std::ostream *os)
+{
+    *os << s.function << " " << s.result;
+}
+
 class FailingOpen : public PipConnection, public ::testing::WithParamInterface<FailingStep> {};
 
 TEST_P(FailingOpen, LeavesNoTraceAndTheNextOpenStartsAgain)
@@ -112,6 +117,11 @@ struct InfoCase {
     const char *type_name;
     unsigned short major, minor;
 };
+
+void PrintTo(const InfoCase &c, std::ostream *os)
+{
+    *os << "type " << c.type << ", major " << c.major << ", minor " << c.minor;
+}
 
 class ChannelInfo : public PipConnection, public ::testing::WithParamInterface<InfoCase> {};
 
