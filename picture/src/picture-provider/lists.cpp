@@ -126,9 +126,9 @@ static const ListKey kListKeys[] = {
     {"menu/picture/picturesize/219wide_mode", picture_size_list},
     {"menu/picture/picturesize/219wide_mode_photo", picture_size_list},
     {"menu/picture/picturesize/entry", picture_size_list},
-    {"menu/picture/pip/antenna", nullptr},
-    {kPipChannelKey, nullptr},
-    {"db/menu/picture/pip/source", nullptr},
+    {"menu/picture/pip/antenna", pip_antenna_list},
+    {kPipChannelKey, pip_channel_list},
+    {"db/menu/picture/pip/source", pip_source_list},
     {"menu/picture/advanced-settings/dynamic-contrast", nullptr},
     {"menu/picture/picture-options/color-tone", nullptr},
 };

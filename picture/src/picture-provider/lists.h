@@ -42,5 +42,8 @@ using ListBuilder = void **(*)(int *count);
 // The families' lists.
 void **picture_size_list(int *count);
 void **picture_43size_list(int *count);
+void **pip_antenna_list(int *count);
+void **pip_channel_list(int *count);
+void **pip_source_list(int *count);
 
 }  // namespace picture
