@@ -1,6 +1,4 @@
 // Labels, help texts, module information and the Info key.
-#include <libintl.h>
-
 #include <cstring>
 #include <iterator>
 
@@ -11,22 +9,17 @@
 #include "operations.h"
 #include "picture_size.h"
 #include "system_info.h"
+#include "translate.h"
 #include "vconf.h"
 
 namespace picture {
 
-constexpr const char *kTextDomain = "settings-datafw";
 constexpr int kChipTypeInfo = 253;
 constexpr int kChipWithClearMotion = 12;
 constexpr int kBlurJudderHelpInfo = 258;
 
 // Set by the remote's Info key; the next placeholder help text consumes it.
 static bool keypressed_info = false;
-
-static const char *translate(const char *id)
-{
-    return dgettext(kTextDomain, id);
-}
 
 // Texts that follow the gamma curve in force.
 struct GammaTexts {

@@ -1,6 +1,5 @@
 // The PIP channel key, outside the key table: set_string steps the channel,
 // get_string describes it, and its list offers the PIP window's channels.
-#include <libintl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -18,6 +17,7 @@
 #include "menu_util.h"
 #include "operations.h"
 #include "pip_service.h"
+#include "translate.h"
 
 namespace picture {
 
@@ -70,7 +70,7 @@ static int channel_text(const char *op, char **value)
         PLOG_FROM(op, "Fail to calloc(1, sizeof(char)*255)");
         return -1;
     }
-    format_copy(text, dgettext("settings-datafw", "SID_NONE"));
+    format_copy(text, translate("SID_NONE"));
     *value = text;
     if (CMenuUtil::GetChannelString(text, true) != 0) {
         PLOG_FROM(op, "GetChannelString fails");

@@ -10,11 +10,10 @@
 #include "log.h"
 #include "operations.h"
 #include "picture_provider.h"
+#include "translate.h"
 
 namespace picture {
 
-constexpr const char *kTextDomain = "settings-datafw";
-constexpr const char *kLocaleDir = "/usr/apps/settings-datafw/shared/locale";
 
 int set_bool(const char *, bool)
 {
