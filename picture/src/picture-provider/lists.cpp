@@ -130,7 +130,7 @@ static const ListKey kListKeys[] = {
     {kPipChannelKey, nullptr},
     {"db/menu/picture/pip/source", nullptr},
     {"menu/picture/advanced-settings/dynamic-contrast", nullptr},
-    {"menu/picture/picture-options/color-tone", nullptr},
+    {"menu/picture/picture-options/color-tone", color_tone_list},
 };
 
 static void **build_list(const char *op, const char *key, int *count)

@@ -39,4 +39,8 @@ void **new_fixed_list(int n, int *count);
 // The list of one key: returns the items or null.
 using ListBuilder = void **(*)(int *count);
 
+// Lists of the quality settings.
+void **color_tone_list(int *count);
+void **dynamic_contrast_list(int *count);
+
 }  // namespace picture
