@@ -129,7 +129,7 @@ static const ListKey kListKeys[] = {
     {"menu/picture/pip/antenna", nullptr},
     {kPipChannelKey, nullptr},
     {"db/menu/picture/pip/source", nullptr},
-    {"menu/picture/advanced-settings/dynamic-contrast", nullptr},
+    {"menu/picture/advanced-settings/dynamic-contrast", dynamic_contrast_list},
     {"menu/picture/picture-options/color-tone", color_tone_list},
 };
 

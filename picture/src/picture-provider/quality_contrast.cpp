@@ -1,9 +1,14 @@
 // Contrast, tone and gamma: dynamic contrast, black tone, flesh tone, RGB-only
 // mode, gamma and its alias, the gamma configuration, xvYCC, black enhancer.
+#include <cstdlib>
+#include <cstring>
 #include <iterator>
 
 #include "avoc.h"
+#include "lists.h"
+#include "menu_util.h"
 #include "quality.h"
+#include "vconf.h"
 
 namespace picture {
 
@@ -60,5 +65,50 @@ static const KeyCase kRows[] = {
 };
 
 const CaseTable g_contrast_cases{kRows, std::size(kRows)};
+
+// Dynamic contrast choices: product models of the large-format line offer
+// all four, the others skip "medium". Slovak takes the male-form labels.
+struct ContrastChoice {
+    int value;
+    const char *label;
+    const char *male_label;
+    bool in_short_list;
+};
+
+static const ContrastChoice kContrastChoices[] = {
+    {0, "SID_OFF", "SID_OFF", true},
+    {1, "SID_LOW", "SID_LOW_MALEID", true},
+    {2, "SID_MEDIUM", "SID_MEDIUM_MALEID", false},
+    {3, "SID_HIGH", "SID_HIGH_MALEID", true},
+};
+
+static int short_list_size()
+{
+    int n = 0;
+    for (const ContrastChoice &choice : kContrastChoices)
+        n += choice.in_short_list ? 1 : 0;
+    return n;
+}
+
+void **dynamic_contrast_list(int *count)
+{
+    bool full = CMenuUtil::FlagLFDProductModel();
+    char *language = vconf_get_str("db/menu_widget/language");
+    bool male = language && std::strcmp(language, "sk_SK.utf8") == 0;
+    void **items = new_fixed_list(
+        full ? static_cast<int>(std::size(kContrastChoices)) : short_list_size(), count);
+    int at = 0;
+    for (const ContrastChoice &choice : kContrastChoices) {
+        if (!full && !choice.in_short_list)
+            continue;
+        auto *item = static_cast<ListItem *>(items[at++]);
+        plain_copy(item->display_value, male ? choice.male_label : choice.label);
+        item->int_value = choice.value;
+    }
+    const auto *third = static_cast<const ListItem *>(items[2]);
+    PLOG("name : %s / value : %d", third->display_value, third->int_value);
+    std::free(language);
+    return items;
+}
 
 }  // namespace picture

@@ -3,7 +3,9 @@
 #include <iterator>
 
 #include "avoc.h"
+#include "menu_util.h"
 #include "quality.h"
+#include "tv_service.h"
 
 namespace picture {
 
@@ -68,6 +70,58 @@ static Outcome byte_set(const Request &request, int value)
     return status_of(status);
 }
 
+// Analog clean view lives with the current service: attribute 36 of its data,
+// written through the AV control.
+constexpr int kCrossTalkNr = 36;
+
+static bool clean_view_of(const TCServiceData &service)
+{
+    const TSServiceField *field = service.GetField(kCrossTalkNr);
+    return field && field->value != 0;
+}
+
+// Yields -1 even after a successful read; a failed call leaves at once with -1.
+static Outcome analog_clean_view_get(const Request &request, int *value)
+{
+    TCCriteriaHelper criteria;
+    TCServiceData service;
+    TSTvMode mode{-1, -1};
+    IServiceNavigation *navigation = nullptr;
+    if (TVServiceAPI::CreateServiceNavigation(CTvService::GetCurrentProfile(), 0, &navigation) !=
+            0 ||
+        !navigation) {
+        CASE_LOG(request, "Create Service Navigation failed");
+        return direct_result(-1);
+    }
+    if (navigation->GetTvMode(mode) < 1) {
+        CASE_LOG(request, "Get TV Mode failed");
+        return direct_result(-1);
+    }
+    criteria.Fetch(kCrossTalkNr);
+    if (navigation->GetCurrentServiceInfo(mode, criteria, service) == 0) {
+        CASE_LOG(request, "GetCurrentServiceInfo failed");
+        return direct_result(-1);
+    }
+    CASE_LOG(request, " Current CROSS_TALK_NR = %d", clean_view_of(service) ? 1 : 0);
+    int on = clean_view_of(service) ? 1 : 0;
+    CASE_LOG(request, " Current bValue = %d", on);
+    *value = on;
+    return status_of(-1);
+}
+
+// Yields -1 whatever the TV service answers.
+static Outcome analog_clean_view_set(const Request &request, int value)
+{
+    CASE_LOG(request, "value is %d", value);
+    IAVControl *control = nullptr;
+    if (TVServiceAPI::CreateAVControl(CTvService::GetCurrentProfile(), 0, &control) != 0 ||
+        !control)
+        return status_of(-1);
+    if (control->SetAnalogCleanView(value != 0) <= 0)
+        CASE_LOG(request, " SetAnalogCleanView FAIL!!!!!!!!!!!!!!!!!!!!!");
+    return status_of(-1);
+}
+
 static const KeyCase kRows[] = {
     {KeyId::DigitalCleanView, digital_clean_view_get, digital_clean_view_set, table_set,
      &kDigitalCleanView},
@@ -78,6 +132,7 @@ static const KeyCase kRows[] = {
     {KeyId::JudderReduction, byte_get, byte_set, nullptr, &kJudderReduction},
     {KeyId::LedClearMotion, table_get, table_set, table_set, &kLedClearMotion},
     {KeyId::MotionJudderCanceller, no_action_get, no_action_set, nullptr},
+    {KeyId::AnalogCleanView, analog_clean_view_get, analog_clean_view_set, nullptr},
 };
 
 const CaseTable g_motion_cases{kRows, std::size(kRows)};
