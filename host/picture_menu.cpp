@@ -24,12 +24,15 @@ struct Options {
 
 void usage()
 {
-    std::fprintf(stderr, "usage: picture-menu [--log] [--provider PATH] COMMAND\n"
-                         "commands:\n"
-                         "  get KEY            read a setting\n"
-                         "  set KEY VALUE      write a setting\n"
-                         "  preview KEY VALUE  apply a setting without committing it\n"
-                         "  list KEY           show a setting's choices\n");
+    std::fprintf(stderr,
+                 "usage: picture-menu [--log] [--provider PATH] COMMAND\n"
+                 "commands:\n"
+                 "  get KEY            read a setting\n"
+                 "  set KEY VALUE      write a setting\n"
+                 "  preview KEY VALUE  apply a setting without committing it\n"
+                 "  list KEY           show a setting's choices\n"
+                 "  get-string KEY     read a text setting\n"
+                 "  set-string KEY VALUE  write a text setting (the PIP channel: Up, Down)\n");
 }
 
 // The provider library beside this program, unless given.
@@ -115,6 +118,29 @@ int run_list(const Host &host, const std::string &key)
     return 0;
 }
 
+// The text operations; -1 when the command is not one of them.
+int run_string(const Host &host, const std::vector<std::string> &args)
+{
+    const std::string &cmd = args[0];
+    if (cmd == "get-string" && args.size() == 2) {
+        char *text = nullptr;
+        int status =
+            host.op<provider_get_string_fn>(PROVIDER_SLOT_GET_STRING)(args[1].c_str(), &text);
+        if (text)
+            std::printf("value: %s\n", text);
+        host.op<provider_release_string_fn>(PROVIDER_SLOT_RELEASE_STRING)(text);
+        std::printf("status: %d\n", status);
+        return status == 0 ? 0 : 1;
+    }
+    if (cmd == "set-string" && args.size() == 3) {
+        int status = host.op<provider_set_string_fn>(PROVIDER_SLOT_SET_STRING)(args[1].c_str(),
+                                                                               args[2].c_str());
+        std::printf("status: %d\n", status);
+        return status == 0 ? 0 : 1;
+    }
+    return -1;
+}
+
 int run(const Host &host, const std::vector<std::string> &args)
 {
     const std::string &cmd = args[0];
@@ -138,6 +164,8 @@ int run(const Host &host, const std::vector<std::string> &args)
     }
     if (cmd == "list" && args.size() == 2)
         return run_list(host, args[1]);
+    if (int status = run_string(host, args); status >= 0)
+        return status;
     usage();
     return 2;
 }

@@ -77,6 +77,7 @@ extern const CaseTable g_color_space_cases;
 extern const CaseTable g_white_balance_cases;
 extern const CaseTable g_contrast_cases;
 extern const CaseTable g_picture_size_cases;
+extern const CaseTable g_media_player_cases;
 extern const CaseTable g_pip_cases;
 extern const CaseTable g_picture_wide_cases;
 

@@ -15,6 +15,7 @@ static const CaseTable *const kFamilies[] = {
     &g_white_balance_cases,
     &g_contrast_cases,
     &g_picture_size_cases,
+    &g_media_player_cases,
     &g_pip_cases,
     &g_picture_wide_cases,
 };

@@ -44,23 +44,6 @@ int release_string(char *value)
     return 0;
 }
 
-int get_string(const char *key, char **value)
-{
-    if (!key || !value)
-        return -1;
-    if (std::strcmp(key, kPipChannelKey) != 0)
-        return 0;
-    return 0;
-}
-
-int set_string(const char *key, const char *value)
-{
-    if (!key || !value)
-        return -1;
-    PLOG("Picture Menu set string[%s] value[%s]", key, value);
-    return 0;
-}
-
 template <typename F> static provider_op op(F *function)
 {
     return reinterpret_cast<provider_op>(function);
