@@ -27,19 +27,6 @@ protected:
         bindtextdomain("settings-datafw", TEST_LOCALE_DIR);
     }
 
-    // Calls a string operation and releases the string it hands out.
-    std::string text(provider_slot slot, const char *key, int *status = nullptr)
-    {
-        char *s = nullptr;
-        int st = op<provider_get_string_fn>(slot)(key, &s);
-        if (status)
-            *status = st;
-        std::string out = s ? s : "<null>";
-        if (s) {
-            EXPECT_EQ(op<provider_release_string_fn>(PROVIDER_SLOT_RELEASE_STRING)(s), 0);
-        }
-        return out;
-    }
     std::string label(const char *key) { return text(PROVIDER_SLOT_GET_DISPLAY_NAME, key); }
     std::string help(const char *key) { return text(PROVIDER_SLOT_GET_HELP_TEXT, key); }
     void key_event(const char *name)
@@ -179,15 +166,15 @@ TEST_F(LabelsTest, InfoKeyChangesTheNextPlaceholderHelpOnly)
 
 TEST_F(LabelsTest, ModuleInformation)
 {
-    EXPECT_EQ(text(PROVIDER_SLOT_GET_MODULE_INFO, "provider/owner"), "pelrond7.vask");
-    EXPECT_EQ(text(PROVIDER_SLOT_GET_MODULE_INFO, "provider/main-component"), "QM_SetupApp");
-    EXPECT_EQ(text(PROVIDER_SLOT_GET_MODULE_INFO, "provider/sub-component"), "QM_Settings");
-    char sentinel = 0;
-    char *s = &sentinel;
-    auto info = op<provider_get_string_fn>(PROVIDER_SLOT_GET_MODULE_INFO);
-    EXPECT_EQ(info("provider/owner/", &s), 0);
-    EXPECT_EQ(s, &sentinel);
-    EXPECT_EQ(info(nullptr, &s), -1);
+    const provider_slot M = PROVIDER_SLOT_GET_MODULE_INFO;
+    EXPECT_EQ(text(M, "provider/owner"), "pelrond7.vask");
+    EXPECT_EQ(text(M, "provider/main-component"), "QM_SetupApp");
+    EXPECT_EQ(text(M, "provider/sub-component"), "QM_Settings");
+    int status = -5;
+    EXPECT_EQ(text(M, "provider/owner/", &status), "<null>");
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(text(M, nullptr, &status), "<null>");
+    EXPECT_EQ(status, -1);
     EXPECT_THAT(sim::journal(), IsEmpty());
 }
 

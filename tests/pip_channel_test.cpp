@@ -12,19 +12,7 @@ namespace {
 
 const char *const kChannel = "menu/picture/pip/channel";
 
-class PipChannelTest : public ProviderTest {
-protected:
-    void TearDown() override
-    {
-        EXPECT_EQ(sim::state().tv.reference_count, 0) << "the PIP connection is closed again";
-        ProviderTest::TearDown();
-    }
-
-    int set_string(const char *value) const
-    {
-        return op<provider_set_string_fn>(PROVIDER_SLOT_SET_STRING)(kChannel, value);
-    }
-};
+using PipChannelTest = PipTest;
 
 struct Step {
     const char *value;
@@ -42,7 +30,7 @@ class ChannelStep : public PipChannelTest, public ::testing::WithParamInterface<
 TEST_P(ChannelStep, ReadsTheAntennaThenOpensStepsAndCloses)
 {
     const Step &s = GetParam();
-    EXPECT_EQ(set_string(s.value), 0);
+    EXPECT_EQ(set_string(kChannel, s.value), 0);
     EXPECT_EQ(sim::state().tv.pip_channel, s.channel);
     std::vector<std::string> calls{"TVServiceAPI::CreateServiceNavigation(101, 0, out)",
                                    "IServiceNavigation::GetTvMode(out)",
@@ -73,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(PipChannelTest, StepWithoutAConnectionIsLoggedAndAnswersZero)
 {
     sim::force("TVServiceAPI::CreateUtil", -1);
-    EXPECT_EQ(set_string("Down"), 0);
+    EXPECT_EQ(set_string(kChannel, "Down"), 0);
     EXPECT_THAT(messages(),
                 ElementsAre("Picture Menu set string[menu/picture/pip/channel] value[Down]",
                             "Set PIP channel.", "tvModePIP.antennaMode[0] tvModePIP.serviceMode[0]",
@@ -86,16 +74,13 @@ TEST_F(PipChannelTest, StepWithoutAConnectionIsLoggedAndAnswersZero)
 
 TEST_F(PipChannelTest, TextIsTheMenuUtilitysChannelStringOrTheNoneId)
 {
-    auto get_string = op<provider_get_string_fn>(PROVIDER_SLOT_GET_STRING);
-    auto release = op<provider_release_string_fn>(PROVIDER_SLOT_RELEASE_STRING);
-    char *text = nullptr;
-    EXPECT_EQ(get_string(kChannel, &text), 0);
-    EXPECT_STREQ(text, "7-1 KTV News");
-    EXPECT_EQ(release(text), 0);
+    int status = -5;
+    EXPECT_EQ(text(PROVIDER_SLOT_GET_STRING, kChannel, &status), "7-1 KTV News");
+    EXPECT_EQ(status, 0);
     sim::force("CMenuUtil::GetChannelString", -1);
-    EXPECT_EQ(get_string(kChannel, &text), -1);
-    EXPECT_STREQ(text, "SID_NONE") << "the buffer goes to the host all the same";
-    EXPECT_EQ(release(text), 0);
+    EXPECT_EQ(text(PROVIDER_SLOT_GET_STRING, kChannel, &status), "SID_NONE")
+        << "the buffer goes to the host all the same";
+    EXPECT_EQ(status, -1);
     EXPECT_THAT(messages(), ElementsAre("pChName : 7-1 KTV News", "GetChannelString fails"));
 }
 

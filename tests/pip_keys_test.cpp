@@ -15,14 +15,7 @@ namespace {
 const char *const kSource = "db/menu/picture/pip/source";
 const char *const kSoundSelect = "menu/picture/pip/pipss";
 
-class PipKeysTest : public ProviderTest {
-protected:
-    void TearDown() override
-    {
-        EXPECT_EQ(sim::state().tv.reference_count, 0) << "the PIP connection is closed again";
-        ProviderTest::TearDown();
-    }
-};
+using PipKeysTest = PipTest;
 
 TEST_F(PipKeysTest, SizeAndPositionAnswerOneEvenWhenTheStoreWorked)
 {

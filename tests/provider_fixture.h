@@ -65,4 +65,10 @@ protected:
     provider_op *table_ = nullptr;
 };
 
+// Tests of the PIP keys: every operation closes the PIP connection again.
+class PipTest : public ProviderTest {
+protected:
+    void TearDown() override;
+};
+
 }  // namespace test
