@@ -73,7 +73,6 @@ INSTANTIATE_TEST_SUITE_P(
            KeyCall{Op::Preview, "menu/picture/expert-settings/hdrplus"},
            KeyCall{Op::Preview, "menu/picture/pictureoff"},
            KeyCall{Op::Preview, "menu/picture/reset"},
-           KeyCall{Op::Preview, "menu/picture/advanced-settings/flesh-tone"},
            KeyCall{Op::Preview, "menu/picture/pip/antenna"},
            KeyCall{Op::Preview, "menu/picture/advanced-settings/xvYCC"},
            KeyCall{Op::Preview, "menu/picture/picture-options/motion-judder-canceller"}));
