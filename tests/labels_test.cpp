@@ -27,19 +27,6 @@ protected:
         bindtextdomain("settings-datafw", TEST_LOCALE_DIR);
     }
 
-    // Calls a string operation and releases the string it hands out.
-    std::string text(provider_slot slot, const char *key, int *status = nullptr)
-    {
-        char *s = nullptr;
-        int st = op<provider_get_string_fn>(slot)(key, &s);
-        if (status)
-            *status = st;
-        std::string out = s ? s : "<null>";
-        if (s) {
-            EXPECT_EQ(op<provider_release_string_fn>(PROVIDER_SLOT_RELEASE_STRING)(s), 0);
-        }
-        return out;
-    }
     std::string label(const char *key) { return text(PROVIDER_SLOT_GET_DISPLAY_NAME, key); }
     std::string help(const char *key) { return text(PROVIDER_SLOT_GET_HELP_TEXT, key); }
     void key_event(const char *name)
@@ -107,7 +94,7 @@ const provider_slot L = PROVIDER_SLOT_GET_DISPLAY_NAME;
 const provider_slot H = PROVIDER_SLOT_GET_HELP_TEXT;
 
 INSTANTIATE_TEST_SUITE_P(
-    Labels, TextChoice,
+    LabelsAndHelpTexts, TextChoice,
     ::testing::Values(
         TextCase{"gamma_0", L, kGammaValue, gamma_config(0), "t:HLG"},
         TextCase{"gamma_1", L, kGammaValue, gamma_config(1), "t:ST"},
@@ -118,29 +105,24 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"chip_11", L, kLedClearMotion, system_info(253, 11), "t:LED Clear Motion"},
         TextCase{"chip_failing", L, kLedClearMotion, failing("system_info_get_value_int"), "My Menu Item"},
         TextCase{"other_key", L, "menu/picture/reset", [] {}, "My Menu Item"},
-        TextCase{"unknown_key", L, "no/such/key", [] {}, "My Menu Item"}),
-    [](const auto &param_info) { return std::string(param_info.param.name); });
-
-INSTANTIATE_TEST_SUITE_P(
-    HelpTexts, TextChoice,
-    ::testing::Values(
-        TextCase{"gamma_0", H, kGammaValue, gamma_config(0), "t:adjust HLG"},
-        TextCase{"gamma_1", H, kGammaValue, gamma_config(1), "t:adjust ST"},
-        TextCase{"gamma_2", H, kGammaValue, gamma_config(2), "t:adjust BT"},
-        TextCase{"gamma_5", H, kGammaValue, gamma_config(5), ""},
-        TextCase{"gamma_failing", H, kGammaValue, failing("avoc_get_gamma_config"), "t:adjust BT"},
-        TextCase{"flag_on", H, kMotionMode, system_info(258, 1), "t:blur and judder"},
-        TextCase{"flag_off", H, kMotionMode, system_info(258, 0), "t:judder"},
-        TextCase{"flag_failing", H, kMotionMode, failing("system_info_get_value_bool"), "t:judder"},
-        TextCase{"size_0", H, kPictureSize, picture_size(0), "t:16:9"},
-        TextCase{"size_1", H, kPictureSize, picture_size(1), "t:fit"},
-        TextCase{"size_2", H, kPictureSize, picture_size(2), ""},
-        TextCase{"size_3", H, kPictureSize, picture_size(3), "t:4:3"},
-        TextCase{"size_failing", H, kPictureSize, failing("IVideoControl::GetPictureSize"), "My Help Text"},
-        TextCase{"player_0", H, kVideoPlayerSize, video_player_size(0), "t:16:9"},
-        TextCase{"player_3", H, kVideoPlayerSize, video_player_size(3), "t:4:3"},
-        TextCase{"player_failing", H, kVideoPlayerSize, failing("vconf_get_int"), "My Help Text"},
-        TextCase{"other_key", H, "menu/picture/reset", [] {}, "My Help Text"}),
+        TextCase{"unknown_key", L, "no/such/key", [] {}, "My Menu Item"},
+        TextCase{"help_gamma_0", H, kGammaValue, gamma_config(0), "t:adjust HLG"},
+        TextCase{"help_gamma_1", H, kGammaValue, gamma_config(1), "t:adjust ST"},
+        TextCase{"help_gamma_2", H, kGammaValue, gamma_config(2), "t:adjust BT"},
+        TextCase{"help_gamma_5", H, kGammaValue, gamma_config(5), ""},
+        TextCase{"help_gamma_failing", H, kGammaValue, failing("avoc_get_gamma_config"), "t:adjust BT"},
+        TextCase{"help_flag_on", H, kMotionMode, system_info(258, 1), "t:blur and judder"},
+        TextCase{"help_flag_off", H, kMotionMode, system_info(258, 0), "t:judder"},
+        TextCase{"help_flag_failing", H, kMotionMode, failing("system_info_get_value_bool"), "t:judder"},
+        TextCase{"help_size_0", H, kPictureSize, picture_size(0), "t:16:9"},
+        TextCase{"help_size_1", H, kPictureSize, picture_size(1), "t:fit"},
+        TextCase{"help_size_2", H, kPictureSize, picture_size(2), ""},
+        TextCase{"help_size_3", H, kPictureSize, picture_size(3), "t:4:3"},
+        TextCase{"help_size_failing", H, kPictureSize, failing("IVideoControl::GetPictureSize"), "My Help Text"},
+        TextCase{"help_player_0", H, kVideoPlayerSize, video_player_size(0), "t:16:9"},
+        TextCase{"help_player_3", H, kVideoPlayerSize, video_player_size(3), "t:4:3"},
+        TextCase{"help_player_failing", H, kVideoPlayerSize, failing("vconf_get_int"), "My Help Text"},
+        TextCase{"help_other_key", H, "menu/picture/reset", [] {}, "My Help Text"}),
     [](const auto &param_info) { return std::string(param_info.param.name); });
 
 TEST_F(LabelsTest, DisplayNameRejectsBadArgumentsAndLooksTheKeyUpOnce)
@@ -179,15 +161,15 @@ TEST_F(LabelsTest, InfoKeyChangesTheNextPlaceholderHelpOnly)
 
 TEST_F(LabelsTest, ModuleInformation)
 {
-    EXPECT_EQ(text(PROVIDER_SLOT_GET_MODULE_INFO, "provider/owner"), "pelrond7.vask");
-    EXPECT_EQ(text(PROVIDER_SLOT_GET_MODULE_INFO, "provider/main-component"), "QM_SetupApp");
-    EXPECT_EQ(text(PROVIDER_SLOT_GET_MODULE_INFO, "provider/sub-component"), "QM_Settings");
-    char sentinel = 0;
-    char *s = &sentinel;
-    auto info = op<provider_get_string_fn>(PROVIDER_SLOT_GET_MODULE_INFO);
-    EXPECT_EQ(info("provider/owner/", &s), 0);
-    EXPECT_EQ(s, &sentinel);
-    EXPECT_EQ(info(nullptr, &s), -1);
+    const provider_slot M = PROVIDER_SLOT_GET_MODULE_INFO;
+    EXPECT_EQ(text(M, "provider/owner"), "pelrond7.vask");
+    EXPECT_EQ(text(M, "provider/main-component"), "QM_SetupApp");
+    EXPECT_EQ(text(M, "provider/sub-component"), "QM_Settings");
+    int status = -5;
+    EXPECT_EQ(text(M, "provider/owner/", &status), "<null>");
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(text(M, nullptr, &status), "<null>");
+    EXPECT_EQ(status, -1);
     EXPECT_THAT(sim::journal(), IsEmpty());
 }
 

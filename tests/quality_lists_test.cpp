@@ -43,41 +43,34 @@ TEST_F(QualityLists, ColorToneListNeedsThePictureMode)
     EXPECT_EQ(messages().back(), "AVOC RETURN ERROR!!");
 }
 
-struct ContrastCase {
-    bool lfd;
-    const char *language;  // null: the store has none
-    std::vector<const char *> labels;
-};
-
-class DynamicContrastList : public ProviderTest,
-                            public ::testing::WithParamInterface<ContrastCase> {};
-
 // Three choices skip value 2.
-TEST_P(DynamicContrastList, ChoicesFollowProductAndLanguage)
+TEST_F(QualityLists, DynamicContrastChoicesFollowProductAndLanguage)
 {
-    const ContrastCase &c = GetParam();
-    sim::state().tv.lfd_product = c.lfd;
-    sim::state().vconf_str.erase("db/menu_widget/language");
-    if (c.language)
-        sim::state().vconf_str["db/menu_widget/language"] = c.language;
-    Choices expected;
-    for (std::size_t i = 0; i < c.labels.size(); ++i)
-        expected.push_back({c.lfd || i < 2 ? int(i) : 3, c.labels[i], {}});
-    EXPECT_EQ(choices("menu/picture/advanced-settings/dynamic-contrast"), expected);
-    EXPECT_THAT(messages(), Contains("name : " + expected[2].display +
-                                     " / value : " + std::to_string(expected[2].value)));
+    const struct {
+        bool lfd;
+        const char *language;  // null: the store has none
+        std::vector<const char *> labels;
+    } cases[] = {{false, "en_US.utf8", {"SID_OFF", "SID_LOW", "SID_HIGH"}},
+                 {false, "sk_SK.utf8", {"SID_OFF", "SID_LOW_MALEID", "SID_HIGH_MALEID"}},
+                 {true, "sk_SK", {"SID_OFF", "SID_LOW", "SID_MEDIUM", "SID_HIGH"}},
+                 {true, nullptr, {"SID_OFF", "SID_LOW", "SID_MEDIUM", "SID_HIGH"}},
+                 {true,
+                  "sk_SK.utf8",
+                  {"SID_OFF", "SID_LOW_MALEID", "SID_MEDIUM_MALEID", "SID_HIGH_MALEID"}}};
+    for (const auto &c : cases) {
+        clear();
+        sim::state().tv.lfd_product = c.lfd;
+        sim::state().vconf_str.erase("db/menu_widget/language");
+        if (c.language)
+            sim::state().vconf_str["db/menu_widget/language"] = c.language;
+        Choices expected;
+        for (std::size_t i = 0; i < c.labels.size(); ++i)
+            expected.push_back({c.lfd || i < 2 ? int(i) : 3, c.labels[i], {}});
+        EXPECT_EQ(choices("menu/picture/advanced-settings/dynamic-contrast"), expected);
+        EXPECT_THAT(messages(), Contains("name : " + expected[2].display +
+                                         " / value : " + std::to_string(expected[2].value)));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, DynamicContrastList,
-    ::testing::Values(
-        ContrastCase{false, "en_US.utf8", {"SID_OFF", "SID_LOW", "SID_HIGH"}},
-        ContrastCase{false, "sk_SK.utf8", {"SID_OFF", "SID_LOW_MALEID", "SID_HIGH_MALEID"}},
-        ContrastCase{true, "sk_SK", {"SID_OFF", "SID_LOW", "SID_MEDIUM", "SID_HIGH"}},
-        ContrastCase{true, nullptr, {"SID_OFF", "SID_LOW", "SID_MEDIUM", "SID_HIGH"}},
-        ContrastCase{true,
-                     "sk_SK.utf8",
-                     {"SID_OFF", "SID_LOW_MALEID", "SID_MEDIUM_MALEID", "SID_HIGH_MALEID"}}));
 
 }  // namespace
 }  // namespace test

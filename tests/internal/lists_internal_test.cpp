@@ -1,4 +1,4 @@
-// Building lists: the pair-list conversion, fixed lists and the copy limits.
+// Building lists: an empty pair list and the copy limits.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -13,37 +13,10 @@
 namespace picture {
 namespace {
 
-using ::testing::ElementsAre;
-
 class ListsTest : public ::testing::Test {
 protected:
     void SetUp() override { sim::reset(); }
 };
-
-TEST_F(ListsTest, PairsBecomeItemsInOrderWithNullStringValues)
-{
-    int count = -1;
-    void **items = pairs_to_list({{0, "A"}, {1, "B"}, {3, "C"}}, &count);
-    ASSERT_EQ(count, 3);
-    const char *texts[] = {"A", "B", "C"};
-    const int values[] = {0, 1, 3};
-    for (int i = 0; i < 3; ++i) {
-        char *display = nullptr;
-        char *string = reinterpret_cast<char *>(1);
-        int value = -1;
-        get_list_item_display_value(items[i], &display);
-        get_list_item_string_value(items[i], &string);
-        get_list_item_int_value(items[i], &value);
-        EXPECT_STREQ(display, texts[i]);
-        EXPECT_EQ(display, static_cast<ListItem *>(items[i])->display_value)
-            << "the item's own text";
-        EXPECT_EQ(string, nullptr);
-        EXPECT_EQ(value, values[i]);
-    }
-    EXPECT_EQ(sim::log_messages()[0], "name : A / value : 0");
-    EXPECT_EQ(sim::log_messages()[2], "name : C / value : 3");
-    free_list_items(items, count);
-}
 
 TEST_F(ListsTest, NoPairsGiveCountZero)
 {
@@ -62,33 +35,8 @@ TEST_F(ListsTest, CopiesKeepATerminatorWithinTheBuffer)
     plain_copy(plain, long_text.c_str());
     EXPECT_EQ(std::strlen(formatted), 510u);
     EXPECT_EQ(std::strlen(plain), 511u);
-    EXPECT_EQ(plain[kTextSize - 1], '\0');
     std::free(formatted);
     std::free(plain);
-}
-
-TEST_F(ListsTest, FixedListsStartWithEmptyDisplayBuffers)
-{
-    int count = 0;
-    void **items = new_fixed_list(4, &count);
-    ASSERT_EQ(count, 4);
-    for (int i = 0; i < count; ++i)
-        EXPECT_STREQ(static_cast<ListItem *>(items[i])->display_value, "");
-    free_list_items(items, count);
-}
-
-TEST_F(ListsTest, FreeingReleasesDisplayThenStringThenItem)
-{
-    int count = 0;
-    void **items = pairs_to_list({{0, "A"}, {1, "B"}, {2, "C"}}, &count);
-    static_cast<ListItem *>(items[0])->string_value = new_text();
-    std::free(static_cast<ListItem *>(items[1])->display_value);
-    std::free(items[1]);
-    items[1] = nullptr;  // a hole in the array is skipped
-    sim::clear_log();
-    EXPECT_EQ(free_list_items(items, count), 0);
-    // entry, item 0: display, string, item; item 2: display, item; exit
-    EXPECT_EQ(sim::log_messages().size(), 7u);
 }
 
 }  // namespace

@@ -59,96 +59,80 @@ TEST_F(PipConnection, OpenOpenCloseClose)
                                         "tv_pip_service_fini: g_pip_svc_info.refcnt[0]"}));
 }
 
-struct FailingStep {
-    const char *function;
-    int result;
-    std::optional<long long> out;  // 0: a null object
-    std::size_t calls;             // open calls up to the failing one
-    const char *line;
-    bool gives_back;
-};
-
-void PrintTo(const FailingStep &s, std::ostream *os)
-{
-    *os << s.function << " " << s.result;
-}
-
-class FailingOpen : public PipConnection, public ::testing::WithParamInterface<FailingStep> {};
-
-TEST_P(FailingOpen, LeavesNoTraceAndTheNextOpenStartsAgain)
-{
-    const FailingStep &s = GetParam();
-    sim::force(s.function, s.result, s.out);
-    EXPECT_EQ(tv_pip_service_init(), -1);
-    EXPECT_TRUE(closed());
-    std::vector<std::string> calls(kOpenCalls.begin(), kOpenCalls.begin() + s.calls);
-    if (s.gives_back)
-        calls.push_back(kGiveBack);
-    EXPECT_EQ(sim::journal(), calls);
-    std::vector<std::string> lines = log_lines();
-    ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ(lines[0], std::string("InitServiceInfoPIP: ") + s.line);
-    EXPECT_EQ(lines[1], "tv_pip_service_init: InitServiceInfoPIP() Failed.");
-    sim::unforce(s.function);
-    EXPECT_EQ(tv_pip_service_init(), 0);
-}
-
 // An increase that failed is given back all the same; the stand-in refuses it.
-INSTANTIATE_TEST_SUITE_P(
-    EachStep, FailingOpen,
-    ::testing::Values(FailingStep{"TVServiceAPI::CreateServiceNavigation", -3, std::nullopt, 1,
-                                  "Create Service Navigation failed. nRetVal[-3]", false},
-                      FailingStep{"TVServiceAPI::CreateServiceNavigation", 0, 0, 1,
-                                  "Create Service Navigation failed. nRetVal[0]", false},
-                      FailingStep{"TVServiceAPI::CreateReferenceCount", 0, std::nullopt, 2,
-                                  "TVServiceAPI::CreateReferenceCount() failed", false},
-                      FailingStep{"IReferenceCount::IncreaseCount", 0, std::nullopt, 3,
-                                  "ref_proxy->IncreaseCount() failed. nRetVal[0]", true},
-                      FailingStep{"TVServiceAPI::CreateUtil", -1, std::nullopt, 4,
-                                  "TVServiceAPI::CreateUtil() failed. nRetVal[-1]", true},
-                      FailingStep{"TVServiceAPI::CreateUtil", 0, 0, 4,
-                                  "TVServiceAPI::CreateUtil() failed. nRetVal[0]", true}));
+TEST_F(PipConnection, FailingOpenLeavesNoTraceAndTheNextOpenStartsAgain)
+{
+    const struct {
+        const char *function;
+        int result;
+        std::optional<long long> out;  // 0: a null object
+        std::size_t calls;             // open calls up to the failing one
+        const char *line;
+        bool gives_back;
+    } steps[] = {{"TVServiceAPI::CreateServiceNavigation", -3, std::nullopt, 1,
+                  "Create Service Navigation failed. nRetVal[-3]", false},
+                 {"TVServiceAPI::CreateServiceNavigation", 0, 0, 1,
+                  "Create Service Navigation failed. nRetVal[0]", false},
+                 {"TVServiceAPI::CreateReferenceCount", 0, std::nullopt, 2,
+                  "TVServiceAPI::CreateReferenceCount() failed", false},
+                 {"IReferenceCount::IncreaseCount", 0, std::nullopt, 3,
+                  "ref_proxy->IncreaseCount() failed. nRetVal[0]", true},
+                 {"TVServiceAPI::CreateUtil", -1, std::nullopt, 4,
+                  "TVServiceAPI::CreateUtil() failed. nRetVal[-1]", true},
+                 {"TVServiceAPI::CreateUtil", 0, 0, 4,
+                  "TVServiceAPI::CreateUtil() failed. nRetVal[0]", true}};
+    for (const auto &s : steps) {
+        SCOPED_TRACE(s.line);
+        sim::reset();
+        sim::force(s.function, s.result, s.out);
+        EXPECT_EQ(tv_pip_service_init(), -1);
+        EXPECT_TRUE(closed());
+        std::vector<std::string> calls(kOpenCalls.begin(), kOpenCalls.begin() + s.calls);
+        if (s.gives_back)
+            calls.push_back(kGiveBack);
+        EXPECT_EQ(sim::journal(), calls);
+        std::vector<std::string> lines = log_lines();
+        ASSERT_GE(lines.size(), 2u);
+        EXPECT_EQ(lines[0], std::string("InitServiceInfoPIP: ") + s.line);
+        EXPECT_EQ(lines[1], "tv_pip_service_init: InitServiceInfoPIP() Failed.");
+        sim::unforce(s.function);
+        EXPECT_EQ(tv_pip_service_init(), 0);
+        EXPECT_EQ(tv_pip_service_fini(), 0);
+    }
+}
 
 // ---- channel information ------------------------------------------------------
 
-struct InfoCase {
-    std::map<int, unsigned long long> fields;
-    int type;
-    const char *type_name;
-    unsigned short major, minor;
-};
-
-void PrintTo(const InfoCase &c, std::ostream *os)
-{
-    *os << "type " << c.type << ", major " << c.major << ", minor " << c.minor;
-}
-
-class ChannelInfo : public PipConnection, public ::testing::WithParamInterface<InfoCase> {};
-
-TEST_P(ChannelInfo, DescribesTheCurrentPipChannel)
-{
-    const InfoCase &c = GetParam();
-    sim::state().tv.channels = {{c.fields, L"Only"}};
-    EXPECT_EQ(tv_pip_service_channel_get_info(), nullptr) << "closed";
-    ASSERT_EQ(tv_pip_service_init(), 0);
-    tvs_ch_info_picture *info = tv_pip_service_channel_get_info();
-    ASSERT_NE(info, nullptr);
-    EXPECT_EQ(info->ch_type, c.type);
-    EXPECT_STREQ(info->ch_type_str, c.type_name);
-    EXPECT_EQ(info->major_no, c.major);
-    EXPECT_EQ(info->minor_no, c.minor);
-    EXPECT_EQ(sim::log_messages().back(),
-              c.type_name ? "channel type:[" + std::to_string(c.type) + ":" + c.type_name + "]"
-                          : "Can not getchannel type");
-    tv_pip_service_channel_del_info(info);
-}
-
 // The last type name, an unknown type with minor 0, and absent numbers.
-INSTANTIATE_TEST_SUITE_P(LineUps, ChannelInfo,
-                         ::testing::Values(InfoCase{{{1, 12}, {13, 7}, {14, 1}}, 12, "BS", 7, 1},
-                                           InfoCase{
-                                               {{1, 13}, {13, 5}, {14, 0}}, 0, nullptr, 5, 0xFFFF},
-                                           InfoCase{{{1, 2}}, 2, "DTV Air", 0xFFFF, 0xFFFF}));
+TEST_F(PipConnection, ChannelInfoDescribesTheCurrentPipChannel)
+{
+    const struct {
+        std::map<int, unsigned long long> fields;
+        int type;
+        const char *type_name;
+        unsigned short major, minor;
+    } cases[] = {{{{1, 12}, {13, 7}, {14, 1}}, 12, "BS", 7, 1},
+                 {{{1, 13}, {13, 5}, {14, 0}}, 0, nullptr, 5, 0xFFFF},
+                 {{{1, 2}}, 2, "DTV Air", 0xFFFF, 0xFFFF}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.type);
+        sim::reset();
+        sim::state().tv.channels = {{c.fields, L"Only"}};
+        EXPECT_EQ(tv_pip_service_channel_get_info(), nullptr) << "closed";
+        ASSERT_EQ(tv_pip_service_init(), 0);
+        tvs_ch_info_picture *info = tv_pip_service_channel_get_info();
+        ASSERT_NE(info, nullptr);
+        EXPECT_EQ(info->ch_type, c.type);
+        EXPECT_STREQ(info->ch_type_str, c.type_name);
+        EXPECT_EQ(info->major_no, c.major);
+        EXPECT_EQ(info->minor_no, c.minor);
+        EXPECT_EQ(sim::log_messages().back(),
+                  c.type_name ? "channel type:[" + std::to_string(c.type) + ":" + c.type_name + "]"
+                              : "Can not getchannel type");
+        tv_pip_service_channel_del_info(info);
+        tv_pip_service_fini();
+    }
+}
 
 }  // namespace
 }  // namespace picture
