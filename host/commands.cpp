@@ -74,9 +74,10 @@ Outcome text_of(const char *command, const ProviderHost &host, const std::string
 {
     std::optional<std::string> text;
     int status = (host.*operation)(key, &text);
-    return {Object{{"command", command}, {"key", key}, {"text", optional_text(text)},
-                   {"status", status}},
-            status};
+    return {
+        Object{
+            {"command", command}, {"key", key}, {"text", optional_text(text)}, {"status", status}},
+        status};
 }
 
 Outcome label(const ProviderHost &host, const Args &a)

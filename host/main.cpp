@@ -118,7 +118,7 @@ int execute(const host::ProviderHost &provider, const std::vector<std::string> &
     int status = kBadInput;
     try {
         host::Outcome out = host::run_command(provider, words);
-        std::string text = o.json ? host::to_json(out.record) + "\n"
+        std::string text = o.json     ? host::to_json(out.record) + "\n"
                            : out.text ? out.text(out.record)
                                       : host::to_text(out.record);
         std::fputs(text.c_str(), stdout);

@@ -53,8 +53,8 @@ void add_value(const ProviderHost &host, const std::string &key,
 {
     std::optional<std::string> text;
     int value = 0;
-    int status = key == picture::kPipChannelKey ? host.get_string(key, &text)
-                                                : host.get_int(key, &value);
+    int status =
+        key == picture::kPipChannelKey ? host.get_string(key, &text) : host.get_int(key, &value);
     item.emplace_back("status", status);
     if (status != 0)
         return;

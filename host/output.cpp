@@ -91,8 +91,8 @@ static std::string table(const Array &rows, const std::string &indent)
     for (const auto &line : cells) {
         std::string text = indent;
         for (std::size_t i = 0; i < line.size(); ++i)
-            text += line[i] + std::string(i + 1 < line.size() ? width[i] - line[i].size() + 2 : 0,
-                                          ' ');
+            text +=
+                line[i] + std::string(i + 1 < line.size() ? width[i] - line[i].size() + 2 : 0, ' ');
         text.erase(text.find_last_not_of(' ') + 1);
         out += text + "\n";
     }

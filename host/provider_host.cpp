@@ -48,7 +48,8 @@ int ProviderHost::set_int_pre(const std::string &key, int value) const
 std::optional<std::vector<Choice>> ProviderHost::list(const std::string &key) const
 {
     int count = 0;
-    void **items = op<provider_get_list_items_fn>(PROVIDER_SLOT_GET_LIST_ITEMS)(key.c_str(), &count);
+    void **items =
+        op<provider_get_list_items_fn>(PROVIDER_SLOT_GET_LIST_ITEMS)(key.c_str(), &count);
     if (!items)
         return std::nullopt;
     auto display = op<provider_get_item_string_fn>(PROVIDER_SLOT_GET_LIST_ITEM_DISPLAY_VALUE);

@@ -224,9 +224,10 @@ void dump_tv(const sim::TvState &now, const sim::TvState &was, std::vector<std::
     for (const TvField &f : kTvFields)
         if (f.get(now) != f.get(was))
             out.push_back(std::string("sim tv ") + f.name + " " + std::to_string(f.get(now)));
-    dump_map(now.source_status, was.source_status,
-             [](int s, int v) { return "sim source " + std::to_string(s) + " " + std::to_string(v); },
-             out);
+    dump_map(
+        now.source_status, was.source_status,
+        [](int s, int v) { return "sim source " + std::to_string(s) + " " + std::to_string(v); },
+        out);
     if (same_channels(now.channels, was.channels))
         return;
     out.push_back("sim channels clear");
@@ -280,11 +281,14 @@ std::vector<std::string> dump_state()
     dump_map(now.vconf_int, was.vconf_int, number("vconf-int"), out);
     dump_map(
         now.vconf_str, was.vconf_str,
-        [](const std::string &k, const std::string &v) { return "sim vconf-str " + quote(k) + " " + quote(v); },
+        [](const std::string &k, const std::string &v) {
+            return "sim vconf-str " + quote(k) + " " + quote(v);
+        },
         out);
-    dump_map(now.system_info, was.system_info,
-             [](int k, int v) { return "sim sysinfo " + std::to_string(k) + " " + std::to_string(v); },
-             out);
+    dump_map(
+        now.system_info, was.system_info,
+        [](int k, int v) { return "sim sysinfo " + std::to_string(k) + " " + std::to_string(v); },
+        out);
     for (const std::string &app : now.visible_apps)
         if (!was.visible_apps.count(app))
             out.push_back("sim app " + quote(app) + " visible");

@@ -1,8 +1,8 @@
 // Words of a command line.
 #include "words.h"
 
-#include <cerrno>
 #include <cctype>
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 
