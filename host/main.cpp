@@ -168,8 +168,10 @@ int run_shell(const host::ProviderHost &provider, const Options &o)
         std::size_t first = line.find_first_not_of(" \t\r");
         if (first == std::string::npos || line[first] == '#')
             continue;
-        if (!interactive && !o.json)
+        if (!interactive && !o.json) {
             std::printf("> %s\n", line.c_str());
+            std::fflush(stdout);  // before the command's log lines
+        }
         std::vector<std::string> words;
         try {
             words = host::split_words(line);
