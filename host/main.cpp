@@ -249,5 +249,10 @@ int main(int argc, char **argv)
         std::printf("%s%s", kUsage, host::command_help().c_str());
         return 0;
     }
-    return run(o);
+    try {
+        return run(o);
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "picture-menu: %s\n", e.what());
+        return kCannotRun;
+    }
 }

@@ -239,6 +239,11 @@ const BadInputCase kBadInput[] = {
     {"StateUnreadable", "menu", nullptr, "STATE: cannot read the state file"},
 };
 
+void PrintTo(const BadInputCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class BadInput : public HostTest, public ::testing::WithParamInterface<BadInputCase> {};
 
 TEST_P(BadInput, NamesTheFaultExitsTwoAndLeavesTheStateAsItWas)
