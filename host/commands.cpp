@@ -141,6 +141,7 @@ const Command kCommands[] = {
     {"label", "KEY", 1, 1, true, label, "a setting's label"},
     {"help", "KEY", 1, 1, true, help, "a setting's help text"},
     {"string", "KEY", 1, 1, true, string, "a setting's text"},
+    {"get-string", "KEY", 1, 1, true, string, "the same as string"},
     {"set-string", "KEY VALUE", 2, 2, true, set_string, "write a setting's text"},
     {"info", "INFOKEY", 1, 1, false, info, "module information, e.g. provider/owner"},
     {"key", "KEYNAME", 1, 1, false, key, "send a remote control key, e.g. XF86Info"},

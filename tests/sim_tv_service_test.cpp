@@ -227,8 +227,12 @@ TEST_F(SimTvService, StopsOnCallsNoCallerMakes)
     IVideoControl *video = nullptr;
     EXPECT_DEATH(TVServiceAPI::CreateVideoControl(PROFILE_TYPE_MAIN, 1, &video),
                  "second argument other than 0");
-    EXPECT_DEATH(TVServiceAPI::CreateReferenceCount()->DecreaseCount(),
-                 "more decreases than increases");
+}
+
+TEST_F(SimTvService, DecreaseWithoutAReferenceFails)
+{
+    EXPECT_EQ(TVServiceAPI::CreateReferenceCount()->DecreaseCount(), 0);
+    EXPECT_EQ(sim::state().tv.reference_count, 0);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include "tv_service.h"
 
-enum EMenuAntennaType { MENU_ANTENNA_TYPE_AIR = 0 };
+enum EMenuAntennaType : int { MENU_ANTENNA_TYPE_AIR = 0 };
 
 class CMenuUtil {
 public:

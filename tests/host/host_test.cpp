@@ -207,6 +207,16 @@ TEST_F(HostTest, MissingStateFileStartsFromTheDefaultsAndIsCreated)
         << "only the input and the state, no temporary left";
 }
 
+TEST_F(HostTest, WhatTheProviderWritesLastsToTheNextRun)
+{
+    std::string state = "--state " + (dir_ / "tv.txt").string();
+    ASSERT_EQ(run(state + " set menu/picture/picturesize/mode 2").exit, 0);
+    EXPECT_NE(read_file(dir_ / "tv.txt").find("\nsim tv picture-size 2\n"), std::string::npos);
+    Result r = run(state + " --json get menu/picture/picturesize/mode");
+    EXPECT_EQ(r.output, "{\"command\":\"get\",\"key\":\"menu/picture/picturesize/mode\","
+                        "\"status\":0,\"value\":2}\n");
+}
+
 // ---- bad input ---------------------------------------------------------------
 
 struct BadInputCase {

@@ -65,6 +65,7 @@ Outcome no_action_set(const Request &request, int value);
 // The families' tables.
 extern const CaseTable g_quality_cases;
 extern const CaseTable g_picture_size_cases;
+extern const CaseTable g_media_player_cases;
 extern const CaseTable g_pip_cases;
 extern const CaseTable g_picture_wide_cases;
 

@@ -9,6 +9,7 @@ namespace picture {
 static const CaseTable *const kFamilies[] = {
     &g_quality_cases,
     &g_picture_size_cases,
+    &g_media_player_cases,
     &g_pip_cases,
     &g_picture_wide_cases,
 };

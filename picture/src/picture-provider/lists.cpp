@@ -120,15 +120,15 @@ struct ListKey {
 };
 
 static const ListKey kListKeys[] = {
-    {"menu/picture/picturesize/43picturesize", nullptr},
-    {"menu/picture/picturesize/mode", nullptr},
-    {"menu/picture/picturesize/picturesize-mode-video", nullptr},
-    {"menu/picture/picturesize/219wide_mode", nullptr},
-    {"menu/picture/picturesize/219wide_mode_photo", nullptr},
-    {"menu/picture/picturesize/entry", nullptr},
-    {"menu/picture/pip/antenna", nullptr},
-    {kPipChannelKey, nullptr},
-    {"db/menu/picture/pip/source", nullptr},
+    {"menu/picture/picturesize/43picturesize", picture_43size_list},
+    {"menu/picture/picturesize/mode", picture_size_list},
+    {"menu/picture/picturesize/picturesize-mode-video", picture_size_list},
+    {"menu/picture/picturesize/219wide_mode", picture_size_list},
+    {"menu/picture/picturesize/219wide_mode_photo", picture_size_list},
+    {"menu/picture/picturesize/entry", picture_size_list},
+    {"menu/picture/pip/antenna", pip_antenna_list},
+    {kPipChannelKey, pip_channel_list},
+    {"db/menu/picture/pip/source", pip_source_list},
     {"menu/picture/advanced-settings/dynamic-contrast", nullptr},
     {"menu/picture/picture-options/color-tone", nullptr},
 };

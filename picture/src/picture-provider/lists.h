@@ -39,4 +39,11 @@ void **new_fixed_list(int n, int *count);
 // The list of one key: returns the items or null.
 using ListBuilder = void **(*)(int *count);
 
+// The families' lists.
+void **picture_size_list(int *count);
+void **picture_43size_list(int *count);
+void **pip_antenna_list(int *count);
+void **pip_channel_list(int *count);
+void **pip_source_list(int *count);
+
 }  // namespace picture

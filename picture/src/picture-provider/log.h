@@ -27,3 +27,9 @@ constexpr const char *base_name(const char *path)
                  ##__VA_ARGS__)
 
 #define PLOG(fmt, ...) PLOG_FROM(__func__, fmt, ##__VA_ARGS__)
+
+// The one line in another form: a list item's two texts, at debug priority,
+// after a prefix without the bracket part and without a final newline.
+#define PLOG_ITEM_FROM(function, first, second)                                                    \
+    __dlog_print(LOG_ID_MAIN, DLOG_DEBUG, ::picture::kLogTag, "%s: %s(%d) > %s, %s",               \
+                 ::picture::base_name(__FILE__), function, __LINE__, first, second)

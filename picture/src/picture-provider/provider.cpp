@@ -10,11 +10,10 @@
 #include "log.h"
 #include "operations.h"
 #include "picture_provider.h"
+#include "translate.h"
 
 namespace picture {
 
-constexpr const char *kTextDomain = "settings-datafw";
-constexpr const char *kLocaleDir = "/usr/apps/settings-datafw/shared/locale";
 
 int set_bool(const char *, bool)
 {
@@ -41,23 +40,6 @@ int release_string(char *value)
     if (!value)
         return 1;
     std::free(value);
-    return 0;
-}
-
-int get_string(const char *key, char **value)
-{
-    if (!key || !value)
-        return -1;
-    if (std::strcmp(key, kPipChannelKey) != 0)
-        return 0;
-    return 0;
-}
-
-int set_string(const char *key, const char *value)
-{
-    if (!key || !value)
-        return -1;
-    PLOG("Picture Menu set string[%s] value[%s]", key, value);
     return 0;
 }
 
