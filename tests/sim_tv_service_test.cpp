@@ -1,6 +1,6 @@
 // The stand-in TV service: fault injection of its factories, PIP channel
 // stepping and listing over the default line-up, ownership of listed
-// records, texts of the menu utilities, and reset.
+// records, and reset.
 #include <gtest/gtest.h>
 
 #include <list>
@@ -159,30 +159,6 @@ TEST_F(SimTvService, ListsMatchingServicesAsRecordsOfTheCaller)
     sim::force("IServiceNavigation::GetServiceList", -1, 2);
     EXPECT_EQ(n->GetServiceList(criteria, services, TSTvMode{-1, -1}, 0, 0), -1);
     EXPECT_EQ(take_ids(services).size(), 2u);
-}
-
-TEST_F(SimTvService, WritesChannelAndAntennaTexts)
-{
-    struct Case {
-        unsigned short major, minor;
-        const char *text;
-    } numbers[] = {{7, 1, "7-1"}, {9, 0, "9"}, {24, 0xFFFF, "24"}};
-    for (const Case &c : numbers)
-        EXPECT_EQ(CTvService::ChannelNumberString(TSTvMode{0, 0}, 2, c.major, c.minor), c.text);
-
-    char text[512] = "unchanged";
-    sim::state().tv.pip_channel = 1;
-    ASSERT_EQ(CMenuUtil::GetChannelString(text, true), 0);
-    EXPECT_STREQ(text, "7-2 KTV Weather");
-    sim::state().tv.pip_channel = 4;
-    ASSERT_EQ(CMenuUtil::GetChannelString(text, true), 0);
-    EXPECT_STREQ(text, "24 City Cable");
-
-    for (auto [type, name] : {std::pair{0, "Air"}, {2, "Satellite"}, {39, "Antenna 39"}}) {
-        CAntennaUtil::GetAntennaName(static_cast<EMenuAntennaType>(type), text);
-        EXPECT_STREQ(text, name);
-    }
-    EXPECT_EQ(CTvService::Twstring2String(L"Caf\u00e9"), "Caf\xc3\xa9");
 }
 
 TEST_F(SimTvService, JournalsCallsAndResetRestoresTheDefaults)

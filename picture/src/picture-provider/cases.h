@@ -16,6 +16,8 @@ namespace picture {
 struct Outcome {
     int status;           // 0 success; otherwise the exit lines show it and 1 is returned
     bool direct = false;  // leave at once with `status` as the result, no exit lines
+    bool shows = false;   // the set exit line shows `shown` instead of the caller's value
+    int shown = 0;
 };
 
 constexpr Outcome status_of(int status)
@@ -27,6 +29,12 @@ constexpr Outcome status_of(int status)
 constexpr Outcome direct_result(int result)
 {
     return Outcome{result, true};
+}
+
+// A set whose case rewrote the value: the exit line shows the rewritten one.
+constexpr Outcome status_showing(int status, int shown)
+{
+    return Outcome{status, false, true, shown};
 }
 
 struct KeyCase;
@@ -63,7 +71,11 @@ Outcome no_action_get(const Request &request, int *value);
 Outcome no_action_set(const Request &request, int value);
 
 // The families' tables.
-extern const CaseTable g_quality_cases;
+extern const CaseTable g_motion_cases;
+extern const CaseTable g_black_level_cases;
+extern const CaseTable g_color_space_cases;
+extern const CaseTable g_white_balance_cases;
+extern const CaseTable g_contrast_cases;
 extern const CaseTable g_picture_size_cases;
 extern const CaseTable g_media_player_cases;
 extern const CaseTable g_pip_cases;

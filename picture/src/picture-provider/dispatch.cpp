@@ -6,13 +6,20 @@
 
 namespace picture {
 
+// One family per line, so that families are added without conflicts.
+// clang-format off
 static const CaseTable *const kFamilies[] = {
-    &g_quality_cases,
+    &g_motion_cases,
+    &g_black_level_cases,
+    &g_color_space_cases,
+    &g_white_balance_cases,
+    &g_contrast_cases,
     &g_picture_size_cases,
     &g_media_player_cases,
     &g_pip_cases,
     &g_picture_wide_cases,
 };
+// clang-format on
 
 // Rows by key id, gathered once from the families.
 static const KeyCase *const *cases_by_id()
@@ -67,7 +74,8 @@ static int run_set(const char *op, SetCase KeyCase::*which, bool commit, const c
     } else {
         PLOG_FROM(op, " Unknown key type ");
     }
-    PLOG_FROM(op, "Picture Menu set key: %s, value: %d", key, value);
+    PLOG_FROM(op, "Picture Menu set key: %s, value: %d", key,
+              outcome.shows ? outcome.shown : value);
     return exit_status(op, outcome.status);
 }
 

@@ -129,8 +129,8 @@ static const ListKey kListKeys[] = {
     {"menu/picture/pip/antenna", pip_antenna_list},
     {kPipChannelKey, pip_channel_list},
     {"db/menu/picture/pip/source", pip_source_list},
-    {"menu/picture/advanced-settings/dynamic-contrast", nullptr},
-    {"menu/picture/picture-options/color-tone", nullptr},
+    {"menu/picture/advanced-settings/dynamic-contrast", dynamic_contrast_list},
+    {"menu/picture/picture-options/color-tone", color_tone_list},
 };
 
 static void **build_list(const char *op, const char *key, int *count)

@@ -46,4 +46,8 @@ void **pip_antenna_list(int *count);
 void **pip_channel_list(int *count);
 void **pip_source_list(int *count);
 
+// Lists of the quality settings.
+void **color_tone_list(int *count);
+void **dynamic_contrast_list(int *count);
+
 }  // namespace picture

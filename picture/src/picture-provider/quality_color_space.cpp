@@ -1,0 +1,140 @@
+// Colour space: mode, gamut, the colour being edited, that colour's RGB and
+// HSL components, and its reset. Every component edit is a read-modify-write
+// of the colour that the library reports as selected at that moment.
+#include <iterator>
+
+#include "avoc.h"
+#include "quality.h"
+
+namespace picture {
+
+// The gamut functions take the value alone; set and preview make one call.
+static int get_color_gamut(int, int *value, int)
+{
+    return avoc_get_color_gamut(value);
+}
+
+static int set_color_gamut(int, int value, int)
+{
+    return avoc_set_color_gamut(value);
+}
+
+static const TableSetting kMode{avoc_get_color_space, avoc_set_color_space,
+                                table_of(g_avoc_detail_color_space)};
+static const TableSetting kGamut{get_color_gamut, set_color_gamut, table_of(g_avoc_color_gamut)};
+static const TableSetting kColor{avoc_get_color_space_config, avoc_set_color_space_config,
+                                 table_of(g_avoc_color_space_custom_config), ReadLog::ColorSpace};
+
+struct RgbComponent {
+    unsigned char avoc_rgb_s::*byte;
+};
+
+struct HslComponent {
+    int avoc_hsl_s::*field;
+};
+
+static const RgbComponent kRed{&avoc_rgb_s::red};
+static const RgbComponent kGreen{&avoc_rgb_s::green};
+static const RgbComponent kBlue{&avoc_rgb_s::blue};
+static const HslComponent kHue{&avoc_hsl_s::hue};
+static const HslComponent kSaturation{&avoc_hsl_s::saturation};
+static const HslComponent kLightness{&avoc_hsl_s::lightness};
+
+// The get leaves the colour's position in the caller's integer until the
+// component has been read.
+static Outcome rgb_get(const Request &request, int *value)
+{
+    Outcome color = table_read(request, kColor, value);
+    if (color.status != 0)
+        return color;
+    avoc_rgb_s rgb{};
+    int status = avoc_get_color_space_custom_rgb(kMainPicture, *value, &rgb);
+    if (status != 0)
+        return status_of(status);
+    *value = rgb.*row_of<RgbComponent>(request).byte;
+    return status_of(0);
+}
+
+// The set addresses the colour as read, without the table.
+static Outcome rgb_set(const Request &request, int value)
+{
+    int color = 0;
+    int status = avoc_get_color_space_config(kMainPicture, &color, kReadFlag);
+    if (status != 0)
+        return status_of(status);
+    avoc_rgb_s rgb{};
+    status = avoc_get_color_space_custom_rgb(kMainPicture, color, &rgb);
+    if (status != 0)
+        return status_of(status);
+    rgb.*row_of<RgbComponent>(request).byte = static_cast<unsigned char>(value);
+    return status_of(avoc_set_color_space_custom_rgb(kMainPicture, color, &rgb));
+}
+
+static Outcome hsl_get(const Request &request, int *value)
+{
+    CASE_LOG(request, "");
+    int color = 0;
+    int status = avoc_get_color_space_config(kMainPicture, &color, kReadFlag);
+    CASE_LOG(request, "status[%d]", status);
+    if (status != 0) {
+        CASE_LOG(request, "avoc_get_color_space_config failed. status[%d]", status);
+        return status_of(status);
+    }
+    CASE_LOG(request, "eColor[%d]", color);
+    avoc_hsl_s hsl{};
+    status = avoc_get_color_space_hsl(kMainPicture, color, &hsl, kReadFlag);
+    CASE_LOG(request, "status[%d]", status);
+    if (status != 0)
+        return status_of(status);
+    *value = hsl.*row_of<HslComponent>(request).field;
+    return status_of(0);
+}
+
+static Outcome hsl_set(const Request &request, int value)
+{
+    CASE_LOG(request, "");
+    int color = 0;
+    int status = avoc_get_color_space_config(kMainPicture, &color, kReadFlag);
+    CASE_LOG(request, "status[%d]", status);
+    if (status != 0)
+        return status_of(status);
+    avoc_hsl_s hsl{};
+    status = avoc_get_color_space_hsl(kMainPicture, color, &hsl, kReadFlag);
+    CASE_LOG(request, "status[%d]", status);
+    if (status != 0)
+        return status_of(status);
+    hsl.*row_of<HslComponent>(request).field = value;
+    CASE_LOG(request, "");
+    status = avoc_set_color_space_hsl(kMainPicture, color, hsl.hue, hsl.saturation, hsl.lightness,
+                                      flag_of(request));
+    CASE_LOG(request, "");
+    return status_of(status);
+}
+
+// Resets the selected colour; the menu value is not used.
+static Outcome reset_set(const Request &request, int)
+{
+    int color = 0;
+    int status = avoc_get_color_space_config(kMainPicture, &color, kReadFlag);
+    CASE_LOG(request, "color space status is %d value is %d", status, color);
+    if (status != 0)
+        return status_of(status);
+    return status_of(avoc_reset_color_space(kMainPicture, color));
+}
+
+static const KeyCase kRows[] = {
+    {KeyId::ColorSpaceMode, table_get, table_set, table_set, &kMode},
+    {KeyId::ColorSpaceGamut, table_get, table_set, table_set, &kGamut},
+    {KeyId::ColorSpaceColor, table_get, table_set, table_set, &kColor},
+    {KeyId::ColorSpaceRed, rgb_get, rgb_set, nullptr, &kRed},
+    {KeyId::ColorSpaceGreen, rgb_get, rgb_set, nullptr, &kGreen},
+    {KeyId::ColorSpaceBlue, rgb_get, rgb_set, nullptr, &kBlue},
+    {KeyId::ColorSpaceHue, hsl_get, hsl_set, nullptr, &kHue},
+    {KeyId::ColorSpaceSaturation, hsl_get, hsl_set, nullptr, &kSaturation},
+    {KeyId::ColorSpaceLightness, hsl_get, hsl_set, nullptr, &kLightness},
+    {KeyId::ColorSpaceReset, nullptr, reset_set, nullptr},
+};
+
+const CaseTable g_color_space_cases{kRows, std::size(kRows)};
+
+}  // namespace picture

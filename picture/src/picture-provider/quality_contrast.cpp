@@ -1,0 +1,114 @@
+// Contrast, tone and gamma: dynamic contrast, black tone, flesh tone, RGB-only
+// mode, gamma and its alias, the gamma configuration, xvYCC, black enhancer.
+#include <cstdlib>
+#include <cstring>
+#include <iterator>
+
+#include "avoc.h"
+#include "lists.h"
+#include "menu_util.h"
+#include "quality.h"
+#include "vconf.h"
+
+namespace picture {
+
+// The gamma configuration functions address no picture.
+static int get_gamma_config(int, int *value, int flag)
+{
+    return avoc_get_gamma_config(value, flag);
+}
+
+static int set_gamma_config(int, int value, int flag)
+{
+    return avoc_set_gamma_config(value, flag);
+}
+
+static const TableSetting kDynamicContrast{avoc_get_dynamic_contrast, avoc_set_dynamic_contrast,
+                                           table_of(g_avoc_value)};
+static const TableSetting kBlackTone{avoc_get_black_tone, avoc_set_black_tone,
+                                     table_of(g_avoc_black_tone)};
+static const TableSetting kRgbOnlyMode{avoc_get_rgb_only_mode, avoc_set_rgb_only_mode,
+                                       table_of(g_avoc_rgb_only_mode)};
+static const TableSetting kGammaConfig{get_gamma_config, set_gamma_config,
+                                       table_of(g_avoc_gamma_config)};
+static const PlainSetting kFleshTone{avoc_get_flesh_tone, avoc_set_flesh_tone};
+// "gamma" and "org-value-gamma" name the same library value.
+static const PlainSetting kGamma{avoc_get_gamma, avoc_set_gamma};
+static const PlainSetting kBlackEnhancer{avoc_get_black_enhancer, avoc_set_black_enhancer};
+
+// Logs the value read and the position found (0 when none).
+static Outcome gamma_config_get(const Request &request, int *value)
+{
+    int status = kGammaConfig.get(kMainPicture, value, kReadFlag);
+    CASE_LOG(request, "avoc_get_gamma_config : [%d]", *value);
+    if (status != 0)
+        return status_of(status);
+    int index = 0;
+    if (_find_index(kGammaConfig.table.entries, kGammaConfig.table.count, *value, &index))
+        *value = index;
+    else
+        status = -1;
+    CASE_LOG(request, "avoc_get_gamma_config : [%d]", index);
+    return status_of(status);
+}
+
+static const KeyCase kRows[] = {
+    {KeyId::DynamicContrast, table_get, table_set, table_set, &kDynamicContrast},
+    {KeyId::BlackTone, table_get, table_set, table_set, &kBlackTone},
+    {KeyId::FleshTone, plain_get, plain_set, nullptr, &kFleshTone},
+    {KeyId::RgbOnlyMode, table_get, table_set, table_set, &kRgbOnlyMode},
+    {KeyId::Gamma, plain_get, plain_set, nullptr, &kGamma},
+    {KeyId::GammaConfig, gamma_config_get, table_set, table_set, &kGammaConfig},
+    {KeyId::GammaValue, plain_get, plain_set, nullptr, &kGamma},
+    {KeyId::XvYcc, no_action_get, no_action_set, nullptr},
+    {KeyId::BlackEnhancer, plain_get, plain_set, plain_set, &kBlackEnhancer},
+};
+
+const CaseTable g_contrast_cases{kRows, std::size(kRows)};
+
+// Dynamic contrast choices: product models of the large-format line offer
+// all four, the others skip "medium". Slovak takes the male-form labels.
+struct ContrastChoice {
+    int value;
+    const char *label;
+    const char *male_label;
+    bool in_short_list;
+};
+
+static const ContrastChoice kContrastChoices[] = {
+    {0, "SID_OFF", "SID_OFF", true},
+    {1, "SID_LOW", "SID_LOW_MALEID", true},
+    {2, "SID_MEDIUM", "SID_MEDIUM_MALEID", false},
+    {3, "SID_HIGH", "SID_HIGH_MALEID", true},
+};
+
+static int short_list_size()
+{
+    int n = 0;
+    for (const ContrastChoice &choice : kContrastChoices)
+        n += choice.in_short_list ? 1 : 0;
+    return n;
+}
+
+void **dynamic_contrast_list(int *count)
+{
+    bool full = CMenuUtil::FlagLFDProductModel();
+    char *language = vconf_get_str("db/menu_widget/language");
+    bool male = language && std::strcmp(language, "sk_SK.utf8") == 0;
+    void **items = new_fixed_list(
+        full ? static_cast<int>(std::size(kContrastChoices)) : short_list_size(), count);
+    int at = 0;
+    for (const ContrastChoice &choice : kContrastChoices) {
+        if (!full && !choice.in_short_list)
+            continue;
+        auto *item = static_cast<ListItem *>(items[at++]);
+        plain_copy(item->display_value, male ? choice.male_label : choice.label);
+        item->int_value = choice.value;
+    }
+    const auto *third = static_cast<const ListItem *>(items[2]);
+    PLOG("name : %s / value : %d", third->display_value, third->int_value);
+    std::free(language);
+    return items;
+}
+
+}  // namespace picture
