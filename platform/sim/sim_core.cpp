@@ -156,6 +156,13 @@ void reset()
     c.forced.clear();
 }
 
+State default_state()
+{
+    State s;
+    apply_defaults(s);
+    return s;
+}
+
 const std::vector<std::string> &journal()
 {
     return core().journal;
@@ -204,6 +211,14 @@ void force(const std::string &function, int result, std::optional<long long> out
 void unforce(const std::string &function)
 {
     core().forced.erase(function);
+}
+
+std::map<std::string, ForcedResult> forced()
+{
+    std::map<std::string, ForcedResult> out;
+    for (const auto &[name, f] : core().forced)
+        out[name] = ForcedResult{f.result, f.out};
+    return out;
 }
 
 std::vector<std::string> known_functions()

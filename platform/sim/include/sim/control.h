@@ -42,6 +42,9 @@ State &state();
 // Restores the defaults and clears the journal, the log and every forced result.
 void reset();
 
+// The state as reset() leaves it, for comparing against.
+State default_state();
+
 // ---- journal ---------------------------------------------------------------
 
 // One readable entry per platform call, e.g. "avoc_set_film_mode(0, 2, 1)".
@@ -79,6 +82,12 @@ void set_log_mode(LogMode mode);
 // std::invalid_argument for a name that is not a stand-in function.
 void force(const std::string &function, int result, std::optional<long long> out = std::nullopt);
 void unforce(const std::string &function);
+struct ForcedResult {
+    int result;
+    std::optional<long long> out;
+};
+// The results in force, by function name.
+std::map<std::string, ForcedResult> forced();
 // Every platform function that can be forced, sorted.
 std::vector<std::string> known_functions();
 

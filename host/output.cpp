@@ -1,0 +1,131 @@
+// Rendering of results.
+#include "output.h"
+
+#include <algorithm>
+
+namespace host {
+
+const Node *Node::field(const std::string &name) const
+{
+    if (const Object *o = object())
+        for (const auto &[n, v] : *o)
+            if (n == name)
+                return &v;
+    return nullptr;
+}
+
+static std::string json_string(const std::string &s)
+{
+    std::string out = "\"";
+    for (unsigned char c : s) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c < 0x20) {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\u%04x", c);
+            out += code;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + "\"";
+}
+
+std::string to_json(const Node &node)
+{
+    struct Visit {
+        std::string operator()(std::monostate) const { return "null"; }
+        std::string operator()(long long v) const { return std::to_string(v); }
+        std::string operator()(const std::string &s) const { return json_string(s); }
+        std::string operator()(const Array &a) const
+        {
+            std::string out = "[";
+            for (std::size_t i = 0; i < a.size(); ++i)
+                out += (i ? "," : "") + to_json(a[i]);
+            return out + "]";
+        }
+        std::string operator()(const Object &o) const
+        {
+            std::string out = "{";
+            for (std::size_t i = 0; i < o.size(); ++i)
+                out += (i ? "," : "") + json_string(o[i].first) + ":" + to_json(o[i].second);
+            return out + "}";
+        }
+    };
+    return std::visit(Visit{}, node.value);
+}
+
+std::string scalar_text(const Node &node)
+{
+    if (const auto *v = std::get_if<long long>(&node.value))
+        return std::to_string(*v);
+    if (const auto *s = std::get_if<std::string>(&node.value))
+        return *s;
+    return "-";
+}
+
+// Records as rows under a header; the columns are every field name met.
+static std::string table(const Array &rows, const std::string &indent)
+{
+    std::vector<std::string> columns;
+    for (const Node &row : rows)
+        for (const auto &field : row.object() ? *row.object() : Object{})
+            if (std::find(columns.begin(), columns.end(), field.first) == columns.end())
+                columns.push_back(field.first);
+    std::vector<std::vector<std::string>> cells{columns};
+    for (const Node &row : rows) {
+        cells.emplace_back();
+        for (const std::string &c : columns) {
+            const Node *v = row.field(c);
+            cells.back().push_back(v ? scalar_text(*v) : "");
+        }
+    }
+    std::vector<std::size_t> width(columns.size(), 0);
+    for (const auto &line : cells)
+        for (std::size_t i = 0; i < line.size(); ++i)
+            width[i] = std::max(width[i], line[i].size());
+    std::string out;
+    for (const auto &line : cells) {
+        std::string text = indent;
+        for (std::size_t i = 0; i < line.size(); ++i)
+            text +=
+                line[i] + std::string(i + 1 < line.size() ? width[i] - line[i].size() + 2 : 0, ' ');
+        text.erase(text.find_last_not_of(' ') + 1);
+        out += text + "\n";
+    }
+    return out;
+}
+
+static std::string lines(const Array &items, const std::string &indent)
+{
+    if (items.empty())
+        return indent + "(none)\n";
+    if (items.front().object())
+        return table(items, indent);
+    std::string out;
+    for (const Node &item : items)
+        out += indent + scalar_text(item) + "\n";
+    return out;
+}
+
+std::string to_text(const Node &record)
+{
+    const Object *fields = record.object();
+    if (!fields)
+        return scalar_text(record) + "\n";
+    std::string out;
+    for (const auto &[name, value] : *fields) {
+        if (name == "command")
+            continue;
+        if (const Array *a = value.array())
+            out += name + ":\n" + lines(*a, "  ");
+        else
+            out += name + ": " + scalar_text(value) + "\n";
+    }
+    return out;
+}
+
+}  // namespace host

@@ -1,0 +1,26 @@
+// Words of a command line: splitting with quotes, quoting back, numbers.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace host {
+
+// Input that the host refuses: the message names what is wrong.
+struct BadInput : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Splits a line at blanks; "double quotes" keep blanks and a backslash
+// escapes the next character. Throws BadInput on an unterminated quote.
+std::vector<std::string> split_words(const std::string &line);
+
+// The word as split_words reads it back: quoted when it has to be.
+std::string quote(const std::string &word);
+
+// Decimal, or hexadecimal after 0x. Throws BadInput naming the text.
+long long parse_number(const std::string &text, long long min, long long max);
+int parse_int(const std::string &text);
+
+}  // namespace host

@@ -1,0 +1,298 @@
+// picture-menu end to end: the built program run as a user runs it, with its
+// output, exit status and state file checked.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "key_table.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Result {
+    std::string output;  // standard output and standard error, as they interleave
+    int exit = -1;
+};
+
+std::string read_file(const fs::path &path)
+{
+    std::ifstream in(path);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void write_file(const fs::path &path, const std::string &text)
+{
+    std::ofstream(path) << text;
+}
+
+Result run_command(const std::string &command)
+{
+    Result r;
+    FILE *pipe = popen((command + " 2>&1").c_str(), "r");
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        r.output.append(buffer, n);
+    int status = pclose(pipe);
+    r.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
+class HostTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        for (char &c : name)
+            if (c == '/')
+                c = '_';
+        dir_ =
+            fs::temp_directory_path() / ("picture-menu-" + name + "-" + std::to_string(getpid()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    // Runs picture-menu with `args`, standard input from `input`.
+    Result run(const std::string &args, const std::string &input = "") const
+    {
+        write_file(dir_ / "input", input);
+        return run_command(std::string(HOST_PROGRAM) + " " + args + " < " +
+                           (dir_ / "input").string());
+    }
+
+    fs::path dir_;
+};
+
+// ---- the menu ----------------------------------------------------------------
+
+TEST_F(HostTest, MenuShowsEveryKeyOnceInItsGroupAllTranslated)
+{
+    Result json = run("--json menu");
+    ASSERT_EQ(json.exit, 0) << json.output;
+    std::vector<std::string> keys{picture::kPipChannelKey};
+    for (const picture::KeyRow &row : picture::g_keyitemmap)
+        keys.emplace_back(row.key);
+    for (const std::string &key : keys) {
+        std::string field = "\"key\":\"" + key + "\"";
+        std::size_t at = json.output.find(field);
+        ASSERT_NE(at, std::string::npos) << key;
+        EXPECT_EQ(json.output.find(field, at + 1), std::string::npos) << key;
+    }
+    // Every message id that came out was translated by the catalogue.
+    EXPECT_EQ(json.output.find("SID_"), std::string::npos) << json.output;
+
+    std::size_t last = 0;
+    for (const char *group : {"\"Picture size\"", "\"Picture-in-picture\"", "\"Advanced settings\"",
+                              "\"Picture options\"", "\"Picture-wide\""}) {
+        std::size_t at = json.output.find(group);
+        EXPECT_GT(at, last) << group;
+        last = at;
+    }
+    EXPECT_GT(json.output.find("\"key\":\"menu/picture/pip/channel\""),
+              json.output.find("\"Picture-in-picture\""));
+    EXPECT_GT(json.output.find("\"key\":\"menu/picture/senior-mode\""),
+              json.output.find("\"Picture-wide\""));
+
+    Result text = run("");  // the menu is the default command
+    ASSERT_EQ(text.exit, 0);
+    for (const std::string &key : keys)
+        EXPECT_NE(text.output.find("\n  " + key + "\n    label    "), std::string::npos) << key;
+}
+
+// ---- scenarios ---------------------------------------------------------------
+
+// Each scenarios/NAME.txt runs in the shell (options on a first line
+// "# args: ..."); the output and the exit status must match NAME.expected.
+// PICTURE_UPDATE_SCENARIOS=1 rewrites the expected files from the output.
+class Scenario : public HostTest, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(Scenario, GivesTheExpectedTranscript)
+{
+    fs::path script = fs::path(SCENARIO_DIR) / (GetParam() + ".txt");
+    fs::path expected = fs::path(SCENARIO_DIR) / (GetParam() + ".expected");
+    std::string text = read_file(script);
+    std::string args;
+    if (text.rfind("# args:", 0) == 0)
+        args = text.substr(7, text.find('\n') - 7);
+    Result r = run(args + " shell", text);
+    // Source line numbers in log prefixes change with every edit.
+    static const std::regex line_numbers(R"((\w+)\(\d+\) > \[(\w+):\d+\])");
+    std::string transcript = std::regex_replace(r.output, line_numbers, "$1(N) > [$2:N]") +
+                             "[exit " + std::to_string(r.exit) + "]\n";
+    if (std::getenv("PICTURE_UPDATE_SCENARIOS"))
+        write_file(expected, transcript);
+    EXPECT_EQ(transcript, read_file(expected));
+}
+
+std::vector<std::string> scenario_names()
+{
+    std::vector<std::string> names;
+    for (const auto &entry : fs::directory_iterator(SCENARIO_DIR))
+        if (entry.path().extension() == ".txt")
+            names.push_back(entry.path().stem().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+INSTANTIATE_TEST_SUITE_P(Shell, Scenario, ::testing::ValuesIn(scenario_names()), [](const auto &p) {
+    std::string name = p.param;
+    for (char &c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return name;
+});
+
+// ---- the state file ----------------------------------------------------------
+
+TEST_F(HostTest, StateFileRoundTripsToItsCanonicalForm)
+{
+    fs::path state = dir_ / "tv.txt";
+    write_file(state, "# set up by hand\n"
+                      "\n"
+                      "sim channels clear\n"
+                      "sim channel \"Channel \\\"One\\\"\" 12=1001 1=2 13=7 14=0\n"
+                      "  sim force   avoc_get_picture_mode -1 0x20004\n"
+                      "sim vconf-str db/menu_widget/language \"sk_SK.utf8\"\n"
+                      "sim vconf-str memory/video-player/picture_size_control \"a b\"\n"
+                      "sim sysinfo 303 1\n"
+                      "sim tv screen-fit 2\n"
+                      "sim app org.example.player visible\n"
+                      "sim picture-mode 131077\n"
+                      "sim avoc film_mode 1\n"
+                      "sim avoc film_mode 2\n");
+    const std::string canonical = "# The simulated TV: sim commands that change its defaults.\n"
+                                  "sim avoc film_mode 2\n"
+                                  "sim avoc picture_mode 131077\n"
+                                  "sim vconf-str db/menu_widget/language sk_SK.utf8\n"
+                                  "sim vconf-str memory/video-player/picture_size_control \"a b\"\n"
+                                  "sim sysinfo 303 1\n"
+                                  "sim app org.example.player visible\n"
+                                  "sim tv screen-fit 2\n"
+                                  "sim channels clear\n"
+                                  "sim channel \"Channel \\\"One\\\"\" 1=2 12=1001 13=7 14=0\n"
+                                  "sim force avoc_get_picture_mode -1 131076\n";
+    Result first = run("--state " + state.string() + " sim show");
+    ASSERT_EQ(first.exit, 0) << first.output;
+    EXPECT_EQ(read_file(state), canonical);
+    EXPECT_NE(first.output.find("  sim force avoc_get_picture_mode -1 131076\n"),
+              std::string::npos);
+
+    Result again = run("--state " + state.string() + " info provider/owner");
+    ASSERT_EQ(again.exit, 0) << again.output;
+    EXPECT_EQ(read_file(state), canonical);
+
+    ASSERT_EQ(run("--state " + state.string() + " sim reset").exit, 0);
+    EXPECT_EQ(read_file(state), canonical.substr(0, canonical.find('\n') + 1));
+}
+
+TEST_F(HostTest, MissingStateFileStartsFromTheDefaultsAndIsCreated)
+{
+    fs::path state = dir_ / "new.txt";
+    Result r = run("--state " + state.string() + " sim sysinfo 253 12");
+    ASSERT_EQ(r.exit, 0) << r.output;
+    EXPECT_NE(read_file(state).find("\nsim sysinfo 253 12\n"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir_ / "new.txt.tmp"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2)
+        << "only the input and the state, no temporary left";
+}
+
+TEST_F(HostTest, WhatTheProviderWritesLastsToTheNextRun)
+{
+    std::string state = "--state " + (dir_ / "tv.txt").string();
+    ASSERT_EQ(run(state + " set menu/picture/picturesize/mode 2").exit, 0);
+    EXPECT_NE(read_file(dir_ / "tv.txt").find("\nsim tv picture-size 2\n"), std::string::npos);
+    Result r = run(state + " --json get menu/picture/picturesize/mode");
+    EXPECT_EQ(r.output, "{\"command\":\"get\",\"key\":\"menu/picture/picturesize/mode\","
+                        "\"status\":0,\"value\":2}\n");
+}
+
+// ---- bad input ---------------------------------------------------------------
+
+struct BadInputCase {
+    const char *name;
+    const char *args;     // after --state FILE
+    const char *state;    // the state file's content; null: FILE is a directory
+    const char *message;  // standard error holds "picture-menu: " + message
+};
+
+const BadInputCase kBadInput[] = {
+    {"UnknownCommand", "frob", "sim avoc film_mode 2", "unknown command: frob"},
+    {"UnknownKey", "get menu/picture/nothing", "sim avoc film_mode 2",
+     "get: unknown key: menu/picture/nothing"},
+    {"NonNumeric", "set menu/picture/reset one", "sim avoc film_mode 2", "set: not a number: one"},
+    {"OutOfRange", "preview menu/picture/reset 2147483648", "sim avoc film_mode 2",
+     "preview: number out of range: 2147483648"},
+    {"MissingArgument", "set menu/picture/reset", "sim avoc film_mode 2",
+     "set: expected set KEY VALUE"},
+    {"UnknownOption", "--colour menu", "sim avoc film_mode 2", "unknown option: --colour"},
+    {"BadSimCommand", "sim tv picture-width 3", "sim avoc film_mode 2",
+     "sim tv: unknown TV field: picture-width"},
+    {"NotAPlatformFunction", "sim force avoc_get_everything 1", "sim avoc film_mode 2",
+     "sim force: not a platform function: avoc_get_everything"},
+    {"StateLineNotSim", "menu", "sim avoc film_mode 2\nset menu/picture/reset 1",
+     "STATE:2: not a sim command: set menu/picture/reset 1"},
+    {"StateLineBadNumber", "menu", "# tv\nsim sysinfo 253 twelve",
+     "STATE:2: sim sysinfo: not a number: twelve"},
+    {"StateLineBadQuote", "menu", "sim vconf-str db/menu_widget/language \"en",
+     "STATE:1: unterminated quote"},
+    {"StateUnreadable", "menu", nullptr, "STATE: cannot read the state file"},
+};
+
+void PrintTo(const BadInputCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class BadInput : public HostTest, public ::testing::WithParamInterface<BadInputCase> {};
+
+TEST_P(BadInput, NamesTheFaultExitsTwoAndLeavesTheStateAsItWas)
+{
+    const BadInputCase &c = GetParam();
+    fs::path state = dir_ / "state.txt";
+    if (c.state)
+        write_file(state, c.state);
+    else
+        fs::create_directory(state);
+    std::string message = std::string("picture-menu: ") + c.message + "\n";
+    if (message.find("STATE") != std::string::npos)
+        message.replace(message.find("STATE"), 5, state.string());
+
+    Result r = run("--state " + state.string() + " " + c.args);
+    EXPECT_EQ(r.exit, 2);
+    EXPECT_NE(r.output.find(message), std::string::npos) << r.output;
+    if (c.state) {
+        EXPECT_EQ(read_file(state), c.state);
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Host, BadInput, ::testing::ValuesIn(kBadInput),
+                         [](const auto &p) { return std::string(p.param.name); });
+
+// ---- installation ------------------------------------------------------------
+
+TEST_F(HostTest, InstalledHostFindsItsProviderAndCatalogue)
+{
+    fs::path prefix = dir_ / "prefix";
+    Result install = run_command(std::string(CMAKE_PROGRAM) + " --install " BUILD_DIR " --prefix " +
+                                 prefix.string());
+    ASSERT_EQ(install.exit, 0) << install.output;
+    EXPECT_TRUE(fs::exists(prefix / "apps/settings-datafw/shared/locale/en/LC_MESSAGES/"
+                                    "settings-datafw.mo"));
+    Result installed = run_command((prefix / "bin/picture-menu").string() + " --json menu");
+    ASSERT_EQ(installed.exit, 0) << installed.output;
+    EXPECT_EQ(installed.output, run("--json menu").output);
+}
+
+}  // namespace
