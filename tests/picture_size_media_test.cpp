@@ -46,6 +46,11 @@ struct Scenario {
     std::string command = "";             // the video player's command entry afterwards
 };
 
+void PrintTo(const Scenario &s, std::ostream *os)
+{
+    *os << s.name;
+}
+
 std::string scenario_name(const ::testing::TestParamInfo<Scenario> &p)
 {
     return p.param.name;

@@ -10,9 +10,9 @@
 #include <map>
 #include <string>
 
-enum EProfile { PROFILE_TYPE_MAIN = 1, PROFILE_TYPE_PIP = 101 };
+enum EProfile : int { PROFILE_TYPE_MAIN = 1, PROFILE_TYPE_PIP = 101 };
 
-enum EPictureSizeType {
+enum EPictureSizeType : int {
     PICTURESIZE_16_9 = 0,
     PICTURESIZE_FIT_TO_SCREEN = 1,
     PICTURESIZE_CUSTOM = 2,
@@ -23,20 +23,20 @@ enum EPictureSizeType {
     PICTURESIZE_ORIGINAL_RATIO = 7,
 };
 
-enum EScreenModeData {
+enum EScreenModeData : int {
     SCREENMODE_16_9 = 0,
     SCREENMODE_ZOOM = 2,
     SCREENMODE_4_3 = 3,
     SCREENMODE_21_9 = 4,
 };
 
-enum EScreenFitOptionType {
+enum EScreenFitOptionType : int {
     SCREENFITOPTION_OFF = 0,
     SCREENFITOPTION_ON = 1,
     SCREENFITOPTION_AUTO = 2,
 };
 
-enum ESource {
+enum ESource : int {
     SOURCE_TV = 0,
     SOURCE_AV1 = 1,
     SOURCE_AV2 = 2,
@@ -54,11 +54,11 @@ enum ESource {
 };
 
 // 0 is available; anything else is not.
-enum ESourceStatus { SOURCE_STATUS_AVAILABLE = 0, SOURCE_STATUS_NOT_AVAILABLE = 1 };
+enum ESourceStatus : int { SOURCE_STATUS_AVAILABLE = 0, SOURCE_STATUS_NOT_AVAILABLE = 1 };
 
-enum ENavigationMode { NAVIGATION_MODE_ALL = 0 };
+enum ENavigationMode : int { NAVIGATION_MODE_ALL = 0 };
 
-enum ESortOrder { SORT_ORDER_ASCENDING = 0, SORT_ORDER_DESCENDING = 1 };
+enum ESortOrder : int { SORT_ORDER_ASCENDING = 0, SORT_ORDER_DESCENDING = 1 };
 
 struct TSTvMode {
     int antennaMode;

@@ -39,12 +39,14 @@ const char *component_name(int component)
 #define AVOC_EXPECT_OUT(o) SIM_EXPECT((o) != nullptr, "null out-parameter")
 
 // (picture, out, flag) getters with (picture, value, flag) setters.
-#define AVOC_PICTURE_SETTINGS(X)                                                                   \
-    X(dynamic_contrast)                                                                            \
-    X(black_tone) X(flesh_tone) X(rgb_only_mode) X(color_space) X(color_space_config)              \
-        X(10p_white_balance) X(20p_white_balance) X(gamma) X(black_enhancer) X(color_tone_mode)    \
-            X(digital_clean_view) X(MPEG_noise_filter) X(hdmi_black_level) X(film_mode)            \
-                X(auto_motion_plus) X(led_clear_motion) X(smart_led) X(cinema_black)
+// clang-format off
+#define AVOC_PICTURE_SETTINGS(X)                                                   \
+    X(dynamic_contrast) X(black_tone) X(flesh_tone) X(rgb_only_mode) X(color_space) \
+    X(color_space_config) X(10p_white_balance) X(20p_white_balance) X(gamma)        \
+    X(black_enhancer) X(color_tone_mode) X(digital_clean_view) X(MPEG_noise_filter) \
+    X(hdmi_black_level) X(film_mode) X(auto_motion_plus) X(led_clear_motion)        \
+    X(smart_led) X(cinema_black)
+// clang-format on
 
 #define AVOC_GETTER(name, key)                                                                     \
     extern "C" SIM_EXPORT int avoc_get_##name(int picture, int *out, int flag)                     \

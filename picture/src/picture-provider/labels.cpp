@@ -82,8 +82,7 @@ static const char *label_id(const char *key)
         PLOG_FROM("get_display_name", "cannot get tv chip type!");
         return nullptr;
     }
-    default:
-        return nullptr;
+    default: return nullptr;
     }
 }
 
@@ -127,7 +126,7 @@ static bool state_help(const char *key, char *buffer)
         if (system_info_get_value_bool(kBlurJudderHelpInfo, &blur) != 0)
             blur = false;
         format_copy(buffer, translate(blur ? "TV_SID_PICTURE_ENHANCE_PICUTRE_SHAPNESS_BLUR_JUDDER"
-                                            : "TV_SID_PICTURE_ENHANCE_PICTURE_JUDDER"));
+                                           : "TV_SID_PICTURE_ENHANCE_PICTURE_JUDDER"));
         return true;
     } else {
         return false;

@@ -14,7 +14,6 @@
 
 namespace picture {
 
-
 int set_bool(const char *, bool)
 {
     return 0;
