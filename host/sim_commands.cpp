@@ -161,8 +161,8 @@ void force(const Args &a)
         out = parse_number(a[2], LLONG_MIN, LLONG_MAX);
     try {
         sim::force(a[0], result, out);
-    } catch (const std::invalid_argument &) {
-        throw BadInput("not a platform function: " + a[0]);
+    } catch (const std::invalid_argument &e) {
+        throw BadInput(e.what());  // an unknown function, or a result it cannot give
     }
 }
 
