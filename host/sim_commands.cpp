@@ -153,24 +153,31 @@ void add_channel(const Args &a)
     sim::state().tv.channels.push_back(std::move(c));
 }
 
+// The stand-in's message would repeat a name of any length.
+void require_platform_function(const std::string &name)
+{
+    std::vector<std::string> known = sim::known_functions();
+    if (!std::binary_search(known.begin(), known.end(), name))
+        throw BadInput("not a platform function: " + shown(name));
+}
+
 void force(const Args &a)
 {
+    require_platform_function(a[0]);
     int result = parse_int(a[1]);
     std::optional<long long> out;
     if (a.size() > 2)
         out = parse_number(a[2], LLONG_MIN, LLONG_MAX);
     try {
         sim::force(a[0], result, out);
-    } catch (const std::invalid_argument &) {
-        throw BadInput("not a platform function: " + shown(a[0]));
+    } catch (const std::invalid_argument &e) {
+        throw BadInput(e.what());  // a result it cannot give
     }
 }
 
 void unforce(const Args &a)
 {
-    std::vector<std::string> known = sim::known_functions();
-    if (!std::binary_search(known.begin(), known.end(), a[0]))
-        throw BadInput("not a platform function: " + shown(a[0]));
+    require_platform_function(a[0]);
     sim::unforce(a[0]);
 }
 
