@@ -18,6 +18,9 @@ struct Core {
     LogMode log_mode = LogMode::Capture;
     bool journal_on = true;
     std::map<std::string, detail::Forced, std::less<>> forced;  // looked up without a copy
+    std::vector<ReplayCall> replay;                             // answers of a replay
+    std::vector<bool> replay_used;
+    bool replaying = false;
 };
 
 void apply_defaults(State &s);
@@ -154,6 +157,7 @@ void reset()
     c.journal.clear();
     c.log.clear();
     c.forced.clear();
+    end_replay();
 }
 
 State default_state()
@@ -205,7 +209,10 @@ void force(const std::string &function, int result, std::optional<long long> out
 {
     if (!registry().count(function))
         throw std::invalid_argument("not a platform function of the stand-in: " + function);
-    core().forced[function] = detail::Forced{result, out};
+    detail::Forced f;
+    f.result = result;
+    f.out = out;
+    core().forced[function] = std::move(f);
 }
 
 void unforce(const std::string &function)
@@ -226,7 +233,49 @@ std::vector<std::string> known_functions()
     return {registry().begin(), registry().end()};
 }
 
+void replay(std::vector<ReplayCall> calls)
+{
+    Core &c = core();
+    c.replay_used.assign(calls.size(), false);
+    c.replay = std::move(calls);
+    c.replaying = true;
+    c.journal_on = true;
+}
+
+void end_replay()
+{
+    Core &c = core();
+    c.replay.clear();
+    c.replay_used.clear();
+    c.replaying = false;
+}
+
 namespace detail {
+namespace {
+
+// The first unused recorded answer for the entry: the same call, else the
+// same function.
+const Forced *replayed(Core &c, const std::string &entry, const char *function)
+{
+    const std::string prefix = std::string(function) + "(";
+    std::size_t same_function = c.replay.size();
+    for (std::size_t i = 0; i < c.replay.size(); i++) {
+        if (c.replay_used[i])
+            continue;
+        if (c.replay[i].call == entry) {
+            same_function = i;
+            break;
+        }
+        if (same_function == c.replay.size() && c.replay[i].call.compare(0, prefix.size(), prefix) == 0)
+            same_function = i;
+    }
+    if (same_function == c.replay.size())
+        return nullptr;
+    c.replay_used[same_function] = true;
+    return &c.replay[same_function].answer;
+}
+
+}  // namespace
 
 const Forced *call(const char *function, const char *args_format, ...)
 {
@@ -237,6 +286,8 @@ const Forced *call(const char *function, const char *args_format, ...)
         std::string entry = std::string(function) + "(" + vformat(args_format, args) + ")";
         va_end(args);
         c.journal.push_back(std::move(entry));
+        if (c.replaying)
+            return replayed(c, c.journal.back(), function);
     }
     auto it = c.forced.find(function);
     return it == c.forced.end() ? nullptr : &it->second;
