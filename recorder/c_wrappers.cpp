@@ -102,7 +102,8 @@ int value_of(const int *v)
     {                                                                                              \
         CallLine c("avoc_get_" #points "_white_balance_by_interval");                              \
         c.arg(picture).arg(interval).arg(component).word("out");                                   \
-        int r = avoc_get_##points##_white_balance_by_interval(picture, interval, component, value); \
+        int r =                                                                                    \
+            avoc_get_##points##_white_balance_by_interval(picture, interval, component, value);    \
         c.result(r).out(value_of(value));                                                          \
         return r;                                                                                  \
     }                                                                                              \
@@ -392,19 +393,20 @@ int w_dlog_print(log_id_t log_id, int prio, const char *tag, const char *fmt, ..
     ROW(avoc_reset_##points##_white_balance_by_interval)
 
 const Wrapper kCWrappers[] = {
-    PICTURE_GETTERS(GETTER_ROW) PICTURE_SETTERS(SETTER_ROW) BYTE_SETTERS(SETTER_ROW)
-    FLAG_PAIRS(PAIR_ROWS) PLAIN_PAIRS(PAIR_ROWS) WB_POINTS(WB_ROWS)
-    ROW(avoc_get_uhd_color_mode) ROW(avoc_set_uhd_color_mode)
-    ROW(avoc_get_color_space_custom_rgb) ROW(avoc_set_color_space_custom_rgb)
-    ROW(avoc_get_color_space_hsl) ROW(avoc_set_color_space_hsl)
-    ROW(avoc_reset_white_balance) ROW(avoc_reset_color_space) ROW(avoc_reset_picture)
-    ROW(vconf_get_int) ROW(vconf_set_int) ROW(vconf_get_str) ROW(vconf_set_str)
-    ROW(system_info_get_value_bool) ROW(system_info_get_value_int)
-    ROW(app_control_create) ROW(app_control_set_app_id) ROW(app_control_add_extra_data)
-    ROW(app_control_send_launch_request) ROW(app_control_destroy)
-    ROW(app_context_manager_init) ROW(app_context_manager_check_visible)
-    ROW(app_context_manager_fini) ROW(device_power_set_state)
-    {reinterpret_cast<void *>(w_dlog_print), reinterpret_cast<void *>(__dlog_print)},
+    PICTURE_GETTERS(GETTER_ROW) PICTURE_SETTERS(SETTER_ROW) BYTE_SETTERS(SETTER_ROW) FLAG_PAIRS(
+        PAIR_ROWS) PLAIN_PAIRS(PAIR_ROWS) WB_POINTS(WB_ROWS) ROW(avoc_get_uhd_color_mode)
+        ROW(avoc_set_uhd_color_mode) ROW(avoc_get_color_space_custom_rgb)
+            ROW(avoc_set_color_space_custom_rgb) ROW(avoc_get_color_space_hsl) ROW(
+                avoc_set_color_space_hsl) ROW(avoc_reset_white_balance) ROW(avoc_reset_color_space)
+                ROW(avoc_reset_picture) ROW(vconf_get_int) ROW(vconf_set_int) ROW(vconf_get_str)
+                    ROW(vconf_set_str) ROW(system_info_get_value_bool)
+                        ROW(system_info_get_value_int) ROW(app_control_create)
+                            ROW(app_control_set_app_id) ROW(app_control_add_extra_data)
+                                ROW(app_control_send_launch_request) ROW(app_control_destroy) ROW(
+                                    app_context_manager_init) ROW(app_context_manager_check_visible)
+                                    ROW(app_context_manager_fini) ROW(device_power_set_state){
+                                        reinterpret_cast<void *>(w_dlog_print),
+                                        reinterpret_cast<void *>(__dlog_print)},
 };
 
 }  // namespace

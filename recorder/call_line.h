@@ -44,7 +44,10 @@ public:
     CallLine &done();
     CallLine &result(long long r);
     CallLine &result_text(const char *r);
-    CallLine &result_object(bool present) { return done().put(" = ").put(present ? "object" : "null"); }
+    CallLine &result_object(bool present)
+    {
+        return done().put(" = ").put(present ? "object" : "null");
+    }
     CallLine &out(long long v) { return out_raw(std::to_string(v)); }
     CallLine &out_text(const std::string &v) { return out_raw(recording::quote(v)); }
     CallLine &out_object(bool present) { return out_raw(present ? "object" : "null"); }

@@ -1,10 +1,10 @@
 // Redirecting the provider's platform calls. The provider reaches every
-// platform function through its global offset table, filled by the dynamic
-// loader when it was loaded (RTLD_NOW). Its relocation tables name the symbol
-// of each entry; the entries of the wrapped functions are overwritten with the
-// wrappers' addresses, and written back when recording stops. The entry's
-// page may be read-only after loading (RELRO), so it is made writable around
-// the write.
+// platform function through its global offset table, or through tables of
+// function pointers in its data, all filled by the dynamic loader when it was
+// loaded (RTLD_NOW). Its relocation tables name the symbol of each entry; the
+// entries of the wrapped functions are overwritten with the wrappers'
+// addresses, and written back when recording stops. The entry's page may be
+// read-only after loading (RELRO), so it is made writable around the write.
 #include <dlfcn.h>
 #include <elf.h>
 #include <link.h>
@@ -26,6 +26,7 @@ namespace {
 using Rel = Elf64_Rela;
 constexpr unsigned kJumpSlot = R_X86_64_JUMP_SLOT;
 constexpr unsigned kGlobDat = R_X86_64_GLOB_DAT;
+constexpr unsigned kAbsolute = R_X86_64_64;
 constexpr long kRelTag = DT_RELA;
 constexpr long kRelSizeTag = DT_RELASZ;
 unsigned rel_type(const Rel &r)
@@ -40,6 +41,7 @@ unsigned rel_symbol(const Rel &r)
 using Rel = Elf32_Rel;
 constexpr unsigned kJumpSlot = R_ARM_JUMP_SLOT;
 constexpr unsigned kGlobDat = R_ARM_GLOB_DAT;
+constexpr unsigned kAbsolute = R_ARM_ABS32;
 constexpr long kRelTag = DT_REL;
 constexpr long kRelSizeTag = DT_RELSZ;
 unsigned rel_type(const Rel &r)
@@ -106,16 +108,16 @@ bool write_entry(void **entry, void *value, const Relro &relro)
 }
 
 // The wrappers by the name their function has in the library defining it.
-std::map<std::string, void *> wrappers_by_name()
+std::map<std::string, Wrapper> wrappers_by_name()
 {
-    std::map<std::string, void *> by_name;
+    std::map<std::string, Wrapper> by_name;
     std::vector<Wrapper> rows = c_wrappers();
     std::vector<Wrapper> tv = tv_wrappers();
     rows.insert(rows.end(), tv.begin(), tv.end());
     for (const Wrapper &w : rows) {
         Dl_info info{};
         if (dladdr(w.real, &info) && info.dli_sname && info.dli_saddr == w.real)
-            by_name[info.dli_sname] = w.wrapper;
+            by_name[info.dli_sname] = w;
     }
     return by_name;
 }
@@ -153,24 +155,27 @@ bool redirect_platform_calls(void *provider_handle, std::string *why)
         *why = "the provider has no dynamic symbol table";
         return false;
     }
-    const std::map<std::string, void *> by_name = wrappers_by_name();
+    const std::map<std::string, Wrapper> by_name = wrappers_by_name();
     const Relro relro = relro_of(map);
     const auto *symbols = reinterpret_cast<const ElfW(Sym) *>(symtab);
     const auto *names = reinterpret_cast<const char *>(strtab);
     const std::pair<std::uintptr_t, std::size_t> tables[] = {{jmprel, jmprel_size},
-                                                            {rel, rel_size}};
+                                                             {rel, rel_size}};
     for (const auto &[table, size] : tables) {
         const auto *r = reinterpret_cast<const Rel *>(table);
         for (std::size_t i = 0; table && i < size / sizeof(Rel); i++) {
             unsigned type = rel_type(r[i]);
-            if (type != kJumpSlot && type != kGlobDat)
+            if (type != kJumpSlot && type != kGlobDat && type != kAbsolute)
                 continue;
             auto it = by_name.find(names + symbols[rel_symbol(r[i])].st_name);
             if (it == by_name.end())
                 continue;
             auto **entry = reinterpret_cast<void **>(map->l_addr + r[i].r_offset);
             void *original = *entry;
-            if (!write_entry(entry, it->second, relro)) {
+            // A pointer in data is the function's address only without an addend.
+            if (type == kAbsolute && original != it->second.real)
+                continue;
+            if (!write_entry(entry, it->second.wrapper, relro)) {
                 restore_platform_calls();
                 *why = "cannot write the provider's offset table";
                 return false;

@@ -7,10 +7,10 @@
 namespace recorder {
 
 struct Settings {
-    std::string provider;    // the real provider library
-    std::string file;        // the recording; empty: no recording
-    long long limit = 1 <<20;  // bytes per file
-    bool rotate = false;     // at the limit: start FILE afresh, keeping FILE.1; else stop
+    std::string provider;       // the real provider library
+    std::string file;           // the recording; empty: no recording
+    long long limit = 1 << 20;  // bytes per file
+    bool rotate = false;        // at the limit: start FILE afresh, keeping FILE.1; else stop
 };
 
 // The settings from the environment (PICTURE_RECORDER_PROVIDER,

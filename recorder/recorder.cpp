@@ -152,7 +152,8 @@ extern "C" __attribute__((visibility("default"))) int create_provider(provider_o
         int status = recorder::record_create(p.create, &real);
         if (status != 0 || !real)
             return status;
-        auto *mine = static_cast<provider_op *>(std::calloc(PROVIDER_SLOT_COUNT, sizeof(provider_op)));
+        auto *mine =
+            static_cast<provider_op *>(std::calloc(PROVIDER_SLOT_COUNT, sizeof(provider_op)));
         if (!mine) {
             p.del(&real);
             return 1;

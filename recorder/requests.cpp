@@ -65,7 +65,8 @@ std::string item_of(const void *p)
 int request(provider_slot slot, const std::string &args)
 {
     int n = ++handles().requests;
-    std::string line = "request " + std::to_string(n) + ": " + recording::operation_of_slot(slot)->name;
+    std::string line =
+        "request " + std::to_string(n) + ": " + recording::operation_of_slot(slot)->name;
     write_line(args.empty() ? line : line + " " + args);
     return n;
 }
@@ -128,7 +129,8 @@ int get_int(const char *key, int *value)
 {
     if (!recording())
         return real<provider_get_int_fn>(PROVIDER_SLOT_GET_INT)(key, value);
-    request(PROVIDER_SLOT_GET_INT, recording::quote(key) + " " + std::to_string(value ? *value : 0));
+    request(PROVIDER_SLOT_GET_INT,
+            recording::quote(key) + " " + std::to_string(value ? *value : 0));
     int status = real<provider_get_int_fn>(PROVIDER_SLOT_GET_INT)(key, value);
     answer(std::to_string(status) + " " + std::to_string(value ? *value : 0));
     return status;

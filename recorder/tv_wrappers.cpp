@@ -47,9 +47,8 @@ int w_CreateAVControl(EProfile profile, int arg, IAVControl **out)
 
 int w_CreateSourceControl(EProfile profile, int arg, ISourceControl **out)
 {
-    return factory<ISourceControl, SourceControlProxy>("TVServiceAPI::CreateSourceControl",
-                                                       profile, arg, out,
-                                                       TVServiceAPI::CreateSourceControl);
+    return factory<ISourceControl, SourceControlProxy>("TVServiceAPI::CreateSourceControl", profile,
+                                                       arg, out, TVServiceAPI::CreateSourceControl);
 }
 
 int w_CreateServiceNavigation(EProfile profile, int arg, IServiceNavigation **out)

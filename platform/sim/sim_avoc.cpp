@@ -238,8 +238,8 @@ extern "C" SIM_EXPORT int avoc_set_color_space_custom_rgb(int picture, int color
 extern "C" SIM_EXPORT int avoc_get_color_space_hsl(int picture, int color, avoc_hsl_s *hsl,
                                                    int flag)
 {
-    if (auto *f =
-            sim::detail::call("avoc_get_color_space_hsl", "%d, %d, out, %d", picture, color, flag)) {
+    if (auto *f = sim::detail::call("avoc_get_color_space_hsl", "%d, %d, out, %d", picture, color,
+                                    flag)) {
         if (hsl)
             sim::detail::forced_values(*f, &hsl->hue, &hsl->saturation, &hsl->lightness);
         return f->result;

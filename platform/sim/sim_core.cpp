@@ -266,7 +266,8 @@ const Forced *replayed(Core &c, const std::string &entry, const char *function)
             same_function = i;
             break;
         }
-        if (same_function == c.replay.size() && c.replay[i].call.compare(0, prefix.size(), prefix) == 0)
+        if (same_function == c.replay.size() &&
+            c.replay[i].call.compare(0, prefix.size(), prefix) == 0)
             same_function = i;
     }
     if (same_function == c.replay.size())

@@ -36,7 +36,7 @@ template <typename... T> void forced_values(const Forced &forced, T *...outs)
 {
     std::size_t i = 0;
     auto put = [&](auto *out) {
-        const long long *v = i == 0 ? (forced.out ? &*forced.out : nullptr)
+        const long long *v = i == 0                       ? (forced.out ? &*forced.out : nullptr)
                              : i - 1 < forced.more.size() ? &forced.more[i - 1]
                                                           : nullptr;
         if (v && out)

@@ -164,7 +164,8 @@ extern "C" SIM_EXPORT int app_control_send_launch_request(app_control_h handle,
 extern "C" SIM_EXPORT int app_control_destroy(app_control_h handle)
 {
     // A forced success still frees the handle.
-    if (auto *f = sim::detail::call("app_control_destroy", "handle"); f && (f->result != 0 || !handle))
+    if (auto *f = sim::detail::call("app_control_destroy", "handle");
+        f && (f->result != 0 || !handle))
         return f->result;
     SIM_EXPECT(handle, "null handle");
     delete handle;

@@ -407,8 +407,8 @@ public:
         std::string listed;
         for (ESource s : sources)
             listed += (listed.empty() ? "" : ", ") + std::to_string(s);
-        if (auto *f =
-                sim::detail::call("ISourceControl::CheckSourceStatus", "{%s}, out", listed.c_str())) {
+        if (auto *f = sim::detail::call("ISourceControl::CheckSourceStatus", "{%s}, out",
+                                        listed.c_str())) {
             if (!f->records.empty())
                 for (const auto &[source, st] : f->records.front())
                     status[static_cast<ESource>(source)] = static_cast<ESourceStatus>(st);
@@ -506,7 +506,8 @@ public:
 
     int GetPreviousService(TCCriteriaHelper &criteria, TCServiceData &service) override
     {
-        if (auto *f = sim::detail::call("IServiceNavigation::GetPreviousService", "criteria, out")) {
+        if (auto *f =
+                sim::detail::call("IServiceNavigation::GetPreviousService", "criteria, out")) {
             fill_forced(service, *f);
             return f->result;
         }

@@ -96,8 +96,8 @@ std::vector<std::string> known_functions();
 // A call's whole answer: a forced result with everything the call hands out.
 struct Answer {
     int result = 0;
-    std::optional<long long> out;  // the first out-parameter (a handed-out object: 1, none: 0)
-    std::vector<long long> more;   // the further out-parameters, in order
+    std::optional<long long> out;     // the first out-parameter (a handed-out object: 1, none: 0)
+    std::vector<long long> more;      // the further out-parameters, in order
     std::optional<std::string> text;  // text handed out: a filled buffer or a returned string
     bool null = false;                // a returned pointer that is null
     std::vector<std::map<int, unsigned long long>> records;  // service records, or a status map
