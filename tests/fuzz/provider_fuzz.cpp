@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "key_table.h"
+#include "picture_keys.h"
 #include "picture_provider.h"
 #include "sim/control.h"
 
@@ -123,9 +123,9 @@ private:
 // A key of the table, the PIP channel key, or one of them mutated.
 std::string Session::key()
 {
-    std::size_t pick = in_.ConsumeIntegralInRange<std::size_t>(0, std::size(picture::g_keyitemmap));
-    std::string k = pick < std::size(picture::g_keyitemmap) ? picture::g_keyitemmap[pick].key
-                                                            : picture::kPipChannelKey;
+    std::size_t pick = in_.ConsumeIntegralInRange<std::size_t>(0, std::size(picture_setting_keys));
+    std::string k = pick < std::size(picture_setting_keys) ? picture_setting_keys[pick]
+                                                           : PICTURE_PIP_CHANNEL_KEY;
     switch (in_.ConsumeIntegralInRange(0, 7)) {
     case 0:
         if (!k.empty())
