@@ -32,10 +32,11 @@ Core &core()
     return instance;
 }
 
-std::set<std::string> &registry()
+// Every function that can be forced, with what it turns down.
+std::map<std::string, detail::Refusal> &registry()
 {
-    static std::set<std::string> names;
-    return names;
+    static std::map<std::string, detail::Refusal> functions;
+    return functions;
 }
 
 __attribute__((format(printf, 1, 0))) std::string vformat(const char *format, va_list args)
@@ -203,9 +204,13 @@ void set_log_mode(LogMode mode)
 
 void force(const std::string &function, int result, std::optional<long long> out)
 {
-    if (!registry().count(function))
-        throw std::invalid_argument("not a platform function of the stand-in: " + function);
-    core().forced[function] = detail::Forced{result, out};
+    auto it = registry().find(function);
+    if (it == registry().end())
+        throw std::invalid_argument("not a platform function: " + function);
+    detail::Forced forced{result, out};
+    if (const char *why = it->second ? it->second(forced) : nullptr)
+        throw std::invalid_argument(function + ": " + why);
+    core().forced[function] = forced;
 }
 
 void unforce(const std::string &function)
@@ -223,7 +228,10 @@ std::map<std::string, ForcedResult> forced()
 
 std::vector<std::string> known_functions()
 {
-    return {registry().begin(), registry().end()};
+    std::vector<std::string> names;
+    for (const auto &entry : registry())
+        names.push_back(entry.first);
+    return names;
 }
 
 namespace detail {
@@ -242,10 +250,10 @@ const Forced *call(const char *function, const char *args_format, ...)
     return it == c.forced.end() ? nullptr : &it->second;
 }
 
-Registrar::Registrar(std::initializer_list<const char *> names)
+Registrar::Registrar(std::initializer_list<const char *> names, Refusal refusal)
 {
     for (const char *n : names)
-        registry().insert(n);
+        registry()[n] = refusal;
 }
 
 void unexpected(const char *function, const char *what)

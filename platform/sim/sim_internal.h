@@ -20,9 +20,13 @@ struct Forced {
 const Forced *call(const char *function, const char *args_format, ...)
     __attribute__((format(printf, 2, 3)));
 
-// Adds names to the set of functions that can be forced.
+// Why a forced outcome cannot be honoured by the function, or null when it can.
+using Refusal = const char *(*)(const Forced &forced);
+
+// Adds names to the set of functions that can be forced; force() turns down
+// what `refusal` names.
 struct Registrar {
-    Registrar(std::initializer_list<const char *> names);
+    Registrar(std::initializer_list<const char *> names, Refusal refusal = nullptr);
 };
 
 // Writes the forced out value, if any, and returns the forced result.
@@ -44,7 +48,10 @@ void reset_tv_objects();
 }  // namespace sim::detail
 
 // The stand-in stops the process on a call that no caller of the real
-// platform would make, so a test sees the fault where it happens.
+// platform may make (a null out-parameter, an argument outside the calling
+// contract), so a test sees the fault where it happens. Values that the
+// stand-in itself hands out, forced ones included, are answered as the real
+// platform answers them, never stopped.
 #define SIM_EXPECT(cond, what)                                                                     \
     do {                                                                                           \
         if (!(cond))                                                                               \

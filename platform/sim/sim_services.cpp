@@ -18,6 +18,13 @@ const char *or_null(const char *s)
     return s ? s : "(null)";
 }
 
+// A forced call skips the work, so a forced success would report a handle or
+// a context that was never made.
+const char *refuse_success(const sim::detail::Forced &forced)
+{
+    return forced.result == 0 ? "a forced success would make nothing; force a failure" : nullptr;
+}
+
 }  // namespace
 
 // ---- key-value store -------------------------------------------------------
@@ -161,9 +168,10 @@ extern "C" SIM_EXPORT int app_control_destroy(app_control_h handle)
     return 0;
 }
 
+static const sim::detail::Registrar reg_app_create{{"app_control_create"}, refuse_success};
 static const sim::detail::Registrar reg_app_control{
-    "app_control_create", "app_control_set_app_id", "app_control_add_extra_data",
-    "app_control_send_launch_request", "app_control_destroy"};
+    "app_control_set_app_id", "app_control_add_extra_data", "app_control_send_launch_request",
+    "app_control_destroy"};
 
 // ---- application context ---------------------------------------------------
 
@@ -195,8 +203,10 @@ extern "C" SIM_EXPORT int app_context_manager_fini(void)
     return 0;
 }
 
-static const sim::detail::Registrar reg_app_context{
-    "app_context_manager_init", "app_context_manager_check_visible", "app_context_manager_fini"};
+static const sim::detail::Registrar reg_app_context_init{{"app_context_manager_init"},
+                                                         refuse_success};
+static const sim::detail::Registrar reg_app_context{"app_context_manager_check_visible",
+                                                    "app_context_manager_fini"};
 
 // ---- device power ----------------------------------------------------------
 

@@ -194,7 +194,8 @@ int forced_factory(const sim::detail::Forced &forced, Interface *object, Interfa
 // ---- video control ---------------------------------------------------------
 
 // Values are stored whether committed or previewed: a preview shows on screen
-// too. The stand-in keeps the picture size of the main picture only.
+// too. The stand-in keeps the picture size of the main picture only; the
+// other profiles answer every picture size call with a failure.
 class VideoControl final : public IVideoControl {
 public:
     explicit VideoControl(EProfile profile) : profile_(profile) {}
@@ -203,7 +204,9 @@ public:
     {
         if (auto *f = sim::detail::call("IVideoControl::GetScreenMode", "out"))
             return sim::detail::forced_result(*f, mode);
-        expect_main(mode != nullptr);
+        SIM_EXPECT(mode != nullptr, "null out-parameter");
+        if (profile_ != PROFILE_TYPE_MAIN)
+            return kError;
         *mode = static_cast<EScreenModeData>(tv().screen_mode);
         return 0;
     }
@@ -212,7 +215,8 @@ public:
     {
         if (auto *f = sim::detail::call("IVideoControl::SetScreenMode", "%d, %d", mode, commit))
             return f->result;
-        expect_main(true);
+        if (profile_ != PROFILE_TYPE_MAIN)
+            return kError;
         if (mode != SCREENMODE_16_9 && mode != SCREENMODE_ZOOM && mode != SCREENMODE_4_3 &&
             mode != SCREENMODE_21_9)
             return kError;
@@ -224,7 +228,8 @@ public:
     {
         if (auto *f = sim::detail::call("IVideoControl::SetAspectRatio", "%d, %d", size, commit))
             return f->result;
-        expect_main(true);
+        if (profile_ != PROFILE_TYPE_MAIN)
+            return kError;
         if (static_cast<int>(size) < PICTURESIZE_16_9 || size > PICTURESIZE_ORIGINAL_RATIO)
             return kError;
         tv().picture_size = size;
@@ -235,7 +240,9 @@ public:
     {
         if (auto *f = sim::detail::call("IVideoControl::GetPictureSize", "out"))
             return sim::detail::forced_result(*f, size);
-        expect_main(size != nullptr);
+        SIM_EXPECT(size != nullptr, "null out-parameter");
+        if (profile_ != PROFILE_TYPE_MAIN)
+            return kError;
         *size = static_cast<EPictureSizeType>(tv().picture_size);
         return 0;
     }
@@ -264,7 +271,8 @@ public:
         if (auto *f =
                 sim::detail::call("IVideoControl::SetScreenFitOption", "%d, %d", option, commit))
             return f->result;
-        expect_main(true);
+        if (profile_ != PROFILE_TYPE_MAIN)
+            return kError;
         if (static_cast<int>(option) < SCREENFITOPTION_OFF || option > SCREENFITOPTION_AUTO)
             return 0;
         tv().screen_fit = option;
@@ -275,7 +283,9 @@ public:
     {
         if (auto *f = sim::detail::call("IVideoControl::GetScreenFitOption", "out"))
             return sim::detail::forced_result(*f, option);
-        expect_main(option != nullptr);
+        SIM_EXPECT(option != nullptr, "null out-parameter");
+        if (profile_ != PROFILE_TYPE_MAIN)
+            return kError;
         *option = static_cast<EScreenFitOptionType>(tv().screen_fit);
         return 1;
     }
@@ -284,7 +294,9 @@ public:
     {
         if (auto *f = sim::detail::call("IVideoControl::GetAutoWideOption", "out"))
             return sim::detail::forced_result(*f, on);
-        expect_main(on != nullptr);
+        SIM_EXPECT(on != nullptr, "null out-parameter");
+        if (profile_ != PROFILE_TYPE_MAIN)
+            return kError;
         *on = tv().auto_wide;
         return 1;
     }
@@ -293,7 +305,8 @@ public:
     {
         if (auto *f = sim::detail::call("IVideoControl::SetAutoWideOption", "%d, %d", on, commit))
             return f->result;
-        expect_main(true);
+        if (profile_ != PROFILE_TYPE_MAIN)
+            return kError;
         tv().auto_wide = on;
         return 1;
     }
@@ -302,7 +315,9 @@ public:
     {
         if (auto *f = sim::detail::call("IVideoControl::GetPanoramaOption", "out"))
             return sim::detail::forced_result(*f, on);
-        expect_main(on != nullptr);
+        SIM_EXPECT(on != nullptr, "null out-parameter");
+        if (profile_ != PROFILE_TYPE_MAIN)
+            return kError;
         *on = tv().panorama;
         return 1;
     }
@@ -311,18 +326,13 @@ public:
     {
         if (auto *f = sim::detail::call("IVideoControl::SetPanoramaOption", "%d, %d", on, commit))
             return f->result;
-        expect_main(true);
+        if (profile_ != PROFILE_TYPE_MAIN)
+            return kError;
         tv().panorama = on;
         return 1;
     }
 
 private:
-    void expect_main(bool out_given) const
-    {
-        SIM_EXPECT(out_given, "null out-parameter");
-        SIM_EXPECT(profile_ == PROFILE_TYPE_MAIN, "picture size of the PIP picture");
-    }
-
     EProfile profile_;
 };
 
@@ -362,7 +372,8 @@ public:
         if (auto *f =
                 sim::detail::call("ISourceControl::SetSource", "%d, \"%s\"", source, text.c_str()))
             return f->result;
-        SIM_EXPECT(profile_ == PROFILE_TYPE_PIP, "the stand-in switches only the PIP source");
+        if (profile_ != PROFILE_TYPE_PIP)
+            return 0;  // the stand-in switches only the PIP window's source
         tv().pip_source = source;
         return 1;
     }
@@ -500,7 +511,8 @@ private:
     // channel keeps its place in the order.
     int step(TCCriteriaHelper &criteria, TCServiceData &service, int direction) const
     {
-        SIM_EXPECT(profile_ == PROFILE_TYPE_PIP, "the stand-in steps only the PIP channel");
+        if (profile_ != PROFILE_TYPE_PIP)
+            return 0;  // the stand-in steps only the PIP window's channel
         const Criteria &c = criteria_of(criteria);
         std::vector<std::size_t> order = ordered(c, false);
         sim::TvState &t = tv();
@@ -538,8 +550,9 @@ public:
     {
         if (auto *f = sim::detail::call("IUtil::SelectMasterAudio", "%d, %d", profile, arg))
             return f->result;
-        SIM_EXPECT(known_profile(profile), "unknown profile");
         SIM_EXPECT(arg == 0, "second argument other than 0");
+        if (!known_profile(profile))
+            return 0;
         tv().master_audio = profile;
         return 1;
     }
@@ -560,23 +573,30 @@ static const sim::detail::Registrar reg_util{"IUtil::SelectMasterAudio", "IUtil:
 
 class ReferenceCount final : public IReferenceCount {
 public:
+    // A forced increase counts nothing, but its client still owes the release.
     int IncreaseCount() override
     {
-        if (auto *f = sim::detail::call("IReferenceCount::IncreaseCount", "%s", ""))
+        if (auto *f = sim::detail::call("IReferenceCount::IncreaseCount", "%s", "")) {
+            tv().uncounted_references++;
             return f->result;
+        }
         tv().reference_count++;
         return 1;
     }
 
+    // The release of an uncounted reference is refused; one more release than
+    // references taken drives the count below 0, where a double release shows.
     int DecreaseCount() override
     {
         if (auto *f = sim::detail::call("IReferenceCount::DecreaseCount", "%s", ""))
             return f->result;
-        // A client whose increase failed still gives its reference back.
-        if (tv().reference_count <= 0)
+        sim::TvState &t = tv();
+        if (t.reference_count <= 0 && t.uncounted_references > 0) {
+            t.uncounted_references--;
             return 0;
-        tv().reference_count--;
-        return 1;
+        }
+        t.reference_count--;
+        return t.reference_count >= 0 ? 1 : 0;
     }
 };
 
@@ -604,11 +624,19 @@ ReferenceCount *reference_count()
     return &object;
 }
 
-void expect_factory_arguments(EProfile profile, int arg, const void *out)
+// Hands out the profile's object; a profile that the TV service does not know
+// gets a failure and a null object, as from the TV service itself.
+template <typename Object, typename Interface>
+int create(EProfile profile, int arg, Interface **out)
 {
-    SIM_EXPECT(known_profile(profile), "unknown profile");
     SIM_EXPECT(arg == 0, "second argument other than 0");
     SIM_EXPECT(out != nullptr, "null out-parameter");
+    if (!known_profile(profile)) {
+        *out = nullptr;
+        return kError;
+    }
+    *out = per_profile<Object>(profile);
+    return 0;
 }
 
 }  // namespace
@@ -620,18 +648,14 @@ int TVServiceAPI::CreateVideoControl(EProfile profile, int arg, IVideoControl **
     if (auto *f =
             sim::detail::call("TVServiceAPI::CreateVideoControl", "%d, %d, out", profile, arg))
         return forced_factory<IVideoControl>(*f, per_profile<VideoControl>(profile), out);
-    expect_factory_arguments(profile, arg, out);
-    *out = per_profile<VideoControl>(profile);
-    return 0;
+    return create<VideoControl>(profile, arg, out);
 }
 
 int TVServiceAPI::CreateAVControl(EProfile profile, int arg, IAVControl **out)
 {
     if (auto *f = sim::detail::call("TVServiceAPI::CreateAVControl", "%d, %d, out", profile, arg))
         return forced_factory<IAVControl>(*f, per_profile<AVControl>(profile), out);
-    expect_factory_arguments(profile, arg, out);
-    *out = per_profile<AVControl>(profile);
-    return 0;
+    return create<AVControl>(profile, arg, out);
 }
 
 int TVServiceAPI::CreateSourceControl(EProfile profile, int arg, ISourceControl **out)
@@ -639,9 +663,7 @@ int TVServiceAPI::CreateSourceControl(EProfile profile, int arg, ISourceControl 
     if (auto *f =
             sim::detail::call("TVServiceAPI::CreateSourceControl", "%d, %d, out", profile, arg))
         return forced_factory<ISourceControl>(*f, per_profile<SourceControl>(profile), out);
-    expect_factory_arguments(profile, arg, out);
-    *out = per_profile<SourceControl>(profile);
-    return 0;
+    return create<SourceControl>(profile, arg, out);
 }
 
 int TVServiceAPI::CreateServiceNavigation(EProfile profile, int arg, IServiceNavigation **out)
@@ -649,9 +671,7 @@ int TVServiceAPI::CreateServiceNavigation(EProfile profile, int arg, IServiceNav
     if (auto *f =
             sim::detail::call("TVServiceAPI::CreateServiceNavigation", "%d, %d, out", profile, arg))
         return forced_factory<IServiceNavigation>(*f, per_profile<ServiceNavigation>(profile), out);
-    expect_factory_arguments(profile, arg, out);
-    *out = per_profile<ServiceNavigation>(profile);
-    return 0;
+    return create<ServiceNavigation>(profile, arg, out);
 }
 
 int TVServiceAPI::CreateUtil(IUtil **out)
@@ -778,7 +798,8 @@ bool TCNavigationModeHelper::GetNavigationCriteria(ENavigationMode mode, TSTvMod
             sim::detail::call("TCNavigationModeHelper::GetNavigationCriteria",
                               "%d, %s, criteria, 0x%llX", mode, mode_text(tvMode).c_str(), id))
         return f->result != 0;
-    SIM_EXPECT(mode == NAVIGATION_MODE_ALL, "unknown navigation mode");
+    if (mode != NAVIGATION_MODE_ALL)
+        return false;  // the only mode the stand-in knows
     criteria_of(criteria).order_by.assign(1, {13, SORT_ORDER_ASCENDING});
     return true;
 }
@@ -791,7 +812,8 @@ bool TCNavigationModeHelper::GetNavigationCriteria(TSTvMode tvMode, ENavigationM
             sim::detail::call("TCNavigationModeHelper::GetNavigationCriteria",
                               "%s, %d, criteria, 0x%llX", mode_text(tvMode).c_str(), mode, id))
         return f->result != 0;
-    SIM_EXPECT(mode == NAVIGATION_MODE_ALL, "unknown navigation mode");
+    if (mode != NAVIGATION_MODE_ALL)
+        return false;  // the only mode the stand-in knows
     criteria_of(criteria).order_by.assign(1, {13, SORT_ORDER_ASCENDING});
     return true;
 }
@@ -819,7 +841,8 @@ int CMenuUtil::GetSourceStatus(ESource source, EProfile profile)
 {
     if (auto *f = sim::detail::call("CMenuUtil::GetSourceStatus", "%d, %d", source, profile))
         return f->result;
-    SIM_EXPECT(known_profile(profile), "unknown profile");
+    if (!known_profile(profile))
+        return SOURCE_STATUS_NOT_AVAILABLE;
     const std::map<int, int> &known = tv().source_status;
     auto it = known.find(source);
     return it == known.end() ? SOURCE_STATUS_AVAILABLE : it->second;
@@ -884,13 +907,15 @@ static const sim::detail::Registrar reg_menu_util{
     "CMenuUtil::FlushCache",          "CMenuUtil::FlagATSC",
     "CMenuUtil::FlagLFDProductModel", "CMenuUtil::CheckApplicationVisible"};
 
-// The stand-in keeps the antenna of the PIP window only; types 0 to 39 exist.
+// The stand-in keeps the antenna of the PIP window only (other profiles fail);
+// types 0 to 39 exist.
 int CAntennaUtil::GetAntennaMode(EMenuAntennaType *mode, EProfile profile)
 {
     if (auto *f = sim::detail::call("CAntennaUtil::GetAntennaMode", "out, %d", profile))
         return sim::detail::forced_result(*f, mode);
     SIM_EXPECT(mode != nullptr, "null out-parameter");
-    SIM_EXPECT(profile == PROFILE_TYPE_PIP, "antenna of a profile other than the PIP");
+    if (profile != PROFILE_TYPE_PIP)
+        return kError;
     *mode = static_cast<EMenuAntennaType>(tv().pip_antenna_mode);
     return 0;
 }
@@ -899,8 +924,7 @@ int CAntennaUtil::SetAntennaMode(EMenuAntennaType mode, EProfile profile)
 {
     if (auto *f = sim::detail::call("CAntennaUtil::SetAntennaMode", "%d, %d", mode, profile))
         return f->result;
-    SIM_EXPECT(profile == PROFILE_TYPE_PIP, "antenna of a profile other than the PIP");
-    if (static_cast<int>(mode) < 0 || mode >= kAntennaTypes)
+    if (profile != PROFILE_TYPE_PIP || static_cast<int>(mode) < 0 || mode >= kAntennaTypes)
         return kError;
     tv().pip_antenna_mode = mode;
     return 0;

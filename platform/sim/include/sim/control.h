@@ -79,7 +79,9 @@ void set_log_mode(LogMode mode);
 // Makes a platform function return `result` instead of doing its work; a
 // getter also leaves `out` in its out-parameter when given (a factory leaves a
 // null object for out 0). Stays in force until unforce() or reset(). Throws
-// std::invalid_argument for a name that is not a stand-in function.
+// std::invalid_argument, with the reason, for a name that is not a stand-in
+// function and for an outcome that the function cannot give (a success of a
+// function that would have to hand out what a forced call does not make).
 void force(const std::string &function, int result, std::optional<long long> out = std::nullopt);
 void unforce(const std::string &function);
 struct ForcedResult {
