@@ -249,6 +249,8 @@ int run_shell(const host::ProviderHost &provider, const Options &o)
 // The stand-in's state file, if any, sets the TV up; it is not saved after.
 int replay(const Options &o)
 {
+    // A divergence shows the request's log lines, so they are kept.
+    sim::set_log_mode(o.log ? sim::LogMode::CaptureAndEcho : sim::LogMode::Capture);
     try {
         if (!o.state.empty())
             host::load_state(o.state);
