@@ -26,6 +26,7 @@
 #include "provider_host.h"
 #include "sim/control.h"
 #include "sim_commands.h"
+#include "state_file.h"
 #include "words.h"
 
 namespace {
@@ -257,9 +258,11 @@ int run(const Options &o)
     // catalogue is elsewhere.
     bindtextdomain(host::kTextDomain, o.locale.c_str());
     bind_textdomain_codeset(host::kTextDomain, "UTF-8");
+    std::optional<host::StateFile> state;
     if (!o.state.empty()) {
         try {
-            host::load_state(o.state);
+            state.emplace(o.state);
+            state->load();
         } catch (const BadInput &e) {
             complain(o, 0, o.words[0], e.what(), kBadInput);
             return kBadInput;
@@ -268,10 +271,10 @@ int run(const Options &o)
     sim::clear_journal();
     int status = o.words[0] == "shell" && o.words.size() == 1 ? run_shell(*provider, o)
                                                               : execute(*provider, o.words, o, 0);
-    if (o.state.empty() || (status == kBadInput && o.words[0] != "shell"))
+    if (!state || (status == kBadInput && o.words[0] != "shell"))
         return status;
     try {
-        host::save_state(o.state);
+        state->save();
     } catch (const std::exception &e) {
         complain(o, 0, o.words[0], e.what(), kCannotRun);
         return kCannotRun;
