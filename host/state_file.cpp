@@ -40,8 +40,8 @@ std::string follow_links(std::string path)
         ssize_t n = readlink(path.c_str(), link.data(), link.size() - 1);
         if (n <= 0)
             return path;
-        std::string to(link.data(), static_cast<std::size_t>(n));
-        path = to[0] == '/' ? to : directory_of(path) + to;
+        std::string to = link[0] == '/' ? "" : directory_of(path);
+        path = to.append(link.data(), static_cast<std::size_t>(n));
     }
     throw BadInput(path + ": too many levels of symbolic links");
 }
