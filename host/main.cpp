@@ -24,6 +24,8 @@
 
 #include "commands.h"
 #include "provider_host.h"
+#include "record.h"
+#include "replay.h"
 #include "sim/control.h"
 #include "sim_commands.h"
 #include "state_file.h"
@@ -47,12 +49,14 @@ struct Options {
     std::string state;
     std::string provider;
     std::string locale;
+    std::string record;
     std::vector<std::string> words;
 };
 
 const char kUsage[] =
     "usage: picture-menu [--log] [--trace] [--json] [--state FILE] [--provider PATH]\n"
-    "                    [--locale DIR] [COMMAND [ARGS...]]\n"
+    "                    [--locale DIR] [--record FILE] [COMMAND [ARGS...]]\n"
+    "       picture-menu [--log] [--trace] replay FILE [--provider PATH] [--continue]\n"
     "  shell                                 read commands from standard input\n";
 
 std::string program_dir()
@@ -98,6 +102,8 @@ Options parse_options(int argc, char **argv)
             o.provider = value(a);
         else if (a == "--locale")
             o.locale = value(a);
+        else if (a == "--record")
+            o.record = value(a);
         else if (a == "--help" || a == "-h")
             o.words = {"--help"};
         else
@@ -241,14 +247,37 @@ int run_shell(const host::ProviderHost &provider, const Options &o)
     return worst;
 }
 
+// The stand-in's state file, if any, sets the TV up; it is not saved after.
+int replay(const Options &o)
+{
+    try {
+        std::optional<host::StateFile> state;
+        if (!o.state.empty()) {
+            state.emplace(o.state);
+            state->load();
+        }
+        host::ReplayOptions r{"", o.provider, o.locale, false, o.trace};
+        return host::replay(host::parse_replay({o.words.begin() + 1, o.words.end()}, r));
+    } catch (const BadInput &e) {
+        std::fprintf(stderr, "picture-menu: %s\n", e.what());
+        return kBadInput;
+    } catch (const host::LoadError &e) {
+        std::fprintf(stderr, "picture-menu: cannot load the provider: %s\n", e.what());
+        return kCannotRun;
+    }
+}
+
 int run(const Options &o)
 {
     setenv("LANGUAGE", "en", 1);  // the one catalogue there is
     std::setlocale(LC_ALL, "C.UTF-8");
     sim::set_log_mode(o.log ? sim::LogMode::CaptureAndEcho : sim::LogMode::Discard);
+    if (o.words[0] == "replay")
+        return replay(o);
     std::optional<host::ProviderHost> provider;
     try {
-        provider.emplace(o.provider);
+        provider.emplace(o.record.empty() ? o.provider
+                                          : host::record_through(o.provider, o.record));
     } catch (const host::LoadError &e) {
         complain(o, 0, o.words[0], std::string("cannot load the provider: ") + e.what(),
                  kCannotRun);

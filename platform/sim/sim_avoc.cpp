@@ -222,8 +222,11 @@ AVOC_WB_POINTS(20p)
 extern "C" SIM_EXPORT int avoc_get_color_space_custom_rgb(int picture, int color, avoc_rgb_s *rgb)
 {
     if (auto *f =
-            sim::detail::call("avoc_get_color_space_custom_rgb", "%d, %d, out", picture, color))
+            sim::detail::call("avoc_get_color_space_custom_rgb", "%d, %d, out", picture, color)) {
+        if (rgb)
+            sim::detail::forced_values(*f, &rgb->red, &rgb->green, &rgb->blue);
         return f->result;
+    }
     AVOC_EXPECT_PICTURE(picture);
     AVOC_EXPECT_OUT(rgb);
     rgb->red =
@@ -251,9 +254,12 @@ extern "C" SIM_EXPORT int avoc_set_color_space_custom_rgb(int picture, int color
 extern "C" SIM_EXPORT int avoc_get_color_space_hsl(int picture, int color, avoc_hsl_s *hsl,
                                                    int flag)
 {
-    if (auto *f =
-            sim::detail::call("avoc_get_color_space_hsl", "%d, %d, out, %d", picture, color, flag))
+    if (auto *f = sim::detail::call("avoc_get_color_space_hsl", "%d, %d, out, %d", picture, color,
+                                    flag)) {
+        if (hsl)
+            sim::detail::forced_values(*f, &hsl->hue, &hsl->saturation, &hsl->lightness);
         return f->result;
+    }
     AVOC_EXPECT_PICTURE(picture);
     AVOC_EXPECT_OUT(hsl);
     hsl->hue = read_value(indexed("color_space_hsl", color, "hue"));

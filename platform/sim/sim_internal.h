@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <type_traits>
 
 #include "sim/control.h"
 
@@ -11,10 +12,7 @@
 
 namespace sim::detail {
 
-struct Forced {
-    int result;
-    std::optional<long long> out;
-};
+using Forced = Answer;
 
 // Journals one call as "function(args)" and returns the forced outcome, if any.
 const Forced *call(const char *function, const char *args_format, ...)
@@ -35,6 +33,21 @@ template <typename T> int forced_result(const Forced &forced, T *out)
     if (forced.out && out)
         *out = static_cast<T>(*forced.out);
     return forced.result;
+}
+
+// Writes the forced out values, if any, in parameter order.
+template <typename... T> void forced_values(const Forced &forced, T *...outs)
+{
+    std::size_t i = 0;
+    auto put = [&](auto *out) {
+        const long long *v = i == 0                       ? (forced.out ? &*forced.out : nullptr)
+                             : i - 1 < forced.more.size() ? &forced.more[i - 1]
+                                                          : nullptr;
+        if (v && out)
+            *out = static_cast<std::remove_pointer_t<decltype(out)>>(*v);
+        i++;
+    };
+    (put(outs), ...);
 }
 
 // The TV service part of the defaults (a channel line-up and the like).

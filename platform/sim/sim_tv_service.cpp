@@ -181,6 +181,39 @@ std::string channel_text(const Fields &fields, const std::wstring &name)
     return number_text(major, minor) + " " + narrow(name);
 }
 
+// A forced answer's first record, into a caller's service record.
+void fill_forced(TCServiceData &service, const sim::detail::Forced &forced)
+{
+    if (forced.records.empty())
+        return;
+    record(service).fields.clear();
+    for (const auto &[id, value] : forced.records.front())
+        record(service).fields[id] = TSServiceField{id, value};
+}
+
+// UTF-8 to wide text, for a forced name.
+std::wstring widen(const std::string &text)
+{
+    std::wstring wide;
+    for (std::size_t i = 0; i < text.size();) {
+        auto c = static_cast<unsigned char>(text[i]);
+        int extra = c < 0x80 ? 0 : c < 0xE0 ? 1 : c < 0xF0 ? 2 : 3;
+        unsigned long code = extra == 0 ? c : c & (0x3F >> extra);
+        for (int k = 1; k <= extra && i + k < text.size(); k++)
+            code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        wide += static_cast<wchar_t>(code);
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return wide;
+}
+
+// A forced text into a caller's buffer of the menu utilities' size.
+void put_forced_text(const sim::detail::Forced &forced, char *buffer)
+{
+    if (forced.text && buffer)
+        std::snprintf(buffer, kTextSize, "%s", forced.text->c_str());
+}
+
 // A forced factory hands out no object unless the forced out says which:
 // 0 a null object, anything else the stand-in's own object.
 template <typename Interface>
@@ -385,9 +418,13 @@ public:
         std::string listed;
         for (ESource s : sources)
             listed += (listed.empty() ? "" : ", ") + std::to_string(s);
-        if (auto *f =
-                sim::detail::call("ISourceControl::CheckSourceStatus", "{%s}, out", listed.c_str()))
+        if (auto *f = sim::detail::call("ISourceControl::CheckSourceStatus", "{%s}, out",
+                                        listed.c_str())) {
+            if (!f->records.empty())
+                for (const auto &[source, st] : f->records.front())
+                    status[static_cast<ESource>(source)] = static_cast<ESourceStatus>(st);
             return f->result;
+        }
         const std::map<int, int> &known = tv().source_status;
         for (ESource s : sources) {
             auto it = known.find(s);
@@ -430,11 +467,13 @@ public:
         return 1;
     }
 
-    // A forced out is the antenna mode.
+    // Forced outs are the antenna mode and the service mode.
     int GetTvMode(TSTvMode &mode) override
     {
-        if (auto *f = sim::detail::call("IServiceNavigation::GetTvMode", "out"))
-            return sim::detail::forced_result(*f, &mode.antennaMode);
+        if (auto *f = sim::detail::call("IServiceNavigation::GetTvMode", "out")) {
+            sim::detail::forced_values(*f, &mode.antennaMode, &mode.serviceMode);
+            return f->result;
+        }
         mode = own_mode();
         return 1;
     }
@@ -452,8 +491,10 @@ public:
                               TCServiceData &service) override
     {
         if (auto *f = sim::detail::call("IServiceNavigation::GetCurrentServiceInfo",
-                                        "%s, criteria, out", mode_text(mode).c_str()))
+                                        "%s, criteria, out", mode_text(mode).c_str())) {
+            fill_forced(service, *f);
             return f->result;
+        }
         if (profile_ == PROFILE_TYPE_MAIN) {
             fill(service, tv().current_service, criteria_of(criteria));
             return 1;
@@ -467,27 +508,41 @@ public:
 
     int GetNextService(TCCriteriaHelper &criteria, TCServiceData &service) override
     {
-        if (auto *f = sim::detail::call("IServiceNavigation::GetNextService", "criteria, out"))
+        if (auto *f = sim::detail::call("IServiceNavigation::GetNextService", "criteria, out")) {
+            fill_forced(service, *f);
             return f->result;
+        }
         return step(criteria, service, +1);
     }
 
     int GetPreviousService(TCCriteriaHelper &criteria, TCServiceData &service) override
     {
-        if (auto *f = sim::detail::call("IServiceNavigation::GetPreviousService", "criteria, out"))
+        if (auto *f =
+                sim::detail::call("IServiceNavigation::GetPreviousService", "criteria, out")) {
+            fill_forced(service, *f);
             return f->result;
+        }
         return step(criteria, service, -1);
     }
 
     // Returns the number of records. A forced out puts that many of the
     // matching records into the list (none without an out), so a failure
-    // can come with services.
+    // can come with services; forced records are put in as they are.
     int GetServiceList(TCCriteriaHelper &criteria, std::list<TCServiceData *> &services,
                        TSTvMode mode, int arg1, int arg2) override
     {
         const sim::detail::Forced *f =
             sim::detail::call("IServiceNavigation::GetServiceList", "criteria, out, %s, %d, %d",
                               mode_text(mode).c_str(), arg1, arg2);
+        if (f && !f->records.empty()) {
+            for (const auto &fields : f->records) {
+                auto *service = new TCServiceData;
+                for (const auto &[id, value] : fields)
+                    service->SetField(id, value);
+                services.push_back(service);
+            }
+            return f->result;
+        }
         std::vector<std::size_t> picked = ordered(criteria_of(criteria), true);
         if (f)
             picked.resize(std::min<std::size_t>(
@@ -557,11 +612,13 @@ public:
         return 1;
     }
 
-    // A forced out is the master profile.
+    // Forced outs are the master profile and the second value.
     int GetMasterAudio(EProfile *profile, int *arg) override
     {
-        if (auto *f = sim::detail::call("IUtil::GetMasterAudio", "out, out"))
-            return sim::detail::forced_result(*f, profile);
+        if (auto *f = sim::detail::call("IUtil::GetMasterAudio", "out, out")) {
+            sim::detail::forced_values(*f, profile, arg);
+            return f->result;
+        }
         SIM_EXPECT(profile && arg, "null out-parameter");
         *profile = tv().master_audio;
         *arg = 0;
@@ -687,7 +744,7 @@ int TVServiceAPI::CreateUtil(IUtil **out)
 IReferenceCount *TVServiceAPI::CreateReferenceCount()
 {
     if (auto *f = sim::detail::call("TVServiceAPI::CreateReferenceCount", "%s", ""))
-        return f->result ? reference_count() : nullptr;
+        return f->result && !f->null ? reference_count() : nullptr;
     return reference_count();
 }
 
@@ -818,13 +875,16 @@ bool TCNavigationModeHelper::GetNavigationCriteria(TSTvMode tvMode, ENavigationM
     return true;
 }
 
-// A forced result != 0 is true and leaves the name alone.
+// A forced result != 0 is true and leaves the name alone unless a text is forced.
 bool TCServiceDataUtility::GetServiceName(unsigned long long serviceId, std::wstring &name,
                                           bool full)
 {
     if (auto *f = sim::detail::call("TCServiceDataUtility::GetServiceName", "%llu, out, %d",
-                                    serviceId, full))
+                                    serviceId, full)) {
+        if (f->text)
+            name = widen(*f->text);
         return f->result != 0;
+    }
     const sim::Channel *c = channel_by_id(serviceId);
     if (!c)
         return false;
@@ -852,8 +912,10 @@ int CMenuUtil::GetSourceStatus(ESource source, EProfile profile)
 // service); -1 leaves the buffer alone when there is no such service.
 int CMenuUtil::GetChannelString(char *text, bool pip)
 {
-    if (auto *f = sim::detail::call("CMenuUtil::GetChannelString", "buffer, %d", pip))
+    if (auto *f = sim::detail::call("CMenuUtil::GetChannelString", "buffer, %d", pip)) {
+        put_forced_text(*f, text);
         return f->result;
+    }
     SIM_EXPECT(text != nullptr, "null buffer");
     std::string channel;
     if (pip) {
@@ -935,11 +997,13 @@ void CAntennaUtil::SetAvailableAntennaModeForPIP()
     sim::detail::call("CAntennaUtil::SetAvailableAntennaModeForPIP", "%s", "");
 }
 
-// A forced call leaves the buffer alone.
+// A forced call leaves the buffer alone, unless a text is forced.
 void CAntennaUtil::GetAntennaName(EMenuAntennaType mode, char *name)
 {
-    if (sim::detail::call("CAntennaUtil::GetAntennaName", "%d, buffer", mode))
+    if (auto *f = sim::detail::call("CAntennaUtil::GetAntennaName", "%d, buffer", mode)) {
+        put_forced_text(*f, name);
         return;
+    }
     SIM_EXPECT(name != nullptr, "null buffer");
     static const char *const kNamed[] = {"Air", "Cable", "Satellite"};
     int type = mode;
@@ -961,21 +1025,21 @@ EProfile CTvService::GetCurrentProfile()
     return tv().current_profile;
 }
 
-// A forced call of the two text functions gives the empty text.
+// A forced call of the two text functions gives the forced text, or the empty one.
 std::string CTvService::ChannelNumberString(TSTvMode mode, int channelType, unsigned short major,
                                             unsigned short minor)
 {
-    if (sim::detail::call("CTvService::ChannelNumberString", "%s, %d, %u, %u",
-                          mode_text(mode).c_str(), channelType, major, minor))
-        return {};
+    if (auto *f = sim::detail::call("CTvService::ChannelNumberString", "%s, %d, %u, %u",
+                                    mode_text(mode).c_str(), channelType, major, minor))
+        return f->text.value_or("");
     return number_text(major, minor);
 }
 
 std::string CTvService::Twstring2String(const std::wstring &text)
 {
     std::string narrowed = narrow(text);
-    if (sim::detail::call("CTvService::Twstring2String", "\"%s\"", narrowed.c_str()))
-        return {};
+    if (auto *f = sim::detail::call("CTvService::Twstring2String", "\"%s\"", narrowed.c_str()))
+        return f->text.value_or("");
     return narrowed;
 }
 

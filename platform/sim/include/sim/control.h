@@ -93,4 +93,29 @@ std::map<std::string, ForcedResult> forced();
 // Every platform function that can be forced, sorted.
 std::vector<std::string> known_functions();
 
+// ---- replay ----------------------------------------------------------------
+
+// A call's whole answer: a forced result with everything the call hands out.
+struct Answer {
+    int result = 0;
+    std::optional<long long> out;     // the first out-parameter (a handed-out object: 1, none: 0)
+    std::vector<long long> more;      // the further out-parameters, in order
+    std::optional<std::string> text;  // text handed out: a filled buffer or a returned string
+    bool null = false;                // a returned pointer that is null
+    std::vector<std::map<int, unsigned long long>> records;  // service records, or a status map
+};
+
+struct ReplayCall {
+    std::string call;  // as the journal writes it
+    Answer answer;
+};
+
+// Answers the next platform calls from `calls` instead of the state, like
+// forced results that each serve one call: a call takes the first unused
+// answer whose text equals its journal entry, else the first unused answer of
+// the same function; a call with neither works on the state. Replaces the
+// answers of an earlier replay(); end_replay() stops. Turns the journal on.
+void replay(std::vector<ReplayCall> calls);
+void end_replay();
+
 }  // namespace sim
