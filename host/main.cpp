@@ -250,6 +250,8 @@ int run_shell(const host::ProviderHost &provider, const Options &o)
 // The stand-in's state file, if any, sets the TV up; it is not saved after.
 int replay(const Options &o)
 {
+    // A divergence shows the request's log lines, so they are kept.
+    sim::set_log_mode(o.log ? sim::LogMode::CaptureAndEcho : sim::LogMode::Capture);
     try {
         std::optional<host::StateFile> state;
         if (!o.state.empty()) {
