@@ -69,12 +69,14 @@ std::string program_dir()
     return dir.substr(0, dir.rfind('/') + 1);
 }
 
-// The provider beside this program in the build tree, in ../lib when installed.
+// The provider beside this program in the build tree, in the provider
+// directory when installed.
 std::string default_provider()
 {
     std::string beside = program_dir() + "libpicture-provider.so";
-    return access(beside.c_str(), F_OK) == 0 ? beside
-                                             : program_dir() + "../lib/libpicture-provider.so";
+    return access(beside.c_str(), F_OK) == 0
+               ? beside
+               : program_dir() + PICTURE_MENU_PROVIDER_DIR "/libpicture-provider.so";
 }
 
 Options parse_options(int argc, char **argv)
@@ -106,6 +108,8 @@ Options parse_options(int argc, char **argv)
             o.record = value(a);
         else if (a == "--help" || a == "-h")
             o.words = {"--help"};
+        else if (a == "--version")
+            o.words = {"--version"};
         else
             throw BadInput("unknown option: " + host::shown(a));
     }
@@ -116,7 +120,7 @@ Options parse_options(int argc, char **argv)
     if (o.provider.empty())
         o.provider = default_provider();
     if (o.locale.empty())
-        o.locale = program_dir() + "../apps/settings-datafw/shared/locale";
+        o.locale = program_dir() + PICTURE_MENU_LOCALE_DIR;
     return o;
 }
 
@@ -363,6 +367,10 @@ int main(int argc, char **argv)
     }
     if (o.words[0] == "--help") {
         output(kUsage + host::command_help());
+        return finish(0);
+    }
+    if (o.words[0] == "--version") {
+        output("picture-menu " PICTURE_VERSION "\n");
         return finish(0);
     }
     try {
