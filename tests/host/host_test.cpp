@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "host_fixture.h"
-#include "key_table.h"
+#include "picture_keys.h"
 
 namespace {
 
@@ -19,9 +19,9 @@ TEST_F(HostTest, MenuShowsEveryKeyOnceInItsGroupAllTranslated)
 {
     Result json = run("--json menu");
     ASSERT_EQ(json.exit, 0) << json.output;
-    std::vector<std::string> keys{picture::kPipChannelKey};
-    for (const picture::KeyRow &row : picture::g_keyitemmap)
-        keys.emplace_back(row.key);
+    std::vector<std::string> keys{PICTURE_PIP_CHANNEL_KEY};
+    for (const char *key : picture_setting_keys)
+        keys.emplace_back(key);
     for (const std::string &key : keys) {
         std::string field = "\"key\":\"" + key + "\"";
         std::size_t at = json.output.find(field);

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "host_fixture.h"
-#include "key_table.h"
+#include "picture_keys.h"
 
 namespace {
 
@@ -24,11 +24,11 @@ TEST_F(HostTest, ReadOnlyCommandsLeaveTheStateFileAsItWas)
               0);
     const std::string before = read_file(state);
     std::string script = "menu\nsim show\ninfo provider/owner\n";
-    for (const picture::KeyRow &row : picture::g_keyitemmap)
+    for (const char *key : picture_setting_keys)
         for (const char *command : {"get", "list", "label", "help"})
-            script += std::string(command) + " " + row.key + "\n";
+            script += std::string(command) + " " + key + "\n";
     for (const char *command : {"string", "list", "label"})
-        script += std::string(command) + " " + picture::kPipChannelKey + "\n";
+        script += std::string(command) + " " + PICTURE_PIP_CHANNEL_KEY + "\n";
 
     run(at + "shell", script);
     EXPECT_EQ(read_file(state), before);
