@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "host_fixture.h"
-#include "key_table.h"
+#include "picture_keys.h"
 
 namespace {
 
@@ -26,12 +26,12 @@ constexpr const char *kFilmMode = "menu/picture/picture-options/film-mode";
 std::string whole_session()
 {
     std::string s;
-    for (const picture::KeyRow &row : picture::g_keyitemmap) {
-        std::string k = row.key;
+    for (const char *key : picture_setting_keys) {
+        std::string k = key;
         s += "get " + k + "\nset " + k + " 1\npreview " + k + " 1\nlist " + k + "\nlabel " + k +
              "\nhelp " + k + "\nstring " + k + "\n";
     }
-    std::string pip = picture::kPipChannelKey;
+    std::string pip = PICTURE_PIP_CHANNEL_KEY;
     s += "string " + pip + "\nset-string " + pip + " Up\nset-string " + pip + " Down\nlist " + pip +
          "\nkey XF86Info\nhelp menu/picture/reset\ninfo provider/owner\n"
          "info provider/main-component\nsim force avoc_get_picture_mode 1\n"
