@@ -7,9 +7,32 @@
 
 namespace {
 
+// The committed value; an indexed value starts at 0.
 int &value(const std::string &name)
 {
-    return sim::state().avoc[name];  // an indexed value starts at 0
+    return sim::state().avoc[name];
+}
+
+// What a read returns: the value the panel shows, a preview's if one is live.
+int live(const std::string &name)
+{
+    const auto &previewed = sim::state().avoc_live;
+    auto it = previewed.find(name);
+    return it != previewed.end() ? it->second : value(name);
+}
+
+// A commit (flag 1) sets both values, a preview (flag 0) the live one only.
+void store(const std::string &name, int v, int flag)
+{
+    auto &previewed = sim::state().avoc_live;
+    if (flag) {
+        value(name) = v;
+        previewed.erase(name);
+    } else if (v == value(name)) {
+        previewed.erase(name);
+    } else {
+        previewed[name] = v;
+    }
 }
 
 std::string indexed(const char *name, long a)
@@ -55,7 +78,7 @@ const char *component_name(int component)
             return sim::detail::forced_result(*f, out);                                            \
         AVOC_EXPECT_PICTURE(picture);                                                              \
         AVOC_EXPECT_OUT(out);                                                                      \
-        *out = value(key);                                                                         \
+        *out = live(key);                                                                          \
         return 0;                                                                                  \
     }                                                                                              \
     static const sim::detail::Registrar reg_get_##name{"avoc_get_" #name};
@@ -68,7 +91,7 @@ const char *component_name(int component)
             return f->result;                                                                      \
         AVOC_EXPECT_PICTURE(picture);                                                              \
         AVOC_EXPECT_FLAG(flag);                                                                    \
-        value(key) = v;                                                                            \
+        store(key, v, flag);                                                                       \
         return 0;                                                                                  \
     }                                                                                              \
     static const sim::detail::Registrar reg_set_##name{"avoc_set_" #name};
@@ -91,7 +114,7 @@ AVOC_GETTER(picture_mode, "picture_mode")
         if (auto *f = sim::detail::call("avoc_get_" #name, "out, %d", flag))                       \
             return sim::detail::forced_result(*f, out);                                            \
         AVOC_EXPECT_OUT(out);                                                                      \
-        *out = value(#name);                                                                       \
+        *out = live(#name);                                                                        \
         return 0;                                                                                  \
     }                                                                                              \
     extern "C" SIM_EXPORT int avoc_set_##name(int v, int flag)                                     \
@@ -99,7 +122,7 @@ AVOC_GETTER(picture_mode, "picture_mode")
         if (auto *f = sim::detail::call("avoc_set_" #name, "%d, %d", v, flag))                     \
             return f->result;                                                                      \
         AVOC_EXPECT_FLAG(flag);                                                                    \
-        value(#name) = v;                                                                          \
+        store(#name, v, flag);                                                                     \
         return 0;                                                                                  \
     }                                                                                              \
     static const sim::detail::Registrar reg_##name{"avoc_get_" #name, "avoc_set_" #name};
@@ -116,14 +139,14 @@ AVOC_FLAG_PAIR(20p_white_balance_interval)
         if (auto *f = sim::detail::call("avoc_get_" #name, "out"))                                 \
             return sim::detail::forced_result(*f, out);                                            \
         AVOC_EXPECT_OUT(out);                                                                      \
-        *out = value(#name);                                                                       \
+        *out = live(#name);                                                                        \
         return 0;                                                                                  \
     }                                                                                              \
     extern "C" SIM_EXPORT int avoc_set_##name(int v)                                               \
     {                                                                                              \
         if (auto *f = sim::detail::call("avoc_set_" #name, "%d", v))                               \
             return f->result;                                                                      \
-        value(#name) = v;                                                                          \
+        store(#name, v, 1);                                                                        \
         return 0;                                                                                  \
     }                                                                                              \
     static const sim::detail::Registrar reg_##name{"avoc_get_" #name, "avoc_set_" #name};
@@ -139,7 +162,7 @@ extern "C" SIM_EXPORT int avoc_get_uhd_color_mode(int picture, int port, int *ou
         return sim::detail::forced_result(*f, out);
     AVOC_EXPECT_PICTURE(picture);
     AVOC_EXPECT_OUT(out);
-    *out = value(indexed("uhd_color_mode", port));
+    *out = live(indexed("uhd_color_mode", port));
     return 0;
 }
 
@@ -150,7 +173,7 @@ extern "C" SIM_EXPORT int avoc_set_uhd_color_mode(int picture, int port, int v, 
         return f->result;
     AVOC_EXPECT_PICTURE(picture);
     AVOC_EXPECT_FLAG(flag);
-    value(indexed("uhd_color_mode", port)) = v;
+    store(indexed("uhd_color_mode", port), v, flag);
     return 0;
 }
 
@@ -167,7 +190,7 @@ static const sim::detail::Registrar reg_uhd{"avoc_get_uhd_color_mode", "avoc_set
         AVOC_EXPECT_PICTURE(picture);                                                              \
         AVOC_EXPECT_OUT(out);                                                                      \
         SIM_EXPECT(component_name(component), "unknown component");                                \
-        *out = value(                                                                              \
+        *out = live(                                                                               \
             indexed(#points "_white_balance_by_interval", interval, component_name(component)));   \
         return 0;                                                                                  \
     }                                                                                              \
@@ -181,8 +204,8 @@ static const sim::detail::Registrar reg_uhd{"avoc_get_uhd_color_mode", "avoc_set
         AVOC_EXPECT_PICTURE(picture);                                                              \
         AVOC_EXPECT_FLAG(flag);                                                                    \
         SIM_EXPECT(component_name(component), "unknown component");                                \
-        value(indexed(#points "_white_balance_by_interval", interval,                              \
-                      component_name(component))) = v;                                             \
+        store(indexed(#points "_white_balance_by_interval", interval, component_name(component)),  \
+              v, flag);                                                                            \
         return 0;                                                                                  \
     }                                                                                              \
     extern "C" SIM_EXPORT int avoc_reset_##points##_white_balance_by_interval(int picture,         \
@@ -193,7 +216,7 @@ static const sim::detail::Registrar reg_uhd{"avoc_get_uhd_color_mode", "avoc_set
             return f->result;                                                                      \
         AVOC_EXPECT_PICTURE(picture);                                                              \
         for (const char *c : {"red", "green", "blue"})                                             \
-            value(indexed(#points "_white_balance_by_interval", interval, c)) = 0;                 \
+            store(indexed(#points "_white_balance_by_interval", interval, c), 0, 1);               \
         return 0;                                                                                  \
     }                                                                                              \
     static const sim::detail::Registrar reg_wb_##points{                                           \
@@ -212,10 +235,10 @@ extern "C" SIM_EXPORT int avoc_get_color_space_custom_rgb(int picture, int color
         return f->result;
     AVOC_EXPECT_PICTURE(picture);
     AVOC_EXPECT_OUT(rgb);
-    rgb->red = static_cast<unsigned char>(value(indexed("color_space_custom_rgb", color, "red")));
+    rgb->red = static_cast<unsigned char>(live(indexed("color_space_custom_rgb", color, "red")));
     rgb->green =
-        static_cast<unsigned char>(value(indexed("color_space_custom_rgb", color, "green")));
-    rgb->blue = static_cast<unsigned char>(value(indexed("color_space_custom_rgb", color, "blue")));
+        static_cast<unsigned char>(live(indexed("color_space_custom_rgb", color, "green")));
+    rgb->blue = static_cast<unsigned char>(live(indexed("color_space_custom_rgb", color, "blue")));
     return 0;
 }
 
@@ -226,9 +249,9 @@ extern "C" SIM_EXPORT int avoc_set_color_space_custom_rgb(int picture, int color
                                     picture, color, rgb->red, rgb->green, rgb->blue))
         return f->result;
     AVOC_EXPECT_PICTURE(picture);
-    value(indexed("color_space_custom_rgb", color, "red")) = rgb->red;
-    value(indexed("color_space_custom_rgb", color, "green")) = rgb->green;
-    value(indexed("color_space_custom_rgb", color, "blue")) = rgb->blue;
+    store(indexed("color_space_custom_rgb", color, "red"), rgb->red, 1);
+    store(indexed("color_space_custom_rgb", color, "green"), rgb->green, 1);
+    store(indexed("color_space_custom_rgb", color, "blue"), rgb->blue, 1);
     return 0;
 }
 
@@ -240,9 +263,9 @@ extern "C" SIM_EXPORT int avoc_get_color_space_hsl(int picture, int color, avoc_
         return f->result;
     AVOC_EXPECT_PICTURE(picture);
     AVOC_EXPECT_OUT(hsl);
-    hsl->hue = value(indexed("color_space_hsl", color, "hue"));
-    hsl->saturation = value(indexed("color_space_hsl", color, "saturation"));
-    hsl->lightness = value(indexed("color_space_hsl", color, "lightness"));
+    hsl->hue = live(indexed("color_space_hsl", color, "hue"));
+    hsl->saturation = live(indexed("color_space_hsl", color, "saturation"));
+    hsl->lightness = live(indexed("color_space_hsl", color, "lightness"));
     return 0;
 }
 
@@ -254,9 +277,9 @@ extern "C" SIM_EXPORT int avoc_set_color_space_hsl(int picture, int color, int h
         return f->result;
     AVOC_EXPECT_PICTURE(picture);
     AVOC_EXPECT_FLAG(flag);
-    value(indexed("color_space_hsl", color, "hue")) = hue;
-    value(indexed("color_space_hsl", color, "saturation")) = saturation;
-    value(indexed("color_space_hsl", color, "lightness")) = lightness;
+    store(indexed("color_space_hsl", color, "hue"), hue, flag);
+    store(indexed("color_space_hsl", color, "saturation"), saturation, flag);
+    store(indexed("color_space_hsl", color, "lightness"), lightness, flag);
     return 0;
 }
 
@@ -279,9 +302,9 @@ extern "C" SIM_EXPORT int avoc_reset_color_space(int picture, int color)
         return f->result;
     AVOC_EXPECT_PICTURE(picture);
     for (const char *c : {"red", "green", "blue"})
-        value(indexed("color_space_custom_rgb", color, c)) = 0;
+        store(indexed("color_space_custom_rgb", color, c), 0, 1);
     for (const char *c : {"hue", "saturation", "lightness"})
-        value(indexed("color_space_hsl", color, c)) = 0;
+        store(indexed("color_space_hsl", color, c), 0, 1);
     return 0;
 }
 
