@@ -179,7 +179,7 @@ Outcome help(const ProviderHost &host, const Args &a)
 std::string unknown_key(const std::string &key)
 {
     std::vector<std::string> near = closest_keys(key);
-    std::string text = "unknown key: " + key;
+    std::string text = "unknown key: " + shown(key);
     for (std::size_t i = 0; i < near.size(); ++i)
         text += (i == 0 ? " (did you mean " : i + 1 == near.size() ? " or " : ", ") + near[i];
     return text + (near.empty() ? "" : "?)");
@@ -191,7 +191,7 @@ void check_words(const Command &c, const Args &args, const CommandOptions &optio
     if (args.size() < c.min_args || args.size() > c.max_args) {
         for (const std::string &word : args)
             if (word.rfind("--", 0) == 0)
-                throw BadInput(name + ": unknown option: " + word);
+                throw BadInput(name + ": unknown option: " + shown(word));
         throw BadInput(name + ": expected " + name + " " + c.args);
     }
     if (c.keyed && !args.empty() && !options.any_key && !find_key(args[0]))
@@ -218,7 +218,7 @@ Outcome run_command(const ProviderHost &host, const std::vector<std::string> &wo
             throw BadInput(std::string(c.name) + ": " + e.what());
         }
     }
-    throw BadInput("unknown command: " + words[0]);
+    throw BadInput("unknown command: " + shown(words[0]));
 }
 
 std::vector<std::string> command_names()

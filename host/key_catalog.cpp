@@ -160,6 +160,9 @@ unsigned abilities_of_id(int id)
 std::vector<std::string> closest_keys(const std::string &key)
 {
     constexpr std::size_t kShown = 3;
+    constexpr std::size_t kLongest = 256;  // far longer than any key: not a typo
+    if (key.size() > kLongest)
+        return {};
     std::size_t leaf = key.size() - (key.rfind('/') + 1);
     std::size_t best = std::max<std::size_t>(3, leaf / 3);  // farther is a guess, not a typo
     std::vector<std::string> out;

@@ -1,14 +1,18 @@
 // picture-menu: a desktop settings host. It loads the picture provider the
 // way the TV's settings host does and drives it against the simulated TV.
+#include <fcntl.h>
 #include <libintl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <clocale>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +20,8 @@
 #include "commands.h"
 #include "line_editor.h"
 #include "provider_host.h"
+#include "record.h"
+#include "replay.h"
 #include "sim/control.h"
 #include "sim_commands.h"
 #include "words.h"
@@ -32,6 +38,9 @@ using host::BadInput;
 constexpr int kBadInput = 2;
 constexpr int kCannotRun = 3;
 
+// Why standard output could not be written (an errno), 0 while it can.
+int g_output_error = 0;
+
 struct Options {
     bool log = false;
     bool trace = false;
@@ -42,6 +51,7 @@ struct Options {
     std::string state;
     std::string provider;
     std::string locale;
+    std::string record;
     std::vector<std::string> words;
 };
 
@@ -63,6 +73,8 @@ const OptionSpec kOptions[] = {
      "load the simulated TV from FILE and save it back"},
     {"--provider", nullptr, &Options::provider, "PATH", "the provider library to load"},
     {"--locale", nullptr, &Options::locale, "DIR", "the catalogue directory"},
+    {"--record", nullptr, &Options::record, "FILE",
+     "record the provider's platform calls and answers in FILE"},
     {"--any-key", &Options::any_key, nullptr, nullptr,
      "pass keys picture-menu does not know to the provider"},
     {"--help", &Options::help, nullptr, nullptr, "this text (also -h)"},
@@ -82,7 +94,9 @@ std::string usage()
 {
     std::string out = "usage: picture-menu [OPTION...] [COMMAND [ARGS...]]\n"
                       "Drives the picture provider against a simulated TV. Options may also\n"
-                      "follow the command; after -- every word is an argument.\n\noptions:\n";
+                      "follow the command; after -- every word is an argument.\n"
+                      "       picture-menu [--log] [--trace] replay FILE [--provider PATH] "
+                      "[--continue]\n\noptions:\n";
     for (const OptionSpec &o : kOptions) {
         std::string head = std::string("  ") + o.name + (o.arg ? std::string(" ") + o.arg : "");
         out += head + std::string(head.size() < 22 ? 22 - head.size() : 1, ' ') + o.what + "\n";
@@ -127,7 +141,7 @@ void take_option(Options &o, int argc, char **argv, int *i)
     std::size_t eq = word.find('=');
     const OptionSpec *spec = find_option(word.substr(0, eq));
     if (!spec)
-        throw BadInput("unknown option: " + word.substr(0, eq));
+        throw BadInput("unknown option: " + host::shown(word.substr(0, eq)));
     if (spec->flag) {
         if (eq != std::string::npos)
             throw BadInput(std::string(spec->name) + ": takes no value");
@@ -139,9 +153,9 @@ void take_option(Options &o, int argc, char **argv, int *i)
     else if (*i + 1 < argc)
         o.*spec->text = argv[++*i];
     else
-        throw BadInput(std::string(spec->name) + ": missing " + spec->arg);
+        throw BadInput(std::string(spec->name) + ": missing argument");
     if ((o.*spec->text).empty())
-        throw BadInput(std::string(spec->name) + ": empty " + spec->arg);
+        throw BadInput(std::string(spec->name) + ": empty argument");
 }
 
 // Options come before or after the command. After the command a word that
@@ -173,25 +187,44 @@ Options parse_options(int argc, char **argv)
     return o;
 }
 
-// A refusal: a JSON error object on standard output with --json, a message
-// on standard error otherwise (after what standard output holds so far).
-// `line` is the shell line's number in a script, 0 elsewhere.
-void complain(const Options &o, const std::string &command, int line, const std::string &what,
-              int exit)
+// Keeps the cause of the first failed write to standard output.
+void output_failed()
 {
-    std::fflush(stdout);
-    if (o.json) {
-        host::Object error{{"command", command.empty() ? host::Node() : host::Node(command)},
-                           {"error", what},
-                           {"exit", exit}};
-        if (line > 0)
-            error.emplace_back("line", line);
-        std::printf("%s\n", host::to_json(error).c_str());
-        std::fflush(stdout);
-        return;
-    }
-    std::string where = line > 0 ? "line " + std::to_string(line) + ": " : "";
+    if (g_output_error == 0)
+        g_output_error = errno ? errno : EIO;
+}
+
+// Standard output is written through these two, so a failure is never missed.
+void output(const std::string &text)
+{
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size())
+        output_failed();
+}
+
+// Flushes standard output; false once a write to it has failed.
+bool flush_output()
+{
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        output_failed();
+    return g_output_error == 0;
+}
+
+// An error goes to standard error after what standard output holds so far,
+// and with --json also to standard output as an object. `line` is the
+// script's line number, 0 for none.
+void complain(const Options &o, int line, const std::string &command, const std::string &what,
+              int exit_status)
+{
+    flush_output();
+    std::string where = line ? "line " + std::to_string(line) + ": " : "";
     std::fprintf(stderr, "picture-menu: %s%s\n", where.c_str(), what.c_str());
+    if (!o.json)
+        return;
+    host::Node record = host::error_record(command, what, exit_status);
+    if (line)
+        std::get<host::Object>(record.value).emplace_back("line", line);
+    output(host::to_json(record) + "\n");
+    flush_output();
 }
 
 // Runs one command and prints its record; returns the exit status.
@@ -204,12 +237,13 @@ int execute(const host::ProviderHost &provider, const std::vector<std::string> &
         std::string text = o.json     ? host::to_json(out.record) + "\n"
                            : out.text ? out.text(out.record)
                                       : host::to_text(out.record);
-        std::fputs(text.c_str(), stdout);
+        output(text);
         status = out.status == 0 ? 0 : 1;
     } catch (const BadInput &e) {
-        complain(o, words.empty() ? "" : words[0], line, e.what(), kBadInput);
+        complain(o, line, words.empty() ? "" : host::shown(words[0]), e.what(), kBadInput);
     }
-    std::fflush(stdout);
+    if (!flush_output())
+        status = kCannotRun;
     if (o.trace)
         for (const std::string &call : sim::journal())
             std::fprintf(stderr, "call: %s\n", call.c_str());
@@ -226,33 +260,50 @@ int run_shell(const host::ProviderHost &provider, const Options &o)
     host::LineEditor editor(interactive);
     int worst = 0;
     std::string line;
-    for (int number = 1; editor.read(&line); ++number) {
+    for (int number = 1; g_output_error == 0 && editor.read(&line); ++number) {
         int where = interactive ? 0 : number;
         std::size_t first = line.find_first_not_of(" \t\r");
         if (first == std::string::npos || line[first] == '#')
             continue;
         if (!interactive && !o.json) {
-            std::printf("> %s\n", line.c_str());
-            std::fflush(stdout);  // before the command's log lines
+            output("> " + line + "\n");
+            flush_output();  // before the command's log lines
         }
         std::vector<std::string> words;
         try {
             words = host::split_words(line);
         } catch (const BadInput &e) {
-            complain(o, "", where, e.what(), kBadInput);
-            worst = kBadInput;
+            complain(o, where, "", e.what(), kBadInput);
+            worst = std::max(worst, kBadInput);
             continue;
         }
         if (words[0] == "quit" || words[0] == "exit")
             break;
         if (words[0] == "shell") {
-            complain(o, "shell", where, "shell: already in the shell", kBadInput);
-            worst = kBadInput;
+            complain(o, where, "shell", "shell: already in the shell", kBadInput);
+            worst = std::max(worst, kBadInput);
             continue;
         }
         worst = std::max(worst, execute(provider, words, o, where));
     }
     return worst;
+}
+
+// The stand-in's state file, if any, sets the TV up; it is not saved after.
+int replay(const Options &o)
+{
+    try {
+        if (!o.state.empty())
+            host::load_state(o.state);
+        host::ReplayOptions r{"", o.provider, o.locale, false, o.trace};
+        return host::replay(host::parse_replay({o.words.begin() + 1, o.words.end()}, r));
+    } catch (const BadInput &e) {
+        std::fprintf(stderr, "picture-menu: %s\n", e.what());
+        return kBadInput;
+    } catch (const host::LoadError &e) {
+        std::fprintf(stderr, "picture-menu: cannot load the provider: %s\n", e.what());
+        return kCannotRun;
+    }
 }
 
 int run(const Options &o)
@@ -261,11 +312,14 @@ int run(const Options &o)
     std::setlocale(LC_ALL, "C.UTF-8");
     // Captured either way: a failure's reason quotes the provider's last line.
     sim::set_log_mode(o.log ? sim::LogMode::CaptureAndEcho : sim::LogMode::Capture);
+    if (o.words[0] == "replay")
+        return replay(o);
     std::optional<host::ProviderHost> provider;
     try {
-        provider.emplace(o.provider);
+        provider.emplace(o.record.empty() ? o.provider
+                                          : host::record_through(o.provider, o.record));
     } catch (const host::LoadError &e) {
-        complain(o, o.words[0], 0, std::string("cannot load the provider: ") + e.what(),
+        complain(o, 0, o.words[0], std::string("cannot load the provider: ") + e.what(),
                  kCannotRun);
         return kCannotRun;
     }
@@ -277,7 +331,7 @@ int run(const Options &o)
         try {
             host::load_state(o.state);
         } catch (const BadInput &e) {
-            complain(o, o.words[0], 0, e.what(), kBadInput);
+            complain(o, 0, o.words[0], e.what(), kBadInput);
             return kBadInput;
         }
     }
@@ -290,36 +344,72 @@ int run(const Options &o)
     try {
         host::save_state(o.state);
     } catch (const std::exception &e) {
-        complain(o, o.words[0], 0, e.what(), kCannotRun);
+        complain(o, 0, o.words[0], e.what(), kCannotRun);
         return kCannotRun;
     }
     return status;
+}
+
+// Descriptors 0 to 2 stay taken: a file opened later must never become
+// standard output. A closed one is replaced by a read-only /dev/null, so
+// writing to it still fails.
+void keep_standard_descriptors()
+{
+    for (int fd = 0; fd <= 2; ++fd)
+        if (fcntl(fd, F_GETFD) < 0 && errno == EBADF)
+            open("/dev/null", O_RDONLY);  // takes the lowest free number: fd
+}
+
+// --json among the options, for an error in the options themselves.
+bool wants_json(int argc, char **argv)
+{
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i)
+        if (std::strcmp(argv[i], "--json") == 0)
+            return true;
+    return false;
+}
+
+// The exit status once everything that standard output holds is written.
+int finish(int status)
+{
+    if (std::fclose(stdout) != 0 && g_output_error == 0)
+        g_output_error = errno ? errno : EIO;
+    if (g_output_error == 0)
+        return status;
+    std::fprintf(stderr, "picture-menu: cannot write the output: %s\n",
+                 std::strerror(g_output_error));
+    return std::max(status, kCannotRun);
 }
 
 }  // namespace
 
 int main(int argc, char **argv)
 {
+    keep_standard_descriptors();
+    // A reader that went away is a write error like any other: the state is
+    // still saved and the exit status tells.
+    std::signal(SIGPIPE, SIG_IGN);
     Options o;
     try {
         o = parse_options(argc, argv);
     } catch (const BadInput &e) {
-        std::fprintf(stderr, "picture-menu: %s\n(picture-menu --help lists the options)\n",
-                     e.what());
-        return kBadInput;
+        o.json = wants_json(argc, argv);
+        complain(o, 0, "", e.what(), kBadInput);
+        std::fputs("(picture-menu --help lists the options)\n", stderr);
+        return finish(kBadInput);
     }
     if (o.help) {
-        std::printf("%s\n%s\n%s", usage().c_str(), host::command_help().c_str(), kExitStatuses);
-        return 0;
+        output(usage() + "\n" + host::command_help() + "\n" + kExitStatuses);
+        return finish(0);
     }
     if (o.version) {
-        std::printf("picture-menu %s\n", PICTURE_VERSION);
-        return 0;
+        output(std::string("picture-menu ") + PICTURE_VERSION + "\n");
+        return finish(0);
     }
     try {
-        return run(o);
+        return finish(run(o));
     } catch (const std::exception &e) {
-        complain(o, o.words[0], 0, e.what(), kCannotRun);
-        return kCannotRun;
+        complain(o, 0, o.words[0], e.what(), kCannotRun);
+        return finish(kCannotRun);
     }
 }

@@ -56,7 +56,7 @@ const TvField &tv_field(const std::string &name)
     for (const TvField &f : kTvFields)
         if (name == f.name)
             return f;
-    throw BadInput("unknown TV field: " + name);
+    throw BadInput("unknown TV field: " + shown(name));
 }
 
 std::wstring widen(const std::string &s)
@@ -84,7 +84,7 @@ void set_avoc(const Args &a)
     auto &avoc = sim::state().avoc;
     // Indexed settings ("uhd_color_mode/524289") come into being when first set.
     if (!avoc.count(a[0]) && a[0].find('/') == std::string::npos)
-        throw BadInput("unknown output control value: " + a[0]);
+        throw BadInput("unknown output control value: " + shown(a[0]));
     avoc[a[0]] = parse_int(a[1]);
     sim::state().avoc_live.erase(a[0]);
 }
@@ -113,7 +113,7 @@ void set_sysinfo(const Args &a)
 void set_app(const Args &a)
 {
     if (a[1] != "visible" && a[1] != "hidden")
-        throw BadInput("not visible or hidden: " + a[1]);
+        throw BadInput("not visible or hidden: " + shown(a[1]));
     if (a[1] == "visible")
         sim::state().visible_apps.insert(a[0]);
     else
@@ -135,7 +135,7 @@ void set_tv(const Args &a)
 void clear_channels(const Args &a)
 {
     if (a[0] != "clear")
-        throw BadInput("expected clear: " + a[0]);
+        throw BadInput("expected clear: " + shown(a[0]));
     sim::state().tv.channels.clear();
 }
 
@@ -146,7 +146,7 @@ void add_channel(const Args &a)
     for (std::size_t i = 1; i < a.size(); ++i) {
         std::size_t eq = a[i].find('=');
         if (eq == std::string::npos)
-            throw BadInput("not FIELD=VALUE: " + a[i]);
+            throw BadInput("not FIELD=VALUE: " + shown(a[i]));
         int id = static_cast<int>(parse_number(a[i].substr(0, eq), 0, INT_MAX));
         c.fields[id] = static_cast<unsigned long long>(
             parse_number(a[i].substr(eq + 1), LLONG_MIN, LLONG_MAX));
@@ -154,21 +154,31 @@ void add_channel(const Args &a)
     sim::state().tv.channels.push_back(std::move(c));
 }
 
+// The stand-in's message would repeat a name of any length.
+void require_platform_function(const std::string &name)
+{
+    std::vector<std::string> known = sim::known_functions();
+    if (!std::binary_search(known.begin(), known.end(), name))
+        throw BadInput("not a platform function: " + shown(name));
+}
+
 void force(const Args &a)
 {
+    require_platform_function(a[0]);
     int result = parse_int(a[1]);
     std::optional<long long> out;
     if (a.size() > 2)
         out = parse_number(a[2], LLONG_MIN, LLONG_MAX);
     try {
         sim::force(a[0], result, out);
-    } catch (const std::invalid_argument &) {
-        throw BadInput("not a platform function: " + a[0]);
+    } catch (const std::invalid_argument &e) {
+        throw BadInput(e.what());  // a result it cannot give
     }
 }
 
 void unforce(const Args &a)
 {
+    require_platform_function(a[0]);
     sim::unforce(a[0]);
 }
 
@@ -261,7 +271,7 @@ void apply_sim(const Args &args)
         }
         return;
     }
-    throw BadInput("sim: unknown sim command: " + args[0]);
+    throw BadInput("sim: unknown sim command: " + shown(args[0]));
 }
 
 std::vector<std::string> dump_state()
@@ -314,7 +324,7 @@ void load_state(const std::string &path)
         try {
             Args words = split_words(line);
             if (words[0] != "sim")
-                throw BadInput("not a sim command: " + line);
+                throw BadInput("not a sim command: " + shown(line));
             apply_sim(Args(words.begin() + 1, words.end()));
         } catch (const BadInput &e) {
             throw BadInput(path + ":" + std::to_string(number) + ": " + e.what());

@@ -10,6 +10,8 @@ namespace host {
 
 std::vector<std::string> split_words(const std::string &line)
 {
+    if (line.find('\0') != std::string::npos)
+        throw BadInput("NUL byte in the line");
     std::vector<std::string> words;
     std::string word;
     bool in_word = false;
@@ -62,15 +64,26 @@ long long parse_number(const std::string &text, long long min, long long max)
     long long v = std::strtoll(text.c_str(), &end, hex ? 16 : 10);
     // strtoll would skip leading blanks; a number here is the whole word.
     if (sign > 1 || std::isspace(static_cast<unsigned char>(text[0])) || *end != '\0')
-        throw BadInput("not a number: " + text);
+        throw BadInput("not a number: " + shown(text));
     if (errno == ERANGE || v < min || v > max)
-        throw BadInput("number out of range: " + text);
+        throw BadInput("number out of range: " + shown(text));
     return v;
 }
 
 int parse_int(const std::string &text)
 {
     return static_cast<int>(parse_number(text, INT_MIN, INT_MAX));
+}
+
+std::string shown(const std::string &text)
+{
+    constexpr std::size_t kLongest = 80;
+    if (text.size() <= kLongest)
+        return text;
+    std::size_t cut = kLongest;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;  // not inside a UTF-8 sequence
+    return text.substr(0, cut) + "...";
 }
 
 }  // namespace host

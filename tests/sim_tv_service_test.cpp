@@ -1,8 +1,11 @@
 // The stand-in TV service where the provider's tests lean on it: forced
-// factory results and outs, and PIP channel stepping past excluded services.
+// factory results and outs, profiles it does not know, the reference count,
+// forced outcomes it turns down, and PIP channel stepping past excluded
+// services.
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <stdexcept>
 #include <vector>
 
 #include "sim/control.h"
@@ -44,6 +47,81 @@ TEST_F(SimTvService, ForcedFactoryHandsOutWhatTheForcedOutSays)
     EXPECT_EQ(TVServiceAPI::CreateReferenceCount(), nullptr);
     sim::reset();
     EXPECT_NE(TVServiceAPI::CreateReferenceCount(), nullptr) << "reset clears forced results";
+}
+
+// A profile that the forced current profile names is answered, not stopped.
+TEST_F(SimTvService, FactoriesRefuseAProfileTheyDoNotKnow)
+{
+    for (int profile : {0, 2, -1, 100, 102}) {
+        auto p = static_cast<EProfile>(profile);
+        IVideoControl *video = nullptr;
+        IAVControl *av = nullptr;
+        ISourceControl *source = nullptr;
+        IServiceNavigation *navigation = nullptr;
+        EXPECT_EQ(TVServiceAPI::CreateVideoControl(p, 0, &video), -1) << profile;
+        EXPECT_EQ(TVServiceAPI::CreateAVControl(p, 0, &av), -1) << profile;
+        EXPECT_EQ(TVServiceAPI::CreateSourceControl(p, 0, &source), -1) << profile;
+        EXPECT_EQ(TVServiceAPI::CreateServiceNavigation(p, 0, &navigation), -1) << profile;
+        EXPECT_TRUE(!video && !av && !source && !navigation) << profile;
+        EXPECT_EQ(CMenuUtil::GetSourceStatus(SOURCE_TV, p), SOURCE_STATUS_NOT_AVAILABLE);
+    }
+}
+
+// Each release is owed by one increase, counted or forced; one more shows.
+TEST_F(SimTvService, ReferenceCountShowsADoubleRelease)
+{
+    struct Case {
+        const char *name;
+        bool forced_increase;
+        int releases;
+        std::vector<int> results;  // of the releases
+        int count;                 // afterwards
+    } cases[] = {{"increase, release", false, 1, {1}, 0},
+                 {"forced increase, release", true, 1, {0}, 0},
+                 {"increase, release twice", false, 2, {1, 0}, -1},
+                 {"forced increase, release twice", true, 2, {0, 0}, -1}};
+    for (const Case &c : cases) {
+        sim::reset();
+        if (c.forced_increase)
+            sim::force("IReferenceCount::IncreaseCount", 0);
+        IReferenceCount *ref = TVServiceAPI::CreateReferenceCount();
+        ref->IncreaseCount();
+        std::vector<int> results;
+        for (int i = 0; i < c.releases; i++)
+            results.push_back(ref->DecreaseCount());
+        EXPECT_EQ(results, c.results) << c.name;
+        EXPECT_EQ(sim::state().tv.reference_count, c.count) << c.name;
+    }
+}
+
+// A forced success of a function that has to make something is turned down
+// with the reason; its failures are taken.
+TEST_F(SimTvService, ForceTurnsDownWhatItCannotGive)
+{
+    struct Case {
+        const char *function;
+        int result;
+        const char *reason;  // null: taken
+    } cases[] = {
+        {"app_control_create", 0, "app_control_create: a forced success would make nothing"},
+        {"app_control_create", -1, nullptr},
+        {"app_context_manager_init", 0, "app_context_manager_init: a forced success"},
+        {"app_context_manager_init", 5, nullptr},
+        {"CTvService::GetCurrentProfile", -1, nullptr},
+        {"avoc_get_nothing", 0, "not a platform function: avoc_get_nothing"},
+    };
+    for (const Case &c : cases) {
+        sim::reset();
+        try {
+            sim::force(c.function, c.result);
+            EXPECT_EQ(c.reason, nullptr) << c.function << " " << c.result << " taken";
+            EXPECT_EQ(sim::forced().at(c.function).result, c.result);
+        } catch (const std::invalid_argument &e) {
+            ASSERT_NE(c.reason, nullptr) << e.what();
+            EXPECT_EQ(std::string(e.what()).rfind(c.reason, 0), 0u) << e.what();
+            EXPECT_TRUE(sim::forced().empty());
+        }
+    }
 }
 
 TEST_F(SimTvService, StepsThePipChannelCyclicallyPastExcludedServices)

@@ -7,32 +7,38 @@
 
 namespace {
 
-// The committed value; an indexed value starts at 0.
-int &value(const std::string &name)
+// What a read returns: the live value, which a preview may have set apart
+// from the committed one. A read never adds an entry: reading leaves the
+// state as it was.
+int read_value(const std::string &name)
 {
-    return sim::state().avoc[name];
+    const sim::State &s = sim::state();
+    auto live = s.avoc_live.find(name);
+    if (live != s.avoc_live.end())
+        return live->second;
+    auto it = s.avoc.find(name);
+    return it == s.avoc.end() ? 0 : it->second;  // an indexed value starts at 0
 }
 
-// What a read returns: the value the panel shows, a preview's if one is live.
-int live(const std::string &name)
-{
-    const auto &previewed = sim::state().avoc_live;
-    auto it = previewed.find(name);
-    return it != previewed.end() ? it->second : value(name);
-}
-
-// A commit (flag 1) sets both values, a preview (flag 0) the live one only.
+// A commit (flag 1) sets the committed and the live value, a preview (flag 0)
+// the live one only: what the panel shows until a commit or another preview.
 void store(const std::string &name, int v, int flag)
 {
-    auto &previewed = sim::state().avoc_live;
-    if (flag) {
-        value(name) = v;
-        previewed.erase(name);
-    } else if (v == value(name)) {
-        previewed.erase(name);
-    } else {
-        previewed[name] = v;
-    }
+    sim::State &s = sim::state();
+    if (flag)
+        s.avoc[name] = v;
+    auto committed = s.avoc.find(name);
+    if (flag || v == (committed == s.avoc.end() ? 0 : committed->second))
+        s.avoc_live.erase(name);
+    else
+        s.avoc_live[name] = v;
+}
+
+// Back to the start value of an indexed setting.
+void forget(const std::string &name)
+{
+    sim::state().avoc.erase(name);
+    sim::state().avoc_live.erase(name);
 }
 
 std::string indexed(const char *name, long a)
@@ -78,7 +84,7 @@ const char *component_name(int component)
             return sim::detail::forced_result(*f, out);                                            \
         AVOC_EXPECT_PICTURE(picture);                                                              \
         AVOC_EXPECT_OUT(out);                                                                      \
-        *out = live(key);                                                                          \
+        *out = read_value(key);                                                                    \
         return 0;                                                                                  \
     }                                                                                              \
     static const sim::detail::Registrar reg_get_##name{"avoc_get_" #name};
@@ -114,7 +120,7 @@ AVOC_GETTER(picture_mode, "picture_mode")
         if (auto *f = sim::detail::call("avoc_get_" #name, "out, %d", flag))                       \
             return sim::detail::forced_result(*f, out);                                            \
         AVOC_EXPECT_OUT(out);                                                                      \
-        *out = live(#name);                                                                        \
+        *out = read_value(#name);                                                                  \
         return 0;                                                                                  \
     }                                                                                              \
     extern "C" SIM_EXPORT int avoc_set_##name(int v, int flag)                                     \
@@ -139,7 +145,7 @@ AVOC_FLAG_PAIR(20p_white_balance_interval)
         if (auto *f = sim::detail::call("avoc_get_" #name, "out"))                                 \
             return sim::detail::forced_result(*f, out);                                            \
         AVOC_EXPECT_OUT(out);                                                                      \
-        *out = live(#name);                                                                        \
+        *out = read_value(#name);                                                                  \
         return 0;                                                                                  \
     }                                                                                              \
     extern "C" SIM_EXPORT int avoc_set_##name(int v)                                               \
@@ -162,7 +168,7 @@ extern "C" SIM_EXPORT int avoc_get_uhd_color_mode(int picture, int port, int *ou
         return sim::detail::forced_result(*f, out);
     AVOC_EXPECT_PICTURE(picture);
     AVOC_EXPECT_OUT(out);
-    *out = live(indexed("uhd_color_mode", port));
+    *out = read_value(indexed("uhd_color_mode", port));
     return 0;
 }
 
@@ -190,7 +196,7 @@ static const sim::detail::Registrar reg_uhd{"avoc_get_uhd_color_mode", "avoc_set
         AVOC_EXPECT_PICTURE(picture);                                                              \
         AVOC_EXPECT_OUT(out);                                                                      \
         SIM_EXPECT(component_name(component), "unknown component");                                \
-        *out = live(                                                                               \
+        *out = read_value(                                                                         \
             indexed(#points "_white_balance_by_interval", interval, component_name(component)));   \
         return 0;                                                                                  \
     }                                                                                              \
@@ -216,7 +222,7 @@ static const sim::detail::Registrar reg_uhd{"avoc_get_uhd_color_mode", "avoc_set
             return f->result;                                                                      \
         AVOC_EXPECT_PICTURE(picture);                                                              \
         for (const char *c : {"red", "green", "blue"})                                             \
-            store(indexed(#points "_white_balance_by_interval", interval, c), 0, 1);               \
+            forget(indexed(#points "_white_balance_by_interval", interval, c));                    \
         return 0;                                                                                  \
     }                                                                                              \
     static const sim::detail::Registrar reg_wb_##points{                                           \
@@ -231,14 +237,19 @@ AVOC_WB_POINTS(20p)
 extern "C" SIM_EXPORT int avoc_get_color_space_custom_rgb(int picture, int color, avoc_rgb_s *rgb)
 {
     if (auto *f =
-            sim::detail::call("avoc_get_color_space_custom_rgb", "%d, %d, out", picture, color))
+            sim::detail::call("avoc_get_color_space_custom_rgb", "%d, %d, out", picture, color)) {
+        if (rgb)
+            sim::detail::forced_values(*f, &rgb->red, &rgb->green, &rgb->blue);
         return f->result;
+    }
     AVOC_EXPECT_PICTURE(picture);
     AVOC_EXPECT_OUT(rgb);
-    rgb->red = static_cast<unsigned char>(live(indexed("color_space_custom_rgb", color, "red")));
+    rgb->red =
+        static_cast<unsigned char>(read_value(indexed("color_space_custom_rgb", color, "red")));
     rgb->green =
-        static_cast<unsigned char>(live(indexed("color_space_custom_rgb", color, "green")));
-    rgb->blue = static_cast<unsigned char>(live(indexed("color_space_custom_rgb", color, "blue")));
+        static_cast<unsigned char>(read_value(indexed("color_space_custom_rgb", color, "green")));
+    rgb->blue =
+        static_cast<unsigned char>(read_value(indexed("color_space_custom_rgb", color, "blue")));
     return 0;
 }
 
@@ -258,14 +269,17 @@ extern "C" SIM_EXPORT int avoc_set_color_space_custom_rgb(int picture, int color
 extern "C" SIM_EXPORT int avoc_get_color_space_hsl(int picture, int color, avoc_hsl_s *hsl,
                                                    int flag)
 {
-    if (auto *f =
-            sim::detail::call("avoc_get_color_space_hsl", "%d, %d, out, %d", picture, color, flag))
+    if (auto *f = sim::detail::call("avoc_get_color_space_hsl", "%d, %d, out, %d", picture, color,
+                                    flag)) {
+        if (hsl)
+            sim::detail::forced_values(*f, &hsl->hue, &hsl->saturation, &hsl->lightness);
         return f->result;
+    }
     AVOC_EXPECT_PICTURE(picture);
     AVOC_EXPECT_OUT(hsl);
-    hsl->hue = live(indexed("color_space_hsl", color, "hue"));
-    hsl->saturation = live(indexed("color_space_hsl", color, "saturation"));
-    hsl->lightness = live(indexed("color_space_hsl", color, "lightness"));
+    hsl->hue = read_value(indexed("color_space_hsl", color, "hue"));
+    hsl->saturation = read_value(indexed("color_space_hsl", color, "saturation"));
+    hsl->lightness = read_value(indexed("color_space_hsl", color, "lightness"));
     return 0;
 }
 
@@ -302,9 +316,9 @@ extern "C" SIM_EXPORT int avoc_reset_color_space(int picture, int color)
         return f->result;
     AVOC_EXPECT_PICTURE(picture);
     for (const char *c : {"red", "green", "blue"})
-        store(indexed("color_space_custom_rgb", color, c), 0, 1);
+        forget(indexed("color_space_custom_rgb", color, c));
     for (const char *c : {"hue", "saturation", "lightness"})
-        store(indexed("color_space_hsl", color, c), 0, 1);
+        forget(indexed("color_space_hsl", color, c));
     return 0;
 }
 

@@ -43,7 +43,7 @@ const CliCase kCli[] = {
     {"UnknownOptionAfterCommand", "get menu/picture/pip/pipss --colour", 2,
      R"(^picture-menu: get: unknown option: --colour\n$)"},
     {"FlagWithValue", "--json=yes menu", 2, R"(picture-menu: --json: takes no value\n)"},
-    {"MissingOptionValue", "menu --state", 2, R"(picture-menu: --state: missing FILE\n)"},
+    {"MissingOptionValue", "menu --state", 2, R"(picture-menu: --state: missing argument\n)"},
     {"DoubleDash", "-- get --json", 2, R"(get: unknown key: --json)"},
     {"LocaleMissing", "--locale DIR/none menu", 2,
      R"(^picture-menu: --locale: not a directory: .*/none\n)"},
@@ -83,7 +83,7 @@ TEST_P(Cli, AnswersAsExpected)
     const CliCase &c = GetParam();
     std::string args = std::regex_replace(c.args, std::regex("DIR"), dir_.string());
     Result r = run_command("bash -c " + std::string("\"") + HOST_PROGRAM + " " +
-                           std::regex_replace(args, std::regex("\""), "\\\"") + "\"");
+                           std::regex_replace(args, std::regex("\""), "\\\"") + "\" 2>&1");
     EXPECT_EQ(r.exit, c.exit) << r.output;
     EXPECT_TRUE(std::regex_search(r.output, std::regex(c.pattern))) << r.output;
 }

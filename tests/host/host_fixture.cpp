@@ -1,17 +1,18 @@
-// The end-to-end tests' fixture.
 #include "host_fixture.h"
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace host_test {
 
 std::string read_file(const fs::path &path)
 {
-    std::ifstream in(path);
+    std::ifstream in(path, std::ios::binary);
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
@@ -19,13 +20,13 @@ std::string read_file(const fs::path &path)
 
 void write_file(const fs::path &path, const std::string &text)
 {
-    std::ofstream(path) << text;
+    std::ofstream(path, std::ios::binary) << text;
 }
 
 Result run_command(const std::string &command)
 {
     Result r;
-    FILE *pipe = popen((command + " 2>&1").c_str(), "r");
+    FILE *pipe = popen(command.c_str(), "r");
     char buffer[4096];
     for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
         r.output.append(buffer, n);
@@ -53,7 +54,27 @@ void HostTest::TearDown()
 Result HostTest::run(const std::string &args, const std::string &input) const
 {
     write_file(dir_ / "input", input);
-    return run_command(std::string(HOST_PROGRAM) + " " + args + " < " + (dir_ / "input").string());
+    return run_command(std::string(HOST_PROGRAM) + " " + args + " < " + (dir_ / "input").string() +
+                       " 2>&1");
+}
+
+Result HostTest::run_apart(const std::string &args, const std::string &input, std::string *errors,
+                           const std::string &redirect) const
+{
+    write_file(dir_ / "input", input);
+    fs::path error_file = dir_.parent_path() / (dir_.filename().string() + ".errors");
+    Result r =
+        run_command(std::string(HOST_PROGRAM) + " " + args + " < " + (dir_ / "input").string() +
+                    " 2>" + error_file.string() + " " + redirect);
+    *errors = read_file(error_file);
+    fs::remove(error_file);
+    return r;
+}
+
+std::size_t HostTest::entries() const
+{
+    return static_cast<std::size_t>(
+        std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
 }
 
 }  // namespace host_test

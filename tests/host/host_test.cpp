@@ -1,9 +1,8 @@
 // picture-menu end to end: the built program run as a user runs it, with its
 // output, exit status and state file checked.
-#include <gtest/gtest.h>
-
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <regex>
@@ -161,8 +160,7 @@ TEST_F(HostTest, MissingStateFileStartsFromTheDefaultsAndIsCreated)
     ASSERT_EQ(r.exit, 0) << r.output;
     EXPECT_NE(read_file(state).find("\nsim sysinfo 253 12\n"), std::string::npos);
     EXPECT_FALSE(fs::exists(dir_ / "new.txt.tmp"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2)
-        << "only the input and the state, no temporary left";
+    EXPECT_EQ(entries(), 2u) << "only the input and the state, no temporary left";
 }
 
 TEST_F(HostTest, WhatTheProviderWritesLastsToTheNextRun)
@@ -179,25 +177,38 @@ TEST_F(HostTest, WhatTheProviderWritesLastsToTheNextRun)
 
 struct BadInputCase {
     const char *name;
-    const char *args;     // after --state FILE
+    std::string args;     // after --state FILE, read by the shell
     const char *state;    // the state file's content; null: FILE is a directory
-    const char *message;  // standard error holds "picture-menu: " + message
+    std::string message;  // standard error holds "picture-menu: " + message
 };
+
+const std::string kLongKey(100000, '0');  // within one argument's limit
 
 const BadInputCase kBadInput[] = {
     {"UnknownCommand", "frob", "sim avoc film_mode 2", "unknown command: frob"},
     {"UnknownKey", "get menu/picture/nothing", "sim avoc film_mode 2",
      "get: unknown key: menu/picture/nothing"},
+    {"HugeKeyIsCut", "get " + kLongKey, "sim avoc film_mode 2",
+     "get: unknown key: " + kLongKey.substr(0, 80) + "..."},
     {"NonNumeric", "set menu/picture/reset one", "sim avoc film_mode 2", "set: not a number: one"},
     {"OutOfRange", "preview menu/picture/reset 2147483648", "sim avoc film_mode 2",
      "preview: number out of range: 2147483648"},
     {"MissingArgument", "set menu/picture/reset", "sim avoc film_mode 2",
      "set: expected set KEY VALUE"},
     {"UnknownOption", "--colour menu", "sim avoc film_mode 2", "unknown option: --colour"},
+    {"EmptyStateOption", "--state '' menu", "sim avoc film_mode 2", "--state: empty argument"},
+    {"EmptyProviderOption", "--provider '' menu", "sim avoc film_mode 2",
+     "--provider: empty argument"},
     {"BadSimCommand", "sim tv picture-width 3", "sim avoc film_mode 2",
      "sim tv: unknown TV field: picture-width"},
     {"NotAPlatformFunction", "sim force avoc_get_everything 1", "sim avoc film_mode 2",
      "sim force: not a platform function: avoc_get_everything"},
+    {"UnforceNotAPlatformFunction", "sim unforce avoc_get_everything",
+     "sim force avoc_get_film_mode 1", "sim unforce: not a platform function: avoc_get_everything"},
+    {"ForcedSuccessWithoutHandle", "sim force app_control_create 0", "sim avoc film_mode 2",
+     "sim force: app_control_create: a forced success would make nothing; force a failure"},
+    {"ForcedSuccessWithoutContext", "sim force app_context_manager_init 0", "sim avoc film_mode 2",
+     "sim force: app_context_manager_init: a forced success would make nothing; force a failure"},
     {"StateLineNotSim", "menu", "sim avoc film_mode 2\nset menu/picture/reset 1",
      "STATE:2: not a sim command: set menu/picture/reset 1"},
     {"StateLineBadNumber", "menu", "# tv\nsim sysinfo 253 twelve",
@@ -222,7 +233,7 @@ TEST_P(BadInput, NamesTheFaultExitsTwoAndLeavesTheStateAsItWas)
         write_file(state, c.state);
     else
         fs::create_directory(state);
-    std::string message = std::string("picture-menu: ") + c.message + "\n";
+    std::string message = "picture-menu: " + c.message + "\n";
     if (message.find("STATE") != std::string::npos)
         message.replace(message.find("STATE"), 5, state.string());
 
@@ -232,7 +243,7 @@ TEST_P(BadInput, NamesTheFaultExitsTwoAndLeavesTheStateAsItWas)
     if (c.state) {
         EXPECT_EQ(read_file(state), c.state);
     }
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
+    EXPECT_EQ(entries(), 2u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Host, BadInput, ::testing::ValuesIn(kBadInput),
@@ -244,11 +255,11 @@ TEST_F(HostTest, InstalledHostFindsItsProviderAndCatalogue)
 {
     fs::path prefix = dir_ / "prefix";
     Result install = run_command(std::string(CMAKE_PROGRAM) + " --install " BUILD_DIR " --prefix " +
-                                 prefix.string());
+                                 prefix.string() + " 2>&1");
     ASSERT_EQ(install.exit, 0) << install.output;
     EXPECT_TRUE(fs::exists(prefix / "apps/settings-datafw/shared/locale/en/LC_MESSAGES/"
                                     "settings-datafw.mo"));
-    Result installed = run_command((prefix / "bin/picture-menu").string() + " --json menu");
+    Result installed = run_command((prefix / "bin/picture-menu").string() + " --json menu 2>&1");
     ASSERT_EQ(installed.exit, 0) << installed.output;
     EXPECT_EQ(installed.output, run("--json menu").output);
 }
