@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "menu_util.h"
 #include "sim/control.h"
 #include "tv_service.h"
 
@@ -65,6 +66,47 @@ TEST_F(SimTvService, FactoriesRefuseAProfileTheyDoNotKnow)
         EXPECT_TRUE(!video && !av && !source && !navigation) << profile;
         EXPECT_EQ(CMenuUtil::GetSourceStatus(SOURCE_TV, p), SOURCE_STATUS_NOT_AVAILABLE);
     }
+}
+
+// Calls on a profile whose values the stand-in does not keep fail, as a TV
+// refuses what a picture does not have; the state stays as it was.
+TEST_F(SimTvService, CallsOnProfilesItDoesNotKeepFail)
+{
+    IVideoControl *pip_video = nullptr;
+    ISourceControl *main_source = nullptr;
+    IUtil *util = nullptr;
+    ASSERT_EQ(TVServiceAPI::CreateVideoControl(PROFILE_TYPE_PIP, 0, &pip_video), 0);
+    ASSERT_EQ(TVServiceAPI::CreateSourceControl(PROFILE_TYPE_MAIN, 0, &main_source), 0);
+    ASSERT_EQ(TVServiceAPI::CreateUtil(&util), 0);
+    IServiceNavigation *main_navigation = navigation(PROFILE_TYPE_MAIN);
+    EPictureSizeType size = PICTURESIZE_16_9;
+    EMenuAntennaType antenna = MENU_ANTENNA_TYPE_AIR;
+    TCCriteriaHelper criteria;
+    TCServiceData service;
+    const sim::TvState before = sim::state().tv;
+    const struct {
+        const char *call;
+        int result;
+        int failure;
+    } cases[] = {
+        {"PIP GetPictureSize", pip_video->GetPictureSize(&size), -1},
+        {"PIP SetAspectRatio", pip_video->SetAspectRatio(PICTURESIZE_4_3, true), -1},
+        {"PIP SetScreenFitOption", pip_video->SetScreenFitOption(SCREENFITOPTION_AUTO, true), -1},
+        {"main SetSource", main_source->SetSource(SOURCE_TV, ""), 0},
+        {"main GetNextService", main_navigation->GetNextService(criteria, service), 0},
+        {"main GetAntennaMode", CAntennaUtil::GetAntennaMode(&antenna, PROFILE_TYPE_MAIN), -1},
+        {"main SetAntennaMode", CAntennaUtil::SetAntennaMode(antenna, PROFILE_TYPE_MAIN), -1},
+        {"unknown SelectMasterAudio", util->SelectMasterAudio(static_cast<EProfile>(7), 0), 0},
+        {"unknown navigation mode",
+         TCNavigationModeHelper::GetNavigationCriteria(static_cast<ENavigationMode>(3),
+                                                       TSTvMode{0, 0}, criteria, ~0ULL),
+         0},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(c.result, c.failure) << c.call;
+    EXPECT_EQ(sim::state().tv.picture_size, before.picture_size);
+    EXPECT_EQ(sim::state().tv.pip_channel, before.pip_channel);
+    EXPECT_EQ(sim::state().tv.master_audio, before.master_audio);
 }
 
 // Each release is owed by one increase, counted or forced; one more shows.

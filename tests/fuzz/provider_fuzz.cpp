@@ -21,14 +21,14 @@
 #include <string>
 #include <vector>
 
-#include "key_table.h"
+#include "picture_keys.h"
 #include "picture_provider.h"
 #include "sim/control.h"
 #include "tv_changes.h"
 
 namespace {
 
-using picture::KeyId;
+using KeyId = picture_setting_key;
 
 #define FUZZ_CHECK(cond, what)                                                                     \
     do {                                                                                           \
@@ -68,17 +68,17 @@ const Library &library()
 
 // Keys that an integer operation treats as unknown, or whose case does
 // nothing: status 1, no platform call, a get's value untouched.
-const KeyId kNoGet[] = {KeyId::PositionMediaPlayer,  KeyId::ColorSpaceReset,
-                        KeyId::WhiteBalanceReset,    KeyId::WhiteBalance10pReset,
-                        KeyId::WhiteBalance20pReset, KeyId::PictureOff,
-                        KeyId::PictureReset,         KeyId::XvYcc,
-                        KeyId::MotionJudderCanceller};
-const KeyId kNoSet[] = {KeyId::PictureSizeEntry,
-                        KeyId::PictureSizeVideoPlayer,
-                        KeyId::WideMode219Photo,
-                        KeyId::WideMode219,
-                        KeyId::XvYcc,
-                        KeyId::MotionJudderCanceller};
+const KeyId kNoGet[] = {PICTURE_KEY_PositionMediaPlayer,  PICTURE_KEY_ColorSpaceReset,
+                        PICTURE_KEY_WhiteBalanceReset,    PICTURE_KEY_WhiteBalance10pReset,
+                        PICTURE_KEY_WhiteBalance20pReset, PICTURE_KEY_PictureOff,
+                        PICTURE_KEY_PictureReset,         PICTURE_KEY_XvYcc,
+                        PICTURE_KEY_MotionJudderCanceller};
+const KeyId kNoSet[] = {PICTURE_KEY_PictureSizeEntry,
+                        PICTURE_KEY_PictureSizeVideoPlayer,
+                        PICTURE_KEY_WideMode219Photo,
+                        PICTURE_KEY_WideMode219,
+                        PICTURE_KEY_XvYcc,
+                        PICTURE_KEY_MotionJudderCanceller};
 // The keys with a preview that does something.
 const int kPreview[] = {0,  4,  5,  6,  7,  8,  10, 11, 12, 13, 22, 28, 35, 38, 39,
                         40, 41, 42, 48, 49, 52, 55, 56, 57, 61, 62, 63, 64, 68};
@@ -91,12 +91,15 @@ struct TableKey {
     int count;
 };
 const TableKey kTableKeys[] = {
-    {KeyId::DynamicContrast, 6},    {KeyId::BlackTone, 4},       {KeyId::RgbOnlyMode, 4},
-    {KeyId::ColorSpaceMode, 3},     {KeyId::ColorSpaceGamut, 5}, {KeyId::ColorSpaceColor, 6},
-    {KeyId::GammaConfig, 3},        {KeyId::ColorTone, 5},       {KeyId::DigitalCleanView, 6},
-    {KeyId::MpegNoiseFilter, 6},    {KeyId::HdmiBlackLevel, 3},  {KeyId::FilmMode, 3},
-    {KeyId::AutoMotionPlusMode, 5}, {KeyId::LedClearMotion, 2},  {KeyId::SmartLed, 6},
-    {KeyId::CinemaBlack, 5},        {KeyId::BlackOptimizer, 3}};
+    {PICTURE_KEY_DynamicContrast, 6},    {PICTURE_KEY_BlackTone, 4},
+    {PICTURE_KEY_RgbOnlyMode, 4},        {PICTURE_KEY_ColorSpaceMode, 3},
+    {PICTURE_KEY_ColorSpaceGamut, 5},    {PICTURE_KEY_ColorSpaceColor, 6},
+    {PICTURE_KEY_GammaConfig, 3},        {PICTURE_KEY_ColorTone, 5},
+    {PICTURE_KEY_DigitalCleanView, 6},   {PICTURE_KEY_MpegNoiseFilter, 6},
+    {PICTURE_KEY_HdmiBlackLevel, 3},     {PICTURE_KEY_FilmMode, 3},
+    {PICTURE_KEY_AutoMotionPlusMode, 5}, {PICTURE_KEY_LedClearMotion, 2},
+    {PICTURE_KEY_SmartLed, 6},           {PICTURE_KEY_CinemaBlack, 5},
+    {PICTURE_KEY_BlackOptimizer, 3}};
 
 // The help texts that depend on the TV; every other key gets a placeholder.
 const char *const kStateHelpKeys[] = {"menu/picture/picturesize/mode",
@@ -127,9 +130,9 @@ std::optional<KeyId> key_id(const char *key)
 {
     if (!key)
         return std::nullopt;
-    for (const picture::KeyRow &row : picture::g_keyitemmap)
-        if (std::strcmp(row.key, key) == 0)
-            return row.id;
+    for (int i = 0; i < PICTURE_SETTING_KEY_COUNT; ++i)
+        if (std::strcmp(picture_setting_keys[i], key) == 0)
+            return static_cast<KeyId>(i);
     return std::nullopt;
 }
 
@@ -236,9 +239,9 @@ Session::Session(const uint8_t *data, size_t size) : in_(data, size)
 // longer than the 64 bytes the host's keys have.
 std::string Session::key()
 {
-    std::size_t pick = in_.ConsumeIntegralInRange<std::size_t>(0, std::size(picture::g_keyitemmap));
-    std::string k = pick < std::size(picture::g_keyitemmap) ? picture::g_keyitemmap[pick].key
-                                                            : picture::kPipChannelKey;
+    std::size_t pick = in_.ConsumeIntegralInRange<std::size_t>(0, std::size(picture_setting_keys));
+    std::string k = pick < std::size(picture_setting_keys) ? picture_setting_keys[pick]
+                                                           : PICTURE_PIP_CHANNEL_KEY;
     switch (in_.ConsumeIntegralInRange(0, 9)) {
     case 0:
         if (!k.empty())
@@ -302,7 +305,7 @@ bool int_status_allowed(int status, std::optional<KeyId> id, const char *antenna
 {
     if (status == 0 || status == 1 || status == -1)
         return true;
-    return id == KeyId::PipAntenna && forced_now(antenna_function) == status;
+    return id == PICTURE_KEY_PipAntenna && forced_now(antenna_function) == status;
 }
 
 void Session::get_int()
@@ -394,7 +397,7 @@ void Session::get_string()
         op<provider_get_string_fn>(PROVIDER_SLOT_GET_STRING)(kp, null_out ? nullptr : &text);
     if (!kp || null_out) {
         FUZZ_CHECK(status == -1 && text == untouched(), "null argument not refused");
-    } else if (k != picture::kPipChannelKey) {
+    } else if (k != PICTURE_PIP_CHANNEL_KEY) {
         FUZZ_CHECK(status == 0 && text == untouched(), "another key's string was touched");
     } else {
         FUZZ_CHECK(status == -1 || (status == 0 && text != untouched() && text),

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "host_fixture.h"
-#include "key_table.h"
+#include "picture_keys.h"
 
 namespace {
 
@@ -39,8 +39,8 @@ TEST_F(HostTest, MenuShowsEveryKeyOnceInItsSectionAllTranslated)
     EXPECT_EQ(sections,
               (std::vector<std::string>{"Picture size", "Picture-in-picture", "Advanced settings",
                                         "Picture options", "Picture-wide"}));
-    EXPECT_EQ(section_of.size(), std::size(picture::g_keyitemmap) + 1);
-    EXPECT_EQ(section_of[picture::kPipChannelKey], "Picture-in-picture");
+    EXPECT_EQ(section_of.size(), std::size(picture_setting_keys) + 1);
+    EXPECT_EQ(section_of[PICTURE_PIP_CHANNEL_KEY], "Picture-in-picture");
     EXPECT_EQ(section_of["db/menu/picture/pip/source"], "Picture-in-picture");
     EXPECT_EQ(section_of["menu/picture/senior-mode"], "Picture-wide");
 
@@ -215,7 +215,7 @@ const BadInputCase kBadInput[] = {
      "STATE:2: sim sysinfo: not a number: twelve"},
     {"StateLineBadQuote", "menu", "sim vconf-str db/menu_widget/language \"en",
      "STATE:1: unterminated quote"},
-    {"StateUnreadable", "menu", nullptr, "STATE: cannot read the state file"},
+    {"StateIsADirectory", "menu", nullptr, "STATE: not a regular file"},
 };
 
 void PrintTo(const BadInputCase &c, std::ostream *os)
