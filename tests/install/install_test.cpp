@@ -89,7 +89,8 @@ TEST_F(Install, EachComponentInstallsItsFilesAndNothingElse)
     const std::string catalogue = "en/LC_MESSAGES/settings-datafw.mo";
     std::set<std::string> tools{path(BINDIR, "picture-menu"),
                                 path(MENU_LIB_DIR, "libplatform-sim.so"),
-                                path(MENU_LOCALE_DIR, catalogue.c_str())};
+                                path(MENU_LOCALE_DIR, catalogue.c_str()),
+                                path(DATADIR, "bash-completion/completions/picture-menu")};
     if (HOST_CATALOGUE)
         tools.insert(path(HOST_LOCALE_DIR, catalogue.c_str()));
     const Component components[] = {
