@@ -28,6 +28,7 @@
 #include "replay.h"
 #include "sim/control.h"
 #include "sim_commands.h"
+#include "state_file.h"
 #include "words.h"
 
 namespace {
@@ -252,8 +253,11 @@ int replay(const Options &o)
     // A divergence shows the request's log lines, so they are kept.
     sim::set_log_mode(o.log ? sim::LogMode::CaptureAndEcho : sim::LogMode::Capture);
     try {
-        if (!o.state.empty())
-            host::load_state(o.state);
+        std::optional<host::StateFile> state;
+        if (!o.state.empty()) {
+            state.emplace(o.state);
+            state->load();
+        }
         host::ReplayOptions r{"", o.provider, o.locale, false, o.trace};
         return host::replay(host::parse_replay({o.words.begin() + 1, o.words.end()}, r));
     } catch (const BadInput &e) {
@@ -285,9 +289,11 @@ int run(const Options &o)
     // catalogue is elsewhere.
     bindtextdomain(host::kTextDomain, o.locale.c_str());
     bind_textdomain_codeset(host::kTextDomain, "UTF-8");
+    std::optional<host::StateFile> state;
     if (!o.state.empty()) {
         try {
-            host::load_state(o.state);
+            state.emplace(o.state);
+            state->load();
         } catch (const BadInput &e) {
             complain(o, 0, o.words[0], e.what(), kBadInput);
             return kBadInput;
@@ -296,10 +302,10 @@ int run(const Options &o)
     sim::clear_journal();
     int status = o.words[0] == "shell" && o.words.size() == 1 ? run_shell(*provider, o)
                                                               : execute(*provider, o.words, o, 0);
-    if (o.state.empty() || (status == kBadInput && o.words[0] != "shell"))
+    if (!state || (status == kBadInput && o.words[0] != "shell"))
         return status;
     try {
-        host::save_state(o.state);
+        state->save();
     } catch (const std::exception &e) {
         complain(o, 0, o.words[0], e.what(), kCannotRun);
         return kCannotRun;

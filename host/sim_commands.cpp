@@ -1,17 +1,9 @@
 // Parsing, applying and dumping the sim vocabulary over the stand-in's state.
 #include "sim_commands.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <stdexcept>
 
 #include "sim/control.h"
@@ -249,12 +241,6 @@ void dump_tv(const sim::TvState &now, const sim::TvState &was, std::vector<std::
     }
 }
 
-bool is_blank_or_comment(const std::string &line)
-{
-    std::size_t first = line.find_first_not_of(" \t\r");
-    return first == std::string::npos || line[first] == '#';
-}
-
 }  // namespace
 
 void apply_sim(const Args &args)
@@ -310,53 +296,6 @@ std::vector<std::string> dump_state()
         out.push_back("sim force " + name + " " + std::to_string(f.result) +
                       (f.out ? " " + std::to_string(*f.out) : ""));
     return out;
-}
-
-void load_state(const std::string &path)
-{
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec))
-        return;
-    std::ifstream in(path);
-    if (!in || std::filesystem::is_directory(path, ec))
-        throw BadInput(path + ": cannot read the state file");
-    std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
-        if (is_blank_or_comment(line))
-            continue;
-        try {
-            Args words = split_words(line);
-            if (words[0] != "sim")
-                throw BadInput("not a sim command: " + shown(line));
-            apply_sim(Args(words.begin() + 1, words.end()));
-        } catch (const BadInput &e) {
-            throw BadInput(path + ":" + std::to_string(number) + ": " + e.what());
-        }
-    }
-    if (in.bad())
-        throw BadInput(path + ": cannot read the state file");
-}
-
-void save_state(const std::string &path)
-{
-    std::string text = "# The simulated TV: sim commands that change its defaults.\n";
-    for (const std::string &line : dump_state())
-        text += line + "\n";
-    std::string temp = path + ".XXXXXX";
-    int fd = mkstemp(temp.data());
-    if (fd < 0)
-        throw std::runtime_error(path + ": cannot write the state: " + std::strerror(errno));
-    mode_t mask = umask(0);
-    umask(mask);
-    bool written = fchmod(fd, 0666 & ~mask) == 0 &&
-                   write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size()) &&
-                   fsync(fd) == 0;
-    written = close(fd) == 0 && written;
-    if (!written || std::rename(temp.c_str(), path.c_str()) != 0) {
-        int error = errno;
-        std::remove(temp.c_str());
-        throw std::runtime_error(path + ": cannot write the state: " + std::strerror(error));
-    }
 }
 
 std::string sim_help()

@@ -13,11 +13,14 @@ struct BadInput : std::runtime_error {
 };
 
 // Splits a line at blanks; "double quotes" keep blanks and a backslash
-// escapes the next character. Throws BadInput on an unterminated quote and on
-// a NUL byte, which no C string past the host could carry.
+// escapes the next character, except that \n, \t, \r and \xHH stand for a
+// newline, a tab, a carriage return and the byte HH. Throws BadInput on an
+// unterminated quote and on a NUL byte, which no C string past the host
+// could carry.
 std::vector<std::string> split_words(const std::string &line);
 
-// The word as split_words reads it back: quoted when it has to be.
+// The word as split_words reads it back, on one line: quoted when it has to
+// be, control characters escaped.
 std::string quote(const std::string &word);
 
 // Decimal, or hexadecimal after 0x. Throws BadInput naming the text.

@@ -54,8 +54,8 @@ void HostTest::TearDown()
 Result HostTest::run(const std::string &args, const std::string &input) const
 {
     write_file(dir_ / "input", input);
-    return run_command(std::string(HOST_PROGRAM) + " " + args + " < " + (dir_ / "input").string() +
-                       " 2>&1");
+    return run_command(wrapper_ + " " + HOST_PROGRAM + " " + args + " < " +
+                       (dir_ / "input").string() + " 2>&1");
 }
 
 Result HostTest::run_apart(const std::string &args, const std::string &input, std::string *errors,
@@ -64,7 +64,7 @@ Result HostTest::run_apart(const std::string &args, const std::string &input, st
     write_file(dir_ / "input", input);
     fs::path error_file = dir_.parent_path() / (dir_.filename().string() + ".errors");
     Result r =
-        run_command(std::string(HOST_PROGRAM) + " " + args + " < " + (dir_ / "input").string() +
+        run_command(wrapper_ + " " + HOST_PROGRAM + " " + args + " < " + (dir_ / "input").string() +
                     " 2>" + error_file.string() + " " + redirect);
     *errors = read_file(error_file);
     fs::remove(error_file);

@@ -40,6 +40,8 @@ protected:
     std::size_t entries() const;
 
     fs::path dir_;
+    // Shell words before the program, e.g. "exec setpriv ..." or "ulimit -f 1;".
+    std::string wrapper_;
 };
 
 }  // namespace host_test

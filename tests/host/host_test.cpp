@@ -197,7 +197,7 @@ const BadInputCase kBadInput[] = {
      "STATE:2: sim sysinfo: not a number: twelve"},
     {"StateLineBadQuote", "menu", "sim vconf-str db/menu_widget/language \"en",
      "STATE:1: unterminated quote"},
-    {"StateUnreadable", "menu", nullptr, "STATE: cannot read the state file"},
+    {"StateIsADirectory", "menu", nullptr, "STATE: not a regular file"},
 };
 
 void PrintTo(const BadInputCase &c, std::ostream *os)
