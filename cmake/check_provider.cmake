@@ -25,7 +25,7 @@ set(sanitizer_libraries "^(libasan|libubsan|liblsan)\\.so\\.[0-9]+$")
 # Runtime symbols carry the runtime's symbol versions.
 set(runtime_versions "^(GLIBC|GLIBCXX|CXXABI|GCC)_")
 # The start files' optional hooks, referenced weakly and unversioned.
-set(runtime_hooks __gmon_start__ _ITM_registerTMCloneTable _ITM_deregisterTMCloneTable)
+set(runtime_hooks __gmon_start__ __cxa_finalize _ITM_registerTMCloneTable _ITM_deregisterTMCloneTable)
 # With clang the sanitizer runtime lives in the executable, so a sanitizer
 # build leaves its entry points undefined without naming a library.
 set(sanitizer_symbols "^__(asan|ubsan|lsan|sanitizer|sancov)_")
