@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <clocale>
@@ -18,6 +19,7 @@
 #include <vector>
 
 #include "commands.h"
+#include "completion.h"
 #include "line_editor.h"
 #include "provider_host.h"
 #include "record.h"
@@ -391,9 +393,44 @@ int finish(int status)
 
 }  // namespace
 
+// For the bash completion script: the words that may stand where the last
+// word of `line` (a command line from the program name on) is being typed.
+int complete(const std::string &line)
+{
+    std::vector<std::string> words;
+    try {
+        words = host::split_words(line);
+    } catch (const BadInput &) {
+        return 0;
+    }
+    std::string typed =
+        line.empty() || std::isspace(static_cast<unsigned char>(line.back())) ? "" : words.back();
+    std::string rest;  // the line without the program and the options
+    for (std::size_t i = 1; i + (typed.empty() ? 0 : 1) < words.size(); ++i) {
+        const OptionSpec *option = find_option(words[i].substr(0, words[i].find('=')));
+        if (option && option->text && words[i].find('=') == std::string::npos)
+            ++i;  // its argument
+        else if (!option)
+            rest += host::quote(words[i]) + " ";
+    }
+    std::vector<std::string> out;
+    if (typed.rfind("-", 0) == 0) {
+        for (const OptionSpec &o : kOptions)
+            if (std::string(o.name).rfind(typed, 0) == 0)
+                out.push_back(o.name);
+    } else {
+        out = host::completions(rest + typed);
+    }
+    for (const std::string &word : out)
+        output(word + " \n");
+    return 0;
+}
+
 int main(int argc, char **argv)
 {
     keep_standard_descriptors();
+    if (argc == 3 && std::strcmp(argv[1], "--complete") == 0)
+        return finish(complete(argv[2]));
     // A reader that went away is a write error like any other: the state is
     // still saved and the exit status tells.
     std::signal(SIGPIPE, SIG_IGN);

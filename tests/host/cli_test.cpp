@@ -91,6 +91,36 @@ TEST_P(Cli, AnswersAsExpected)
 INSTANTIATE_TEST_SUITE_P(Host, Cli, ::testing::ValuesIn(kCli),
                          [](const auto &p) { return std::string(p.param.name); });
 
+struct CompletionCase {
+    const char *line;      // typed after "picture-menu "
+    const char *expected;  // the candidates, each in brackets
+};
+
+// The installed bash completion asks the program, which completes what the
+// shell's TAB completes, after any options.
+const CompletionCase kCompletions[] = {
+    {"get menu/picture/advanced-settings/ga", "[menu/picture/advanced-settings/gamma ]"},
+    {"--json --state tv.txt sim force avoc_get_film", "[avoc_get_film_mode ]"},
+    {"sim tv screen-", "[screen-mode ][screen-fit ]"},
+    {"--st", "[--state ]"},
+    {"pre", "[preview ]"},
+    {"frob ", "[]"},
+};
+
+TEST(BashCompletion, OffersTheProgramsOwnWords)
+{
+    for (const CompletionCase &c : kCompletions) {
+        std::string line = std::string("picture-menu ") + c.line;
+        std::string script = "PATH=" + fs::path(HOST_PROGRAM).parent_path().string() +
+                             ":$PATH; source " COMPLETION_SCRIPT "; COMP_LINE='" + line +
+                             "'; COMP_POINT=${#COMP_LINE}; COMP_WORDS=($COMP_LINE); "
+                             "_picture_menu; printf '[%s]' \"${COMPREPLY[@]}\"";
+        Result r = run_command("bash -c \"" +
+                               std::regex_replace(script, std::regex("([\"$])"), "\\$1") + "\"");
+        EXPECT_EQ(r.output, c.expected) << line;
+    }
+}
+
 // A preview changes what the panel shows and what reads return for the rest
 // of the session; the state file keeps the committed value.
 TEST_F(HostTest, PreviewLivesInTheSessionButNotInTheStateFile)
