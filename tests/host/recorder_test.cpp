@@ -234,6 +234,11 @@ const BadCase kBadCases[] = {
     {"RenumberedRequest",
      [](const std::string &s) { return replace_first(s, "request 2: ", "request 7: "); },
      "request 7", "request 7 where request 2 was due"},
+    {"NumberBeyondAnInt",
+     [](const std::string &s) {
+         return replace_first(s, "answer: 0 0\n", "answer: 0 99999999999\n");
+     },
+     "99999999999", "not a fitting value: 99999999999"},
     {"AnswerWithAWord",
      [](const std::string &s) { return replace_first(s, "answer: 0 0\n", "answer: 0 zero\n"); },
      "zero", "not a fitting value: zero"},
