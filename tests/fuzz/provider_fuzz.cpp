@@ -165,7 +165,7 @@ std::optional<int> table_count(std::optional<KeyId> id)
 // The result forced on a function at this moment, if any.
 std::optional<int> forced_now(const char *function)
 {
-    std::map<std::string, sim::ForcedResult> forced = sim::forced();
+    std::map<std::string, sim::Answer> forced = sim::forced();
     auto it = forced.find(function);
     return it == forced.end() ? std::nullopt : std::optional<int>(it->second.result);
 }
@@ -637,7 +637,7 @@ void Session::unforce()
         sim::reset();  // forgets every forced result and restores the TV's defaults
         return;
     }
-    std::map<std::string, sim::ForcedResult> forced = sim::forced();
+    std::map<std::string, sim::Answer> forced = sim::forced();
     if (forced.empty())
         return;
     auto it = forced.begin();
