@@ -20,6 +20,9 @@
 
 #include "commands.h"
 #include "provider_host.h"
+#ifdef PICTURE_SERVE
+#include "serve.h"
+#endif
 #include "sim/control.h"
 #include "sim_commands.h"
 #include "words.h"
@@ -45,7 +48,8 @@ struct Options {
 const char kUsage[] =
     "usage: picture-menu [--log] [--trace] [--json] [--state FILE] [--provider PATH]\n"
     "                    [--locale DIR] [COMMAND [ARGS...]]\n"
-    "  shell                                 read commands from standard input\n";
+    "  shell                                 read commands from standard input\n"
+    "  serve [--listen ADDR:PORT]            the Picture menu in a browser\n";
 
 std::string program_dir()
 {
@@ -221,6 +225,12 @@ int run(const Options &o)
         }
     }
     sim::clear_journal();
+#ifdef PICTURE_SERVE
+    // The server saves the state after each change itself.
+    if (o.words[0] == "serve")
+        return host::run_serve(*provider, {o.words.begin() + 1, o.words.end()},
+                               {o.state, o.log, program_dir() + "../share/picture-menu/web"});
+#endif
     int status = o.words[0] == "shell" && o.words.size() == 1 ? run_shell(*provider, o)
                                                               : execute(*provider, o.words, o, "");
     if (o.state.empty() || (status == kBadInput && o.words[0] != "shell"))
