@@ -72,7 +72,11 @@ Listen parse_listen(const std::vector<std::string> &args)
         l.bind = l.host;
         if (l.bind.front() == '[' && l.bind.back() == ']')
             l.bind = l.bind.substr(1, l.bind.size() - 2);
-        l.port = static_cast<int>(parse_number(value.substr(colon + 1), 0, 65535));
+        try {
+            l.port = static_cast<int>(parse_number(value.substr(colon + 1), 0, 65535));
+        } catch (const BadInput &e) {
+            throw BadInput(std::string("serve: --listen: ") + e.what());
+        }
     }
     return l;
 }
@@ -89,6 +93,8 @@ std::string read_file(const std::string &path, bool *found)
 void reply(httplib::Response &res, const Reply &r)
 {
     res.status = r.http;
+    if (r.id)
+        res.set_header("X-Request-Id", std::to_string(r.id));
     res.set_content(r.body, "application/json");
 }
 
@@ -227,6 +233,12 @@ int run_serve(const ProviderHost &provider, const std::vector<std::string> &args
     httplib::Server server;
     serve::EventHub events;
     serve::Api api(provider, options.state, events);
+    // Without the library's SO_REUSEPORT: a second server on a busy port
+    // must fail, not share it.
+    server.set_socket_options([](socket_t sock) {
+        int yes = 1;
+        setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
     int port = listen.port == 0
                    ? server.bind_to_any_port(listen.bind)
                    : (server.bind_to_port(listen.bind, listen.port) ? listen.port : -1);

@@ -172,6 +172,7 @@ Reply Api::run(const std::string &method, const std::string &path, const Params 
             event["error"] = e.what();
         }
     }
+    reply.id = requests_;
     events_.publish("request", event);
     if (before != after)
         events_.publish("panel", after);

@@ -48,6 +48,7 @@ json panel();
 struct Reply {
     int http = 200;
     std::string body;
+    unsigned long long id = 0;  // the request's number in the event stream; 0 for none
 };
 
 // A named parameter of a request, from the query string or the JSON body.
