@@ -24,7 +24,7 @@ namespace {
 using serve::Reply;
 
 // Requests carry a few words of JSON; anything bigger is not from the page.
-constexpr std::size_t kMaxBody = 16 * 1024;
+constexpr std::size_t kMaxBody = std::size_t{16} * 1024;
 // Enough workers for a page's connections, its event stream and a few tools.
 constexpr std::size_t kWorkers = 16;
 
@@ -55,7 +55,7 @@ Listen parse_listen(const std::vector<std::string> &args)
 {
     Listen l{"127.0.0.1", "127.0.0.1", 8080};
     for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string arg = args[i];
+        const std::string &arg = args[i];
         std::string value;
         if (arg.rfind("--listen=", 0) == 0)
             value = arg.substr(9);
@@ -171,7 +171,8 @@ void add_api_routes(httplib::Server &server, serve::Api &api, serve::EventHub &e
     server.Post(R"(/api/[a-z-]+)", post);
 }
 
-// Stops the server on SIGINT or SIGTERM, which the other threads block.
+// Stops the server on SIGINT or SIGTERM, which the other threads block, or
+// on SIGUSR1 from the server's own thread when it stopped by itself.
 void watch_signals(httplib::Server &server, serve::EventHub &events, sigset_t signals)
 {
     int signal = 0;
@@ -228,6 +229,7 @@ int run_serve(const ProviderHost &provider, const std::vector<std::string> &args
     sigemptyset(&signals);
     sigaddset(&signals, SIGINT);
     sigaddset(&signals, SIGTERM);
+    sigaddset(&signals, SIGUSR1);
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
 
     httplib::Server server;
@@ -258,7 +260,7 @@ int run_serve(const ProviderHost &provider, const std::vector<std::string> &args
     std::fflush(stdout);
     bool served = server.listen_after_bind();
     // Wakes the watcher when the server stopped on its own.
-    pthread_kill(watcher.native_handle(), SIGTERM);
+    pthread_kill(watcher.native_handle(), SIGUSR1);
     watcher.join();
     return served ? 0 : 3;
 }

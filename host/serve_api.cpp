@@ -140,10 +140,12 @@ Reply Api::run(const std::string &method, const std::string &path, const Params 
             words.push_back(it->second);
         }
     }
-    for (const auto &[name, value] : params)
-        if (std::find_if(route->params.begin(), route->params.end(),
-                         [&](const char *p) { return p && name == p; }) == route->params.end())
-            return error_reply(400, std::string(route->command) + ": unknown field: " + name);
+    for (const auto &field : params) {
+        auto named = [&field](const char *p) { return p && field.first == p; };
+        if (std::find_if(route->params.begin(), route->params.end(), named) == route->params.end())
+            return error_reply(400,
+                               std::string(route->command) + ": unknown field: " + field.first);
+    }
     if (route->fixed)
         words.emplace_back(route->fixed);
 

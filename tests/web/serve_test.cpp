@@ -110,7 +110,7 @@ protected:
 
     httplib::Result post(const std::string &path, const json &body)
     {
-        return http_.Post(path.c_str(), body.dump(), "application/json");
+        return http_.Post(path, body.dump(), "application/json");
     }
 };
 
@@ -216,7 +216,7 @@ TEST_F(ServeTest, BadRequestsAreRefusedWithTheReason)
         {"/api/sim", "{\"line\":\"force nosuch 1\"}", 400, "not a platform function"},
         {"/api/sim", "{\"line\":\"avoc \\\"open\"}", 400, "quote"},
         {"/api/nope", "{}", 404, "no such route"},
-        {"/api/set", std::string(64 * 1024, ' '), 413, "too large"},
+        {"/api/set", std::string(std::size_t{64} * 1024, ' '), 413, "too large"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.path + (" " + c.body.substr(0, 60)));
