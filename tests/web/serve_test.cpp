@@ -186,6 +186,7 @@ TEST_F(ServeTest, PanelVocabularyAndPageFilesAreServed)
     EXPECT_NE(std::find(v["functions"].begin(), v["functions"].end(), "avoc_get_picture_mode"),
               v["functions"].end());
 
+    std::size_t total = 0;
     for (const char *path : {"/", "/style.css", "/api.js", "/picture.js", "/plots.js", "/menu.js",
                              "/side.js", "/main.js"}) {
         SCOPED_TRACE(path);
@@ -193,7 +194,9 @@ TEST_F(ServeTest, PanelVocabularyAndPageFilesAreServed)
         ASSERT_TRUE(r);
         EXPECT_EQ(r->status, 200);
         EXPECT_FALSE(r->body.empty());
+        total += r->body.size();
     }
+    EXPECT_LT(total, std::size_t{300} * 1024) << "the page's own files stay small";
 }
 
 TEST_F(ServeTest, BadRequestsAreRefusedWithTheReason)
