@@ -9,28 +9,28 @@
 #include <iterator>
 
 #include "alloc_count.h"
-#include "key_table.h"
+#include "picture_keys.h"
 #include "picture_provider.h"
 #include "sim/control.h"
 
 namespace {
 
-const char *const kFirstKey = picture::g_keyitemmap[0].key;
-const char *const kLastKey = picture::g_keyitemmap[std::size(picture::g_keyitemmap) - 1].key;
+const char *const kFirstKey = picture_setting_keys[0];
+const char *const kLastKey = picture_setting_keys[PICTURE_SETTING_KEY_COUNT - 1];
 
-// The keys get_list_items knows, in its order.
+// The keys get_list_items knows.
 const char *const kListKeys[] = {
-    "menu/picture/picturesize/43picturesize",
-    "menu/picture/picturesize/mode",
-    "menu/picture/picturesize/picturesize-mode-video",
-    "menu/picture/picturesize/219wide_mode",
-    "menu/picture/picturesize/219wide_mode_photo",
-    "menu/picture/picturesize/entry",
-    "menu/picture/pip/antenna",
-    picture::kPipChannelKey,
-    "db/menu/picture/pip/source",
-    "menu/picture/advanced-settings/dynamic-contrast",
-    "menu/picture/picture-options/color-tone",
+    picture_setting_keys[PICTURE_KEY_PictureSize43],
+    picture_setting_keys[PICTURE_KEY_PictureSizeMode],
+    picture_setting_keys[PICTURE_KEY_PictureSizeVideoPlayer],
+    picture_setting_keys[PICTURE_KEY_WideMode219],
+    picture_setting_keys[PICTURE_KEY_WideMode219Photo],
+    picture_setting_keys[PICTURE_KEY_PictureSizeEntry],
+    picture_setting_keys[PICTURE_KEY_PipAntenna],
+    PICTURE_PIP_CHANNEL_KEY,
+    picture_setting_keys[PICTURE_KEY_PipSource],
+    picture_setting_keys[PICTURE_KEY_DynamicContrast],
+    picture_setting_keys[PICTURE_KEY_ColorTone],
 };
 
 provider_op *table()
@@ -117,7 +117,7 @@ void string(benchmark::State &state, provider_slot slot, const char *key)
 void pip_channel_step(benchmark::State &state)
 {
     auto set = op<provider_set_string_fn>(PROVIDER_SLOT_SET_STRING);
-    measure(state, [&] { benchmark::DoNotOptimize(set(picture::kPipChannelKey, "Up")); });
+    measure(state, [&] { benchmark::DoNotOptimize(set(PICTURE_PIP_CHANNEL_KEY, "Up")); });
 }
 
 }  // namespace

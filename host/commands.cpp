@@ -169,7 +169,7 @@ Outcome run_command(const ProviderHost &host, const std::vector<std::string> &wo
         if (args.size() < c.min_args || args.size() > c.max_args)
             throw BadInput(std::string(c.name) + ": expected " + c.name + " " + c.args);
         if (c.keyed && !known_key(args[0]))
-            throw BadInput(std::string(c.name) + ": unknown key: " + args[0]);
+            throw BadInput(std::string(c.name) + ": unknown key: " + shown(args[0]));
         try {
             return c.run(host, args);
         } catch (const BadInput &e) {
@@ -178,7 +178,7 @@ Outcome run_command(const ProviderHost &host, const std::vector<std::string> &wo
             throw BadInput(std::string(c.name) + ": " + e.what());
         }
     }
-    throw BadInput("unknown command: " + words[0]);
+    throw BadInput("unknown command: " + shown(words[0]));
 }
 
 std::string command_help()

@@ -14,10 +14,47 @@ const Node *Node::field(const std::string &name) const
     return nullptr;
 }
 
+// Length of the well-formed UTF-8 sequence at s[i], or 0: no overlong forms,
+// no surrogates, nothing past U+10FFFF.
+static std::size_t utf8_length(const std::string &s, std::size_t i)
+{
+    auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    unsigned char c = byte(i);
+    std::size_t n = 0;
+    if (c < 0x80)
+        n = 1;
+    else if (c >= 0xC2 && c <= 0xDF)
+        n = 2;
+    else if (c >= 0xE0 && c <= 0xEF)
+        n = 3;
+    else if (c >= 0xF0 && c <= 0xF4)
+        n = 4;
+    if (n == 0 || i + n > s.size())
+        return 0;
+    for (std::size_t k = 1; k < n; ++k)
+        if ((byte(i + k) & 0xC0) != 0x80)
+            return 0;
+    // The second byte's range is narrower after these leads.
+    unsigned char second = n > 1 ? byte(i + 1) : 0x80;
+    if ((c == 0xE0 && second < 0xA0) || (c == 0xED && second > 0x9F) ||
+        (c == 0xF0 && second < 0x90) || (c == 0xF4 && second > 0x8F))
+        return 0;
+    return n;
+}
+
+// A JSON string; a byte that is not part of valid UTF-8 becomes U+FFFD, so
+// strict parsers take every line.
 static std::string json_string(const std::string &s)
 {
     std::string out = "\"";
-    for (unsigned char c : s) {
+    for (std::size_t i = 0; i < s.size();) {
+        unsigned char c = static_cast<unsigned char>(s[i]);
+        std::size_t n = utf8_length(s, i);
+        if (n == 0) {
+            out += "\\ufffd";
+            ++i;
+            continue;
+        }
         if (c == '"' || c == '\\') {
             out += '\\';
             out += static_cast<char>(c);
@@ -28,8 +65,9 @@ static std::string json_string(const std::string &s)
             std::snprintf(code, sizeof code, "\\u%04x", c);
             out += code;
         } else {
-            out += static_cast<char>(c);
+            out.append(s, i, n);
         }
+        i += n;
     }
     return out + "\"";
 }
@@ -56,6 +94,13 @@ std::string to_json(const Node &node)
         }
     };
     return std::visit(Visit{}, node.value);
+}
+
+Node error_record(const std::string &command, const std::string &message, int exit_status)
+{
+    return Object{{"command", command.empty() ? Node() : Node(command)},
+                  {"error", message},
+                  {"exit", exit_status}};
 }
 
 std::string scalar_text(const Node &node)

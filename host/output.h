@@ -34,6 +34,10 @@ struct Node {
 // One line of JSON.
 std::string to_json(const Node &node);
 
+// The record of a command that did not run: the command (null when the line
+// held none), the message and the exit status it causes.
+Node error_record(const std::string &command, const std::string &message, int exit_status);
+
 // Fields one per line as "name: value", lists of records as aligned tables.
 // The "command" field is left out: the reader knows what was asked.
 std::string to_text(const Node &record);

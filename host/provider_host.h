@@ -51,6 +51,8 @@ public:
     int module_info(const std::string &info_key, std::optional<std::string> *text) const;
     int set_string(const std::string &key, const std::string &value) const;
     void send_keyevent(const std::string &key_name) const;
+    // The operation table itself, for replaying requests slot by slot.
+    provider_op *table() const { return table_; }
 
 private:
     template <typename F> F op(provider_slot slot) const

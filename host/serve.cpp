@@ -125,7 +125,7 @@ void add_static_routes(httplib::Server &server, const std::string &web_dir)
             bool found = false;
             std::string text = read_file(path, &found);
             if (!found)
-                return reply(res, serve::error_reply(404, "missing page file: " + path));
+                return reply(res, serve::error_reply(404, "", "missing page file: " + path));
             res.set_header("Content-Security-Policy",
                            "default-src 'self'; img-src 'self' data:; style-src 'self'");
             res.set_content(text, type);
@@ -191,11 +191,11 @@ void set_up(httplib::Server &server, const std::set<std::string> &hosts)
                                 {"X-Frame-Options", "DENY"}});
     server.set_pre_routing_handler([hosts](const httplib::Request &req, httplib::Response &res) {
         if (!host_allowed(req, hosts)) {
-            reply(res, serve::error_reply(403, "refused: Host is not this server"));
+            reply(res, serve::error_reply(403, "", "refused: Host is not this server"));
             return httplib::Server::HandlerResponse::Handled;
         }
         if (!origin_allowed(req, hosts)) {
-            reply(res, serve::error_reply(403, "refused: a write from another site"));
+            reply(res, serve::error_reply(403, "", "refused: a write from another site"));
             return httplib::Server::HandlerResponse::Handled;
         }
         return httplib::Server::HandlerResponse::Unhandled;
@@ -203,10 +203,11 @@ void set_up(httplib::Server &server, const std::set<std::string> &hosts)
     server.set_error_handler([](const httplib::Request &req, httplib::Response &res) {
         if (!res.body.empty())
             return;
-        std::string what = res.status == 413   ? "the body is too large"
-                           : res.status == 404 ? "no such route: " + req.method + " " + req.path
-                                               : "bad request";
-        reply(res, serve::error_reply(res.status, what));
+        std::string what = res.status == 413 ? "the body is too large"
+                           : res.status == 404
+                               ? "no such route: " + req.method + " " + shown(req.path)
+                               : "bad request";
+        reply(res, serve::error_reply(res.status, "", what));
     });
 }
 

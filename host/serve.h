@@ -7,11 +7,12 @@
 namespace host {
 
 class ProviderHost;
+class StateFile;
 
 struct ServeOptions {
-    std::string state;      // the state file, saved after each change; empty for none
-    bool echo_log = false;  // the platform log also on standard error
-    std::string web_dir;    // the page's files
+    StateFile *state = nullptr;  // saved after each change, held locked while serving
+    bool echo_log = false;       // the platform log also on standard error
+    std::string web_dir;         // the page's files
 };
 
 // Serves until SIGINT or SIGTERM; `args` are the words after "serve".

@@ -7,6 +7,7 @@
 #include "serve_internal.h"
 #include "sim/control.h"
 #include "sim_commands.h"
+#include "state_file.h"
 #include "words.h"
 
 namespace host::serve {
@@ -86,14 +87,11 @@ json log_lines()
 
 }  // namespace
 
-Reply error_reply(int http, const std::string &message)
+Reply error_reply(int http, const std::string &command, const std::string &message)
 {
-    return {http, dump({{"error", message}})};
-}
-
-bool Api::routed(const std::string &method, const std::string &path)
-{
-    return find_route(method, path) != nullptr;
+    // Refused input is the command line's bad input; a state that cannot be
+    // saved is its "cannot run".
+    return {http, to_json(error_record(command, message, http >= 500 ? 3 : 2))};
 }
 
 Reply Api::get(const std::string &path, const Params &query)
@@ -103,13 +101,16 @@ Reply Api::get(const std::string &path, const Params &query)
 
 Reply Api::post(const std::string &path, const std::string &body)
 {
+    const Route *route = find_route("POST", path);
+    if (!route)
+        return error_reply(404, "", "no such route: POST " + shown(path));
     Params params;
     try {
         params = body_params(body);
     } catch (const json::exception &e) {
-        return error_reply(400, std::string("bad JSON: ") + e.what());
+        return error_reply(400, route->command, std::string("bad JSON: ") + e.what());
     } catch (const BadInput &e) {
-        return error_reply(400, e.what());
+        return error_reply(400, route->command, e.what());
     }
     return run("POST", path, params);
 }
@@ -118,22 +119,25 @@ Reply Api::run(const std::string &method, const std::string &path, const Params 
 {
     const Route *route = find_route(method, path);
     if (!route)
-        return error_reply(404, "no such route: " + method + " " + path);
+        return error_reply(404, "", "no such route: " + method + " " + shown(path));
     std::vector<std::string> words{route->command};
     for (const char *name : route->params) {
         if (!name)
             continue;
         auto it = params.find(name);
         if (it == params.end())
-            return error_reply(400, std::string(route->command) + ": missing " + name);
+            return error_reply(400, route->command,
+                               std::string(route->command) + ": missing " + name);
         if (std::string(name) == "key" && !known_key(it->second))
-            return error_reply(404, std::string(route->command) + ": unknown key: " + it->second);
+            return error_reply(404, route->command,
+                               std::string(route->command) + ": unknown key: " + shown(it->second));
         if (std::string(name) == "line") {
             std::vector<std::string> line;
             try {
                 line = split_words(it->second);
             } catch (const BadInput &e) {
-                return error_reply(400, std::string(route->command) + ": " + e.what());
+                return error_reply(400, route->command,
+                                   std::string(route->command) + ": " + e.what());
             }
             words.insert(words.end(), line.begin(), line.end());
         } else {
@@ -143,8 +147,9 @@ Reply Api::run(const std::string &method, const std::string &path, const Params 
     for (const auto &field : params) {
         auto named = [&field](const char *p) { return p && field.first == p; };
         if (std::find_if(route->params.begin(), route->params.end(), named) == route->params.end())
-            return error_reply(400,
-                               std::string(route->command) + ": unknown field: " + field.first);
+            return error_reply(400, route->command,
+                               std::string(route->command) +
+                                   ": unknown field: " + shown(field.first));
     }
     if (route->fixed)
         words.emplace_back(route->fixed);
@@ -160,17 +165,17 @@ Reply Api::run(const std::string &method, const std::string &path, const Params 
         reply.body = to_json(out.record);
         event["status"] = out.status;
     } catch (const BadInput &e) {
-        reply = error_reply(400, e.what());
+        reply = error_reply(400, route->command, e.what());
         event["error"] = e.what();
     }
     event["log"] = log_lines();
     event["calls"] = sim::journal();
     json after = reads_only(*route) ? json() : panel();
-    if (before != after && !state_.empty()) {
+    if (before != after && state_) {
         try {
-            save_state(state_);
+            state_->save();
         } catch (const std::exception &e) {
-            reply = error_reply(500, e.what());
+            reply = error_reply(500, route->command, e.what());
             event["error"] = e.what();
         }
     }

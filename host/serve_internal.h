@@ -14,6 +14,7 @@
 namespace host {
 
 class ProviderHost;
+class StateFile;
 
 namespace serve {
 
@@ -58,8 +59,8 @@ using Params = std::map<std::string, std::string>;
 // provider and simulated TV, one request at a time.
 class Api {
 public:
-    Api(const ProviderHost &provider, std::string state, EventHub &events)
-        : provider_(provider), state_(std::move(state)), events_(events)
+    Api(const ProviderHost &provider, StateFile *state, EventHub &events)
+        : provider_(provider), state_(state), events_(events)
     {
     }
 
@@ -69,21 +70,20 @@ public:
     // The live values and the vocabulary, taken under the same lock.
     Reply panel_reply();
     Reply vocabulary();
-    // Whether a path is an API route for the method.
-    static bool routed(const std::string &method, const std::string &path);
 
 private:
     Reply run(const std::string &method, const std::string &path, const Params &params);
 
     const ProviderHost &provider_;
-    std::string state_;
+    StateFile *state_;  // null without --state
     EventHub &events_;
     std::mutex mutex_;
     unsigned long long requests_ = 0;
 };
 
-// An error reply: {"error": message} with the HTTP status.
-Reply error_reply(int http, const std::string &message);
+// An error reply with the HTTP status: the command line's error record, with
+// the command (null when none was reached) and the exit status it would have.
+Reply error_reply(int http, const std::string &command, const std::string &message);
 
 }  // namespace serve
 }  // namespace host

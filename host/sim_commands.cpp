@@ -1,17 +1,9 @@
 // Parsing, applying and dumping the sim vocabulary over the stand-in's state.
 #include "sim_commands.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <stdexcept>
 
 #include "sim/control.h"
@@ -56,7 +48,7 @@ const TvField &tv_field(const std::string &name)
     for (const TvField &f : kTvFields)
         if (name == f.name)
             return f;
-    throw BadInput("unknown TV field: " + name);
+    throw BadInput("unknown TV field: " + shown(name));
 }
 
 std::wstring widen(const std::string &s)
@@ -84,7 +76,7 @@ void set_avoc(const Args &a)
     auto &avoc = sim::state().avoc;
     // Indexed settings ("uhd_color_mode/524289") come into being when first set.
     if (!avoc.count(a[0]) && a[0].find('/') == std::string::npos)
-        throw BadInput("unknown output control value: " + a[0]);
+        throw BadInput("unknown output control value: " + shown(a[0]));
     avoc[a[0]] = parse_int(a[1]);
 }
 
@@ -112,7 +104,7 @@ void set_sysinfo(const Args &a)
 void set_app(const Args &a)
 {
     if (a[1] != "visible" && a[1] != "hidden")
-        throw BadInput("not visible or hidden: " + a[1]);
+        throw BadInput("not visible or hidden: " + shown(a[1]));
     if (a[1] == "visible")
         sim::state().visible_apps.insert(a[0]);
     else
@@ -134,7 +126,7 @@ void set_tv(const Args &a)
 void clear_channels(const Args &a)
 {
     if (a[0] != "clear")
-        throw BadInput("expected clear: " + a[0]);
+        throw BadInput("expected clear: " + shown(a[0]));
     sim::state().tv.channels.clear();
 }
 
@@ -145,7 +137,7 @@ void add_channel(const Args &a)
     for (std::size_t i = 1; i < a.size(); ++i) {
         std::size_t eq = a[i].find('=');
         if (eq == std::string::npos)
-            throw BadInput("not FIELD=VALUE: " + a[i]);
+            throw BadInput("not FIELD=VALUE: " + shown(a[i]));
         int id = static_cast<int>(parse_number(a[i].substr(0, eq), 0, INT_MAX));
         c.fields[id] = static_cast<unsigned long long>(
             parse_number(a[i].substr(eq + 1), LLONG_MIN, LLONG_MAX));
@@ -153,21 +145,31 @@ void add_channel(const Args &a)
     sim::state().tv.channels.push_back(std::move(c));
 }
 
+// The stand-in's message would repeat a name of any length.
+void require_platform_function(const std::string &name)
+{
+    std::vector<std::string> known = sim::known_functions();
+    if (!std::binary_search(known.begin(), known.end(), name))
+        throw BadInput("not a platform function: " + shown(name));
+}
+
 void force(const Args &a)
 {
+    require_platform_function(a[0]);
     int result = parse_int(a[1]);
     std::optional<long long> out;
     if (a.size() > 2)
         out = parse_number(a[2], LLONG_MIN, LLONG_MAX);
     try {
         sim::force(a[0], result, out);
-    } catch (const std::invalid_argument &) {
-        throw BadInput("not a platform function: " + a[0]);
+    } catch (const std::invalid_argument &e) {
+        throw BadInput(e.what());  // a result it cannot give
     }
 }
 
 void unforce(const Args &a)
 {
+    require_platform_function(a[0]);
     sim::unforce(a[0]);
 }
 
@@ -239,12 +241,6 @@ void dump_tv(const sim::TvState &now, const sim::TvState &was, std::vector<std::
     }
 }
 
-bool is_blank_or_comment(const std::string &line)
-{
-    std::size_t first = line.find_first_not_of(" \t\r");
-    return first == std::string::npos || line[first] == '#';
-}
-
 }  // namespace
 
 void apply_sim(const Args &args)
@@ -264,7 +260,7 @@ void apply_sim(const Args &args)
         }
         return;
     }
-    throw BadInput("sim: unknown sim command: " + args[0]);
+    throw BadInput("sim: unknown sim command: " + shown(args[0]));
 }
 
 std::vector<std::string> dump_state()
@@ -300,53 +296,6 @@ std::vector<std::string> dump_state()
         out.push_back("sim force " + name + " " + std::to_string(f.result) +
                       (f.out ? " " + std::to_string(*f.out) : ""));
     return out;
-}
-
-void load_state(const std::string &path)
-{
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec))
-        return;
-    std::ifstream in(path);
-    if (!in || std::filesystem::is_directory(path, ec))
-        throw BadInput(path + ": cannot read the state file");
-    std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
-        if (is_blank_or_comment(line))
-            continue;
-        try {
-            Args words = split_words(line);
-            if (words[0] != "sim")
-                throw BadInput("not a sim command: " + line);
-            apply_sim(Args(words.begin() + 1, words.end()));
-        } catch (const BadInput &e) {
-            throw BadInput(path + ":" + std::to_string(number) + ": " + e.what());
-        }
-    }
-    if (in.bad())
-        throw BadInput(path + ": cannot read the state file");
-}
-
-void save_state(const std::string &path)
-{
-    std::string text = "# The simulated TV: sim commands that change its defaults.\n";
-    for (const std::string &line : dump_state())
-        text += line + "\n";
-    std::string temp = path + ".XXXXXX";
-    int fd = mkstemp(temp.data());
-    if (fd < 0)
-        throw std::runtime_error(path + ": cannot write the state: " + std::strerror(errno));
-    mode_t mask = umask(0);
-    umask(mask);
-    bool written = fchmod(fd, 0666 & ~mask) == 0 &&
-                   write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size()) &&
-                   fsync(fd) == 0;
-    written = close(fd) == 0 && written;
-    if (!written || std::rename(temp.c_str(), path.c_str()) != 0) {
-        int error = errno;
-        std::remove(temp.c_str());
-        throw std::runtime_error(path + ": cannot write the state: " + std::strerror(error));
-    }
 }
 
 std::string sim_help()

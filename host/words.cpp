@@ -1,15 +1,60 @@
 // Words of a command line.
 #include "words.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
+#include <iterator>
 
 namespace host {
 
+namespace {
+
+// What a backslash and the letter after it stand for; any other character
+// stands for itself.
+const struct {
+    char letter, byte;
+} kEscapes[] = {{'n', '\n'}, {'t', '\t'}, {'r', '\r'}};
+
+int hex_digit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// The byte of the escape after the backslash at line[i]; moves i to its end.
+char unescape(const std::string &line, std::size_t &i)
+{
+    char c = line[++i];
+    for (const auto &e : kEscapes)
+        if (c == e.letter)
+            return e.byte;
+    if (c != 'x')
+        return c;
+    int high = i + 2 < line.size() ? hex_digit(line[i + 1]) : -1;
+    int low = high >= 0 ? hex_digit(line[i + 2]) : -1;
+    if (low < 0)
+        throw BadInput("\\x needs two hexadecimal digits");
+    if (high == 0 && low == 0)
+        throw BadInput("NUL byte in the line");
+    i += 2;
+    return static_cast<char>(high * 16 + low);
+}
+
+}  // namespace
+
 std::vector<std::string> split_words(const std::string &line)
 {
+    if (line.find('\0') != std::string::npos)
+        throw BadInput("NUL byte in the line");
     std::vector<std::string> words;
     std::string word;
     bool in_word = false;
@@ -17,7 +62,7 @@ std::vector<std::string> split_words(const std::string &line)
     for (std::size_t i = 0; i < line.size(); ++i) {
         char c = line[i];
         if (c == '\\' && i + 1 < line.size()) {
-            word += line[++i];
+            word += unescape(line, i);
             in_word = true;
         } else if (c == '"') {
             quoted = !quoted;
@@ -41,14 +86,27 @@ std::vector<std::string> split_words(const std::string &line)
 
 std::string quote(const std::string &word)
 {
-    bool plain = !word.empty() && word.find_first_of(" \t\r\n\"\\#") == std::string::npos;
+    auto control = [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; };
+    bool plain = !word.empty() && word.find_first_of(" \"\\#") == std::string::npos &&
+                 std::none_of(word.begin(), word.end(), control);
     if (plain)
         return word;
     std::string out = "\"";
     for (char c : word) {
-        if (c == '"' || c == '\\')
+        auto e = std::find_if(std::begin(kEscapes), std::end(kEscapes),
+                              [c](const auto &row) { return row.byte == c; });
+        if (e != std::end(kEscapes)) {
             out += '\\';
-        out += c;
+            out += e->letter;
+        } else if (control(c)) {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\x%02x", static_cast<unsigned char>(c));
+            out += code;
+        } else {
+            if (c == '"' || c == '\\')
+                out += '\\';
+            out += c;
+        }
     }
     return out + "\"";
 }
@@ -62,15 +120,26 @@ long long parse_number(const std::string &text, long long min, long long max)
     long long v = std::strtoll(text.c_str(), &end, hex ? 16 : 10);
     // strtoll would skip leading blanks; a number here is the whole word.
     if (sign > 1 || std::isspace(static_cast<unsigned char>(text[0])) || *end != '\0')
-        throw BadInput("not a number: " + text);
+        throw BadInput("not a number: " + shown(text));
     if (errno == ERANGE || v < min || v > max)
-        throw BadInput("number out of range: " + text);
+        throw BadInput("number out of range: " + shown(text));
     return v;
 }
 
 int parse_int(const std::string &text)
 {
     return static_cast<int>(parse_number(text, INT_MIN, INT_MAX));
+}
+
+std::string shown(const std::string &text)
+{
+    constexpr std::size_t kLongest = 80;
+    if (text.size() <= kLongest)
+        return text;
+    std::size_t cut = kLongest;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;  // not inside a UTF-8 sequence
+    return text.substr(0, cut) + "...";
 }
 
 }  // namespace host

@@ -73,7 +73,7 @@ TEST_F(PipChannelTest, TextIsTheMenuUtilitysChannelStringOrTheNoneId)
 TEST_F(PipChannelTest, ListShowsNumberAndNameWithTheIdAsString)
 {
     sim::state().tv.channels = {
-        {{{1, 13}, {12, 2001}, {13, 5}, {14, 3}}, L"100% %s%n"},  // type 13 counts as 0
+        {{{1, 13}, {12, 2001}, {13, 5}, {14, 3}}, L"100% %s%n"},  // unknown type 13
         {{{1, 2}, {12, 2002}, {13, 6}}, L"No Minor"},
         {{{1, 2}, {12, 2003}, {13, 8}, {14, 0}}, L"Minor Zero"},
         {{{1, 9}, {12, 2004}, {13, 2}}, L"Data"},  // left out
@@ -94,6 +94,22 @@ TEST_F(PipChannelTest, ListShowsNumberAndNameWithTheIdAsString)
                                    "get_list_items: 2003, 8 Minor Zero",
                                    "get_list_items: 18446744073709551615, 3-1 "));
     EXPECT_THAT(messages(), ::testing::Contains("Get service name error").Times(1));
+    // Newest first by the sort key, data services left out; a channel type
+    // the TV service does not know is numbered as type 0.
+    std::vector<std::string> shaping;
+    for (const std::string &call : sim::journal())
+        if (call.find("OrderBy") != std::string::npos ||
+            call.rfind("TCCriteriaHelper::Where", 0) == 0 ||
+            call.rfind("CTvService::ChannelNumberString", 0) == 0)
+            shaping.push_back(call);
+    EXPECT_THAT(shaping,
+                ElementsAre("TCCriteriaHelper::RemoveOrderBy(9)",
+                            "TCCriteriaHelper::RemoveOrderBy(13)",
+                            "TCCriteriaHelper::OrderBy(9, 1)", "TCCriteriaHelper::WhereNot(1, 9)",
+                            "CTvService::ChannelNumberString({0, 0}, 0, 5, 3)",
+                            "CTvService::ChannelNumberString({0, 0}, 2, 6, 65535)",
+                            "CTvService::ChannelNumberString({0, 0}, 2, 8, 0)",
+                            "CTvService::ChannelNumberString({0, 0}, 4, 3, 1)"));
 }
 
 TEST_F(PipChannelTest, ListFailuresGiveNoListAndLeaveTheCount)

@@ -7,9 +7,23 @@
 
 namespace {
 
-int &value(const std::string &name)
+// A read never adds an entry: reading leaves the state as it was.
+int read_value(const std::string &name)
 {
-    return sim::state().avoc[name];  // an indexed value starts at 0
+    const auto &avoc = sim::state().avoc;
+    auto it = avoc.find(name);
+    return it == avoc.end() ? 0 : it->second;  // an indexed value starts at 0
+}
+
+int &stored(const std::string &name)
+{
+    return sim::state().avoc[name];
+}
+
+// Back to the start value of an indexed setting.
+void forget(const std::string &name)
+{
+    sim::state().avoc.erase(name);
 }
 
 std::string indexed(const char *name, long a)
@@ -55,7 +69,7 @@ const char *component_name(int component)
             return sim::detail::forced_result(*f, out);                                            \
         AVOC_EXPECT_PICTURE(picture);                                                              \
         AVOC_EXPECT_OUT(out);                                                                      \
-        *out = value(key);                                                                         \
+        *out = read_value(key);                                                                    \
         return 0;                                                                                  \
     }                                                                                              \
     static const sim::detail::Registrar reg_get_##name{"avoc_get_" #name};
@@ -68,7 +82,7 @@ const char *component_name(int component)
             return f->result;                                                                      \
         AVOC_EXPECT_PICTURE(picture);                                                              \
         AVOC_EXPECT_FLAG(flag);                                                                    \
-        value(key) = v;                                                                            \
+        stored(key) = v;                                                                           \
         return 0;                                                                                  \
     }                                                                                              \
     static const sim::detail::Registrar reg_set_##name{"avoc_set_" #name};
@@ -91,7 +105,7 @@ AVOC_GETTER(picture_mode, "picture_mode")
         if (auto *f = sim::detail::call("avoc_get_" #name, "out, %d", flag))                       \
             return sim::detail::forced_result(*f, out);                                            \
         AVOC_EXPECT_OUT(out);                                                                      \
-        *out = value(#name);                                                                       \
+        *out = read_value(#name);                                                                  \
         return 0;                                                                                  \
     }                                                                                              \
     extern "C" SIM_EXPORT int avoc_set_##name(int v, int flag)                                     \
@@ -99,7 +113,7 @@ AVOC_GETTER(picture_mode, "picture_mode")
         if (auto *f = sim::detail::call("avoc_set_" #name, "%d, %d", v, flag))                     \
             return f->result;                                                                      \
         AVOC_EXPECT_FLAG(flag);                                                                    \
-        value(#name) = v;                                                                          \
+        stored(#name) = v;                                                                         \
         return 0;                                                                                  \
     }                                                                                              \
     static const sim::detail::Registrar reg_##name{"avoc_get_" #name, "avoc_set_" #name};
@@ -116,14 +130,14 @@ AVOC_FLAG_PAIR(20p_white_balance_interval)
         if (auto *f = sim::detail::call("avoc_get_" #name, "out"))                                 \
             return sim::detail::forced_result(*f, out);                                            \
         AVOC_EXPECT_OUT(out);                                                                      \
-        *out = value(#name);                                                                       \
+        *out = read_value(#name);                                                                  \
         return 0;                                                                                  \
     }                                                                                              \
     extern "C" SIM_EXPORT int avoc_set_##name(int v)                                               \
     {                                                                                              \
         if (auto *f = sim::detail::call("avoc_set_" #name, "%d", v))                               \
             return f->result;                                                                      \
-        value(#name) = v;                                                                          \
+        stored(#name) = v;                                                                         \
         return 0;                                                                                  \
     }                                                                                              \
     static const sim::detail::Registrar reg_##name{"avoc_get_" #name, "avoc_set_" #name};
@@ -139,7 +153,7 @@ extern "C" SIM_EXPORT int avoc_get_uhd_color_mode(int picture, int port, int *ou
         return sim::detail::forced_result(*f, out);
     AVOC_EXPECT_PICTURE(picture);
     AVOC_EXPECT_OUT(out);
-    *out = value(indexed("uhd_color_mode", port));
+    *out = read_value(indexed("uhd_color_mode", port));
     return 0;
 }
 
@@ -150,7 +164,7 @@ extern "C" SIM_EXPORT int avoc_set_uhd_color_mode(int picture, int port, int v, 
         return f->result;
     AVOC_EXPECT_PICTURE(picture);
     AVOC_EXPECT_FLAG(flag);
-    value(indexed("uhd_color_mode", port)) = v;
+    stored(indexed("uhd_color_mode", port)) = v;
     return 0;
 }
 
@@ -167,7 +181,7 @@ static const sim::detail::Registrar reg_uhd{"avoc_get_uhd_color_mode", "avoc_set
         AVOC_EXPECT_PICTURE(picture);                                                              \
         AVOC_EXPECT_OUT(out);                                                                      \
         SIM_EXPECT(component_name(component), "unknown component");                                \
-        *out = value(                                                                              \
+        *out = read_value(                                                                         \
             indexed(#points "_white_balance_by_interval", interval, component_name(component)));   \
         return 0;                                                                                  \
     }                                                                                              \
@@ -181,8 +195,8 @@ static const sim::detail::Registrar reg_uhd{"avoc_get_uhd_color_mode", "avoc_set
         AVOC_EXPECT_PICTURE(picture);                                                              \
         AVOC_EXPECT_FLAG(flag);                                                                    \
         SIM_EXPECT(component_name(component), "unknown component");                                \
-        value(indexed(#points "_white_balance_by_interval", interval,                              \
-                      component_name(component))) = v;                                             \
+        stored(indexed(#points "_white_balance_by_interval", interval,                             \
+                       component_name(component))) = v;                                            \
         return 0;                                                                                  \
     }                                                                                              \
     extern "C" SIM_EXPORT int avoc_reset_##points##_white_balance_by_interval(int picture,         \
@@ -193,7 +207,7 @@ static const sim::detail::Registrar reg_uhd{"avoc_get_uhd_color_mode", "avoc_set
             return f->result;                                                                      \
         AVOC_EXPECT_PICTURE(picture);                                                              \
         for (const char *c : {"red", "green", "blue"})                                             \
-            value(indexed(#points "_white_balance_by_interval", interval, c)) = 0;                 \
+            forget(indexed(#points "_white_balance_by_interval", interval, c));                    \
         return 0;                                                                                  \
     }                                                                                              \
     static const sim::detail::Registrar reg_wb_##points{                                           \
@@ -208,14 +222,19 @@ AVOC_WB_POINTS(20p)
 extern "C" SIM_EXPORT int avoc_get_color_space_custom_rgb(int picture, int color, avoc_rgb_s *rgb)
 {
     if (auto *f =
-            sim::detail::call("avoc_get_color_space_custom_rgb", "%d, %d, out", picture, color))
+            sim::detail::call("avoc_get_color_space_custom_rgb", "%d, %d, out", picture, color)) {
+        if (rgb)
+            sim::detail::forced_values(*f, &rgb->red, &rgb->green, &rgb->blue);
         return f->result;
+    }
     AVOC_EXPECT_PICTURE(picture);
     AVOC_EXPECT_OUT(rgb);
-    rgb->red = static_cast<unsigned char>(value(indexed("color_space_custom_rgb", color, "red")));
+    rgb->red =
+        static_cast<unsigned char>(read_value(indexed("color_space_custom_rgb", color, "red")));
     rgb->green =
-        static_cast<unsigned char>(value(indexed("color_space_custom_rgb", color, "green")));
-    rgb->blue = static_cast<unsigned char>(value(indexed("color_space_custom_rgb", color, "blue")));
+        static_cast<unsigned char>(read_value(indexed("color_space_custom_rgb", color, "green")));
+    rgb->blue =
+        static_cast<unsigned char>(read_value(indexed("color_space_custom_rgb", color, "blue")));
     return 0;
 }
 
@@ -226,23 +245,26 @@ extern "C" SIM_EXPORT int avoc_set_color_space_custom_rgb(int picture, int color
                                     picture, color, rgb->red, rgb->green, rgb->blue))
         return f->result;
     AVOC_EXPECT_PICTURE(picture);
-    value(indexed("color_space_custom_rgb", color, "red")) = rgb->red;
-    value(indexed("color_space_custom_rgb", color, "green")) = rgb->green;
-    value(indexed("color_space_custom_rgb", color, "blue")) = rgb->blue;
+    stored(indexed("color_space_custom_rgb", color, "red")) = rgb->red;
+    stored(indexed("color_space_custom_rgb", color, "green")) = rgb->green;
+    stored(indexed("color_space_custom_rgb", color, "blue")) = rgb->blue;
     return 0;
 }
 
 extern "C" SIM_EXPORT int avoc_get_color_space_hsl(int picture, int color, avoc_hsl_s *hsl,
                                                    int flag)
 {
-    if (auto *f =
-            sim::detail::call("avoc_get_color_space_hsl", "%d, %d, out, %d", picture, color, flag))
+    if (auto *f = sim::detail::call("avoc_get_color_space_hsl", "%d, %d, out, %d", picture, color,
+                                    flag)) {
+        if (hsl)
+            sim::detail::forced_values(*f, &hsl->hue, &hsl->saturation, &hsl->lightness);
         return f->result;
+    }
     AVOC_EXPECT_PICTURE(picture);
     AVOC_EXPECT_OUT(hsl);
-    hsl->hue = value(indexed("color_space_hsl", color, "hue"));
-    hsl->saturation = value(indexed("color_space_hsl", color, "saturation"));
-    hsl->lightness = value(indexed("color_space_hsl", color, "lightness"));
+    hsl->hue = read_value(indexed("color_space_hsl", color, "hue"));
+    hsl->saturation = read_value(indexed("color_space_hsl", color, "saturation"));
+    hsl->lightness = read_value(indexed("color_space_hsl", color, "lightness"));
     return 0;
 }
 
@@ -254,9 +276,9 @@ extern "C" SIM_EXPORT int avoc_set_color_space_hsl(int picture, int color, int h
         return f->result;
     AVOC_EXPECT_PICTURE(picture);
     AVOC_EXPECT_FLAG(flag);
-    value(indexed("color_space_hsl", color, "hue")) = hue;
-    value(indexed("color_space_hsl", color, "saturation")) = saturation;
-    value(indexed("color_space_hsl", color, "lightness")) = lightness;
+    stored(indexed("color_space_hsl", color, "hue")) = hue;
+    stored(indexed("color_space_hsl", color, "saturation")) = saturation;
+    stored(indexed("color_space_hsl", color, "lightness")) = lightness;
     return 0;
 }
 
@@ -279,9 +301,9 @@ extern "C" SIM_EXPORT int avoc_reset_color_space(int picture, int color)
         return f->result;
     AVOC_EXPECT_PICTURE(picture);
     for (const char *c : {"red", "green", "blue"})
-        value(indexed("color_space_custom_rgb", color, c)) = 0;
+        forget(indexed("color_space_custom_rgb", color, c));
     for (const char *c : {"hue", "saturation", "lightness"})
-        value(indexed("color_space_hsl", color, c)) = 0;
+        forget(indexed("color_space_hsl", color, c));
     return 0;
 }
 

@@ -18,6 +18,9 @@ struct Core {
     LogMode log_mode = LogMode::Capture;
     bool journal_on = true;
     std::map<std::string, detail::Forced, std::less<>> forced;  // looked up without a copy
+    std::vector<ReplayCall> replay;                             // answers of a replay
+    std::vector<bool> replay_used;
+    bool replaying = false;
 };
 
 void apply_defaults(State &s);
@@ -32,10 +35,11 @@ Core &core()
     return instance;
 }
 
-std::set<std::string> &registry()
+// Every function that can be forced, with what it turns down.
+std::map<std::string, detail::Refusal> &registry()
 {
-    static std::set<std::string> names;
-    return names;
+    static std::map<std::string, detail::Refusal> functions;
+    return functions;
 }
 
 __attribute__((format(printf, 1, 0))) std::string vformat(const char *format, va_list args)
@@ -154,6 +158,7 @@ void reset()
     c.journal.clear();
     c.log.clear();
     c.forced.clear();
+    end_replay();
 }
 
 State default_state()
@@ -203,9 +208,15 @@ void set_log_mode(LogMode mode)
 
 void force(const std::string &function, int result, std::optional<long long> out)
 {
-    if (!registry().count(function))
-        throw std::invalid_argument("not a platform function of the stand-in: " + function);
-    core().forced[function] = detail::Forced{result, out};
+    auto it = registry().find(function);
+    if (it == registry().end())
+        throw std::invalid_argument("not a platform function: " + function);
+    detail::Forced forced;
+    forced.result = result;
+    forced.out = out;
+    if (const char *why = it->second ? it->second(forced) : nullptr)
+        throw std::invalid_argument(function + ": " + why);
+    core().forced[function] = forced;
 }
 
 void unforce(const std::string &function)
@@ -223,10 +234,56 @@ std::map<std::string, ForcedResult> forced()
 
 std::vector<std::string> known_functions()
 {
-    return {registry().begin(), registry().end()};
+    std::vector<std::string> names;
+    for (const auto &entry : registry())
+        names.push_back(entry.first);
+    return names;
+}
+
+void replay(std::vector<ReplayCall> calls)
+{
+    Core &c = core();
+    c.replay_used.assign(calls.size(), false);
+    c.replay = std::move(calls);
+    c.replaying = true;
+    c.journal_on = true;
+}
+
+void end_replay()
+{
+    Core &c = core();
+    c.replay.clear();
+    c.replay_used.clear();
+    c.replaying = false;
 }
 
 namespace detail {
+namespace {
+
+// The first unused recorded answer for the entry: the same call, else the
+// same function.
+const Forced *replayed(Core &c, const std::string &entry, const char *function)
+{
+    const std::string prefix = std::string(function) + "(";
+    std::size_t same_function = c.replay.size();
+    for (std::size_t i = 0; i < c.replay.size(); i++) {
+        if (c.replay_used[i])
+            continue;
+        if (c.replay[i].call == entry) {
+            same_function = i;
+            break;
+        }
+        if (same_function == c.replay.size() &&
+            c.replay[i].call.compare(0, prefix.size(), prefix) == 0)
+            same_function = i;
+    }
+    if (same_function == c.replay.size())
+        return nullptr;
+    c.replay_used[same_function] = true;
+    return &c.replay[same_function].answer;
+}
+
+}  // namespace
 
 const Forced *call(const char *function, const char *args_format, ...)
 {
@@ -237,15 +294,17 @@ const Forced *call(const char *function, const char *args_format, ...)
         std::string entry = std::string(function) + "(" + vformat(args_format, args) + ")";
         va_end(args);
         c.journal.push_back(std::move(entry));
+        if (c.replaying)
+            return replayed(c, c.journal.back(), function);
     }
     auto it = c.forced.find(function);
     return it == c.forced.end() ? nullptr : &it->second;
 }
 
-Registrar::Registrar(std::initializer_list<const char *> names)
+Registrar::Registrar(std::initializer_list<const char *> names, Refusal refusal)
 {
     for (const char *n : names)
-        registry().insert(n);
+        registry()[n] = refusal;
 }
 
 void unexpected(const char *function, const char *what)

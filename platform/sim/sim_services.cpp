@@ -18,6 +18,13 @@ const char *or_null(const char *s)
     return s ? s : "(null)";
 }
 
+// A forced call skips the work, so a forced success would report a handle or
+// a context that was never made.
+const char *refuse_success(const sim::detail::Forced &forced)
+{
+    return forced.result == 0 ? "a forced success would make nothing; force a failure" : nullptr;
+}
+
 }  // namespace
 
 // ---- key-value store -------------------------------------------------------
@@ -48,9 +55,13 @@ extern "C" SIM_EXPORT int vconf_set_int(const char *key, int value)
 
 extern "C" SIM_EXPORT char *vconf_get_str(const char *key)
 {
-    // Forcing a non-zero result makes the read fail (null).
-    if (auto *f = sim::detail::call("vconf_get_str", "\"%s\"", or_null(key)); f && f->result != 0)
-        return nullptr;
+    // Forcing a non-zero result makes the read fail (null); a forced text is the entry.
+    if (auto *f = sim::detail::call("vconf_get_str", "\"%s\"", or_null(key))) {
+        if (f->text && !f->null)
+            return strdup(f->text->c_str());
+        if (f->null || f->result != 0)
+            return nullptr;
+    }
     SIM_EXPECT(key, "null key");
     auto &strs = sim::state().vconf_str;
     auto it = strs.find(key);
@@ -111,8 +122,14 @@ struct app_control_s {
 
 extern "C" SIM_EXPORT int app_control_create(app_control_h *handle)
 {
-    if (auto *f = sim::detail::call("app_control_create", "out"))
+    // A replayed answer that handed out a handle (out 1) hands one out here too.
+    if (auto *f = sim::detail::call("app_control_create", "out")) {
+        if (f->out && *f->out && handle) {
+            *handle = new app_control_s;
+            sim::state().open_app_controls++;
+        }
         return f->result;
+    }
     SIM_EXPECT(handle, "null out-parameter");
     *handle = new app_control_s;
     sim::state().open_app_controls++;
@@ -153,7 +170,9 @@ extern "C" SIM_EXPORT int app_control_send_launch_request(app_control_h handle,
 
 extern "C" SIM_EXPORT int app_control_destroy(app_control_h handle)
 {
-    if (auto *f = sim::detail::call("app_control_destroy", "handle"))
+    // A forced success still frees the handle.
+    if (auto *f = sim::detail::call("app_control_destroy", "handle");
+        f && (f->result != 0 || !handle))
         return f->result;
     SIM_EXPECT(handle, "null handle");
     delete handle;
@@ -161,9 +180,10 @@ extern "C" SIM_EXPORT int app_control_destroy(app_control_h handle)
     return 0;
 }
 
+static const sim::detail::Registrar reg_app_create{{"app_control_create"}, refuse_success};
 static const sim::detail::Registrar reg_app_control{
-    "app_control_create", "app_control_set_app_id", "app_control_add_extra_data",
-    "app_control_send_launch_request", "app_control_destroy"};
+    "app_control_set_app_id", "app_control_add_extra_data", "app_control_send_launch_request",
+    "app_control_destroy"};
 
 // ---- application context ---------------------------------------------------
 
@@ -195,8 +215,10 @@ extern "C" SIM_EXPORT int app_context_manager_fini(void)
     return 0;
 }
 
-static const sim::detail::Registrar reg_app_context{
-    "app_context_manager_init", "app_context_manager_check_visible", "app_context_manager_fini"};
+static const sim::detail::Registrar reg_app_context_init{{"app_context_manager_init"},
+                                                         refuse_success};
+static const sim::detail::Registrar reg_app_context{"app_context_manager_check_visible",
+                                                    "app_context_manager_fini"};
 
 // ---- device power ----------------------------------------------------------
 

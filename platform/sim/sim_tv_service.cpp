@@ -181,6 +181,39 @@ std::string channel_text(const Fields &fields, const std::wstring &name)
     return number_text(major, minor) + " " + narrow(name);
 }
 
+// A forced answer's first record, into a caller's service record.
+void fill_forced(TCServiceData &service, const sim::detail::Forced &forced)
+{
+    if (forced.records.empty())
+        return;
+    record(service).fields.clear();
+    for (const auto &[id, value] : forced.records.front())
+        record(service).fields[id] = TSServiceField{id, value};
+}
+
+// UTF-8 to wide text, for a forced name.
+std::wstring widen(const std::string &text)
+{
+    std::wstring wide;
+    for (std::size_t i = 0; i < text.size();) {
+        auto c = static_cast<unsigned char>(text[i]);
+        int extra = c < 0x80 ? 0 : c < 0xE0 ? 1 : c < 0xF0 ? 2 : 3;
+        unsigned long code = extra == 0 ? c : c & (0x3F >> extra);
+        for (int k = 1; k <= extra && i + k < text.size(); k++)
+            code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        wide += static_cast<wchar_t>(code);
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return wide;
+}
+
+// A forced text into a caller's buffer of the menu utilities' size.
+void put_forced_text(const sim::detail::Forced &forced, char *buffer)
+{
+    if (forced.text && buffer)
+        std::snprintf(buffer, kTextSize, "%s", forced.text->c_str());
+}
+
 // A forced factory hands out no object unless the forced out says which:
 // 0 a null object, anything else the stand-in's own object.
 template <typename Interface>
@@ -194,7 +227,8 @@ int forced_factory(const sim::detail::Forced &forced, Interface *object, Interfa
 // ---- video control ---------------------------------------------------------
 
 // Values are stored whether committed or previewed: a preview shows on screen
-// too. The stand-in keeps the picture size of the main picture only.
+// too. The stand-in keeps the picture size of the main picture only; the
+// other profiles answer every picture size call with a failure.
 class VideoControl final : public IVideoControl {
 public:
     explicit VideoControl(EProfile profile) : profile_(profile) {}
@@ -203,7 +237,9 @@ public:
     {
         if (auto *f = sim::detail::call("IVideoControl::GetScreenMode", "out"))
             return sim::detail::forced_result(*f, mode);
-        expect_main(mode != nullptr);
+        SIM_EXPECT(mode != nullptr, "null out-parameter");
+        if (profile_ != PROFILE_TYPE_MAIN)
+            return kError;
         *mode = static_cast<EScreenModeData>(tv().screen_mode);
         return 0;
     }
@@ -212,7 +248,8 @@ public:
     {
         if (auto *f = sim::detail::call("IVideoControl::SetScreenMode", "%d, %d", mode, commit))
             return f->result;
-        expect_main(true);
+        if (profile_ != PROFILE_TYPE_MAIN)
+            return kError;
         if (mode != SCREENMODE_16_9 && mode != SCREENMODE_ZOOM && mode != SCREENMODE_4_3 &&
             mode != SCREENMODE_21_9)
             return kError;
@@ -224,7 +261,8 @@ public:
     {
         if (auto *f = sim::detail::call("IVideoControl::SetAspectRatio", "%d, %d", size, commit))
             return f->result;
-        expect_main(true);
+        if (profile_ != PROFILE_TYPE_MAIN)
+            return kError;
         if (static_cast<int>(size) < PICTURESIZE_16_9 || size > PICTURESIZE_ORIGINAL_RATIO)
             return kError;
         tv().picture_size = size;
@@ -235,7 +273,9 @@ public:
     {
         if (auto *f = sim::detail::call("IVideoControl::GetPictureSize", "out"))
             return sim::detail::forced_result(*f, size);
-        expect_main(size != nullptr);
+        SIM_EXPECT(size != nullptr, "null out-parameter");
+        if (profile_ != PROFILE_TYPE_MAIN)
+            return kError;
         *size = static_cast<EPictureSizeType>(tv().picture_size);
         return 0;
     }
@@ -264,7 +304,8 @@ public:
         if (auto *f =
                 sim::detail::call("IVideoControl::SetScreenFitOption", "%d, %d", option, commit))
             return f->result;
-        expect_main(true);
+        if (profile_ != PROFILE_TYPE_MAIN)
+            return kError;
         if (static_cast<int>(option) < SCREENFITOPTION_OFF || option > SCREENFITOPTION_AUTO)
             return 0;
         tv().screen_fit = option;
@@ -275,7 +316,9 @@ public:
     {
         if (auto *f = sim::detail::call("IVideoControl::GetScreenFitOption", "out"))
             return sim::detail::forced_result(*f, option);
-        expect_main(option != nullptr);
+        SIM_EXPECT(option != nullptr, "null out-parameter");
+        if (profile_ != PROFILE_TYPE_MAIN)
+            return kError;
         *option = static_cast<EScreenFitOptionType>(tv().screen_fit);
         return 1;
     }
@@ -284,7 +327,9 @@ public:
     {
         if (auto *f = sim::detail::call("IVideoControl::GetAutoWideOption", "out"))
             return sim::detail::forced_result(*f, on);
-        expect_main(on != nullptr);
+        SIM_EXPECT(on != nullptr, "null out-parameter");
+        if (profile_ != PROFILE_TYPE_MAIN)
+            return kError;
         *on = tv().auto_wide;
         return 1;
     }
@@ -293,7 +338,8 @@ public:
     {
         if (auto *f = sim::detail::call("IVideoControl::SetAutoWideOption", "%d, %d", on, commit))
             return f->result;
-        expect_main(true);
+        if (profile_ != PROFILE_TYPE_MAIN)
+            return kError;
         tv().auto_wide = on;
         return 1;
     }
@@ -302,7 +348,9 @@ public:
     {
         if (auto *f = sim::detail::call("IVideoControl::GetPanoramaOption", "out"))
             return sim::detail::forced_result(*f, on);
-        expect_main(on != nullptr);
+        SIM_EXPECT(on != nullptr, "null out-parameter");
+        if (profile_ != PROFILE_TYPE_MAIN)
+            return kError;
         *on = tv().panorama;
         return 1;
     }
@@ -311,18 +359,13 @@ public:
     {
         if (auto *f = sim::detail::call("IVideoControl::SetPanoramaOption", "%d, %d", on, commit))
             return f->result;
-        expect_main(true);
+        if (profile_ != PROFILE_TYPE_MAIN)
+            return kError;
         tv().panorama = on;
         return 1;
     }
 
 private:
-    void expect_main(bool out_given) const
-    {
-        SIM_EXPECT(out_given, "null out-parameter");
-        SIM_EXPECT(profile_ == PROFILE_TYPE_MAIN, "picture size of the PIP picture");
-    }
-
     EProfile profile_;
 };
 
@@ -362,7 +405,8 @@ public:
         if (auto *f =
                 sim::detail::call("ISourceControl::SetSource", "%d, \"%s\"", source, text.c_str()))
             return f->result;
-        SIM_EXPECT(profile_ == PROFILE_TYPE_PIP, "the stand-in switches only the PIP source");
+        if (profile_ != PROFILE_TYPE_PIP)
+            return 0;  // the stand-in switches only the PIP window's source
         tv().pip_source = source;
         return 1;
     }
@@ -374,9 +418,13 @@ public:
         std::string listed;
         for (ESource s : sources)
             listed += (listed.empty() ? "" : ", ") + std::to_string(s);
-        if (auto *f =
-                sim::detail::call("ISourceControl::CheckSourceStatus", "{%s}, out", listed.c_str()))
+        if (auto *f = sim::detail::call("ISourceControl::CheckSourceStatus", "{%s}, out",
+                                        listed.c_str())) {
+            if (!f->records.empty())
+                for (const auto &[source, st] : f->records.front())
+                    status[static_cast<ESource>(source)] = static_cast<ESourceStatus>(st);
             return f->result;
+        }
         const std::map<int, int> &known = tv().source_status;
         for (ESource s : sources) {
             auto it = known.find(s);
@@ -419,11 +467,13 @@ public:
         return 1;
     }
 
-    // A forced out is the antenna mode.
+    // Forced outs are the antenna mode and the service mode.
     int GetTvMode(TSTvMode &mode) override
     {
-        if (auto *f = sim::detail::call("IServiceNavigation::GetTvMode", "out"))
-            return sim::detail::forced_result(*f, &mode.antennaMode);
+        if (auto *f = sim::detail::call("IServiceNavigation::GetTvMode", "out")) {
+            sim::detail::forced_values(*f, &mode.antennaMode, &mode.serviceMode);
+            return f->result;
+        }
         mode = own_mode();
         return 1;
     }
@@ -441,8 +491,10 @@ public:
                               TCServiceData &service) override
     {
         if (auto *f = sim::detail::call("IServiceNavigation::GetCurrentServiceInfo",
-                                        "%s, criteria, out", mode_text(mode).c_str()))
+                                        "%s, criteria, out", mode_text(mode).c_str())) {
+            fill_forced(service, *f);
             return f->result;
+        }
         if (profile_ == PROFILE_TYPE_MAIN) {
             fill(service, tv().current_service, criteria_of(criteria));
             return 1;
@@ -456,27 +508,41 @@ public:
 
     int GetNextService(TCCriteriaHelper &criteria, TCServiceData &service) override
     {
-        if (auto *f = sim::detail::call("IServiceNavigation::GetNextService", "criteria, out"))
+        if (auto *f = sim::detail::call("IServiceNavigation::GetNextService", "criteria, out")) {
+            fill_forced(service, *f);
             return f->result;
+        }
         return step(criteria, service, +1);
     }
 
     int GetPreviousService(TCCriteriaHelper &criteria, TCServiceData &service) override
     {
-        if (auto *f = sim::detail::call("IServiceNavigation::GetPreviousService", "criteria, out"))
+        if (auto *f =
+                sim::detail::call("IServiceNavigation::GetPreviousService", "criteria, out")) {
+            fill_forced(service, *f);
             return f->result;
+        }
         return step(criteria, service, -1);
     }
 
     // Returns the number of records. A forced out puts that many of the
     // matching records into the list (none without an out), so a failure
-    // can come with services.
+    // can come with services; forced records are put in as they are.
     int GetServiceList(TCCriteriaHelper &criteria, std::list<TCServiceData *> &services,
                        TSTvMode mode, int arg1, int arg2) override
     {
         const sim::detail::Forced *f =
             sim::detail::call("IServiceNavigation::GetServiceList", "criteria, out, %s, %d, %d",
                               mode_text(mode).c_str(), arg1, arg2);
+        if (f && !f->records.empty()) {
+            for (const auto &fields : f->records) {
+                auto *service = new TCServiceData;
+                for (const auto &[id, value] : fields)
+                    service->SetField(id, value);
+                services.push_back(service);
+            }
+            return f->result;
+        }
         std::vector<std::size_t> picked = ordered(criteria_of(criteria), true);
         if (f)
             picked.resize(std::min<std::size_t>(
@@ -500,7 +566,8 @@ private:
     // channel keeps its place in the order.
     int step(TCCriteriaHelper &criteria, TCServiceData &service, int direction) const
     {
-        SIM_EXPECT(profile_ == PROFILE_TYPE_PIP, "the stand-in steps only the PIP channel");
+        if (profile_ != PROFILE_TYPE_PIP)
+            return 0;  // the stand-in steps only the PIP window's channel
         const Criteria &c = criteria_of(criteria);
         std::vector<std::size_t> order = ordered(c, false);
         sim::TvState &t = tv();
@@ -538,17 +605,20 @@ public:
     {
         if (auto *f = sim::detail::call("IUtil::SelectMasterAudio", "%d, %d", profile, arg))
             return f->result;
-        SIM_EXPECT(known_profile(profile), "unknown profile");
         SIM_EXPECT(arg == 0, "second argument other than 0");
+        if (!known_profile(profile))
+            return 0;
         tv().master_audio = profile;
         return 1;
     }
 
-    // A forced out is the master profile.
+    // Forced outs are the master profile and the second value.
     int GetMasterAudio(EProfile *profile, int *arg) override
     {
-        if (auto *f = sim::detail::call("IUtil::GetMasterAudio", "out, out"))
-            return sim::detail::forced_result(*f, profile);
+        if (auto *f = sim::detail::call("IUtil::GetMasterAudio", "out, out")) {
+            sim::detail::forced_values(*f, profile, arg);
+            return f->result;
+        }
         SIM_EXPECT(profile && arg, "null out-parameter");
         *profile = tv().master_audio;
         *arg = 0;
@@ -560,23 +630,30 @@ static const sim::detail::Registrar reg_util{"IUtil::SelectMasterAudio", "IUtil:
 
 class ReferenceCount final : public IReferenceCount {
 public:
+    // A forced increase counts nothing, but its client still owes the release.
     int IncreaseCount() override
     {
-        if (auto *f = sim::detail::call("IReferenceCount::IncreaseCount", "%s", ""))
+        if (auto *f = sim::detail::call("IReferenceCount::IncreaseCount", "%s", "")) {
+            tv().uncounted_references++;
             return f->result;
+        }
         tv().reference_count++;
         return 1;
     }
 
+    // The release of an uncounted reference is refused; one more release than
+    // references taken drives the count below 0, where a double release shows.
     int DecreaseCount() override
     {
         if (auto *f = sim::detail::call("IReferenceCount::DecreaseCount", "%s", ""))
             return f->result;
-        // A client whose increase failed still gives its reference back.
-        if (tv().reference_count <= 0)
+        sim::TvState &t = tv();
+        if (t.reference_count <= 0 && t.uncounted_references > 0) {
+            t.uncounted_references--;
             return 0;
-        tv().reference_count--;
-        return 1;
+        }
+        t.reference_count--;
+        return t.reference_count >= 0 ? 1 : 0;
     }
 };
 
@@ -604,11 +681,19 @@ ReferenceCount *reference_count()
     return &object;
 }
 
-void expect_factory_arguments(EProfile profile, int arg, const void *out)
+// Hands out the profile's object; a profile that the TV service does not know
+// gets a failure and a null object, as from the TV service itself.
+template <typename Object, typename Interface>
+int create(EProfile profile, int arg, Interface **out)
 {
-    SIM_EXPECT(known_profile(profile), "unknown profile");
     SIM_EXPECT(arg == 0, "second argument other than 0");
     SIM_EXPECT(out != nullptr, "null out-parameter");
+    if (!known_profile(profile)) {
+        *out = nullptr;
+        return kError;
+    }
+    *out = per_profile<Object>(profile);
+    return 0;
 }
 
 }  // namespace
@@ -620,18 +705,14 @@ int TVServiceAPI::CreateVideoControl(EProfile profile, int arg, IVideoControl **
     if (auto *f =
             sim::detail::call("TVServiceAPI::CreateVideoControl", "%d, %d, out", profile, arg))
         return forced_factory<IVideoControl>(*f, per_profile<VideoControl>(profile), out);
-    expect_factory_arguments(profile, arg, out);
-    *out = per_profile<VideoControl>(profile);
-    return 0;
+    return create<VideoControl>(profile, arg, out);
 }
 
 int TVServiceAPI::CreateAVControl(EProfile profile, int arg, IAVControl **out)
 {
     if (auto *f = sim::detail::call("TVServiceAPI::CreateAVControl", "%d, %d, out", profile, arg))
         return forced_factory<IAVControl>(*f, per_profile<AVControl>(profile), out);
-    expect_factory_arguments(profile, arg, out);
-    *out = per_profile<AVControl>(profile);
-    return 0;
+    return create<AVControl>(profile, arg, out);
 }
 
 int TVServiceAPI::CreateSourceControl(EProfile profile, int arg, ISourceControl **out)
@@ -639,9 +720,7 @@ int TVServiceAPI::CreateSourceControl(EProfile profile, int arg, ISourceControl 
     if (auto *f =
             sim::detail::call("TVServiceAPI::CreateSourceControl", "%d, %d, out", profile, arg))
         return forced_factory<ISourceControl>(*f, per_profile<SourceControl>(profile), out);
-    expect_factory_arguments(profile, arg, out);
-    *out = per_profile<SourceControl>(profile);
-    return 0;
+    return create<SourceControl>(profile, arg, out);
 }
 
 int TVServiceAPI::CreateServiceNavigation(EProfile profile, int arg, IServiceNavigation **out)
@@ -649,9 +728,7 @@ int TVServiceAPI::CreateServiceNavigation(EProfile profile, int arg, IServiceNav
     if (auto *f =
             sim::detail::call("TVServiceAPI::CreateServiceNavigation", "%d, %d, out", profile, arg))
         return forced_factory<IServiceNavigation>(*f, per_profile<ServiceNavigation>(profile), out);
-    expect_factory_arguments(profile, arg, out);
-    *out = per_profile<ServiceNavigation>(profile);
-    return 0;
+    return create<ServiceNavigation>(profile, arg, out);
 }
 
 int TVServiceAPI::CreateUtil(IUtil **out)
@@ -667,7 +744,7 @@ int TVServiceAPI::CreateUtil(IUtil **out)
 IReferenceCount *TVServiceAPI::CreateReferenceCount()
 {
     if (auto *f = sim::detail::call("TVServiceAPI::CreateReferenceCount", "%s", ""))
-        return f->result ? reference_count() : nullptr;
+        return f->result && !f->null ? reference_count() : nullptr;
     return reference_count();
 }
 
@@ -778,7 +855,8 @@ bool TCNavigationModeHelper::GetNavigationCriteria(ENavigationMode mode, TSTvMod
             sim::detail::call("TCNavigationModeHelper::GetNavigationCriteria",
                               "%d, %s, criteria, 0x%llX", mode, mode_text(tvMode).c_str(), id))
         return f->result != 0;
-    SIM_EXPECT(mode == NAVIGATION_MODE_ALL, "unknown navigation mode");
+    if (mode != NAVIGATION_MODE_ALL)
+        return false;  // the only mode the stand-in knows
     criteria_of(criteria).order_by.assign(1, {13, SORT_ORDER_ASCENDING});
     return true;
 }
@@ -791,18 +869,22 @@ bool TCNavigationModeHelper::GetNavigationCriteria(TSTvMode tvMode, ENavigationM
             sim::detail::call("TCNavigationModeHelper::GetNavigationCriteria",
                               "%s, %d, criteria, 0x%llX", mode_text(tvMode).c_str(), mode, id))
         return f->result != 0;
-    SIM_EXPECT(mode == NAVIGATION_MODE_ALL, "unknown navigation mode");
+    if (mode != NAVIGATION_MODE_ALL)
+        return false;  // the only mode the stand-in knows
     criteria_of(criteria).order_by.assign(1, {13, SORT_ORDER_ASCENDING});
     return true;
 }
 
-// A forced result != 0 is true and leaves the name alone.
+// A forced result != 0 is true and leaves the name alone unless a text is forced.
 bool TCServiceDataUtility::GetServiceName(unsigned long long serviceId, std::wstring &name,
                                           bool full)
 {
     if (auto *f = sim::detail::call("TCServiceDataUtility::GetServiceName", "%llu, out, %d",
-                                    serviceId, full))
+                                    serviceId, full)) {
+        if (f->text)
+            name = widen(*f->text);
         return f->result != 0;
+    }
     const sim::Channel *c = channel_by_id(serviceId);
     if (!c)
         return false;
@@ -819,7 +901,8 @@ int CMenuUtil::GetSourceStatus(ESource source, EProfile profile)
 {
     if (auto *f = sim::detail::call("CMenuUtil::GetSourceStatus", "%d, %d", source, profile))
         return f->result;
-    SIM_EXPECT(known_profile(profile), "unknown profile");
+    if (!known_profile(profile))
+        return SOURCE_STATUS_NOT_AVAILABLE;
     const std::map<int, int> &known = tv().source_status;
     auto it = known.find(source);
     return it == known.end() ? SOURCE_STATUS_AVAILABLE : it->second;
@@ -829,8 +912,10 @@ int CMenuUtil::GetSourceStatus(ESource source, EProfile profile)
 // service); -1 leaves the buffer alone when there is no such service.
 int CMenuUtil::GetChannelString(char *text, bool pip)
 {
-    if (auto *f = sim::detail::call("CMenuUtil::GetChannelString", "buffer, %d", pip))
+    if (auto *f = sim::detail::call("CMenuUtil::GetChannelString", "buffer, %d", pip)) {
+        put_forced_text(*f, text);
         return f->result;
+    }
     SIM_EXPECT(text != nullptr, "null buffer");
     std::string channel;
     if (pip) {
@@ -884,13 +969,15 @@ static const sim::detail::Registrar reg_menu_util{
     "CMenuUtil::FlushCache",          "CMenuUtil::FlagATSC",
     "CMenuUtil::FlagLFDProductModel", "CMenuUtil::CheckApplicationVisible"};
 
-// The stand-in keeps the antenna of the PIP window only; types 0 to 39 exist.
+// The stand-in keeps the antenna of the PIP window only (other profiles fail);
+// types 0 to 39 exist.
 int CAntennaUtil::GetAntennaMode(EMenuAntennaType *mode, EProfile profile)
 {
     if (auto *f = sim::detail::call("CAntennaUtil::GetAntennaMode", "out, %d", profile))
         return sim::detail::forced_result(*f, mode);
     SIM_EXPECT(mode != nullptr, "null out-parameter");
-    SIM_EXPECT(profile == PROFILE_TYPE_PIP, "antenna of a profile other than the PIP");
+    if (profile != PROFILE_TYPE_PIP)
+        return kError;
     *mode = static_cast<EMenuAntennaType>(tv().pip_antenna_mode);
     return 0;
 }
@@ -899,8 +986,7 @@ int CAntennaUtil::SetAntennaMode(EMenuAntennaType mode, EProfile profile)
 {
     if (auto *f = sim::detail::call("CAntennaUtil::SetAntennaMode", "%d, %d", mode, profile))
         return f->result;
-    SIM_EXPECT(profile == PROFILE_TYPE_PIP, "antenna of a profile other than the PIP");
-    if (static_cast<int>(mode) < 0 || mode >= kAntennaTypes)
+    if (profile != PROFILE_TYPE_PIP || static_cast<int>(mode) < 0 || mode >= kAntennaTypes)
         return kError;
     tv().pip_antenna_mode = mode;
     return 0;
@@ -911,11 +997,13 @@ void CAntennaUtil::SetAvailableAntennaModeForPIP()
     sim::detail::call("CAntennaUtil::SetAvailableAntennaModeForPIP", "%s", "");
 }
 
-// A forced call leaves the buffer alone.
+// A forced call leaves the buffer alone, unless a text is forced.
 void CAntennaUtil::GetAntennaName(EMenuAntennaType mode, char *name)
 {
-    if (sim::detail::call("CAntennaUtil::GetAntennaName", "%d, buffer", mode))
+    if (auto *f = sim::detail::call("CAntennaUtil::GetAntennaName", "%d, buffer", mode)) {
+        put_forced_text(*f, name);
         return;
+    }
     SIM_EXPECT(name != nullptr, "null buffer");
     static const char *const kNamed[] = {"Air", "Cable", "Satellite"};
     int type = mode;
@@ -937,21 +1025,21 @@ EProfile CTvService::GetCurrentProfile()
     return tv().current_profile;
 }
 
-// A forced call of the two text functions gives the empty text.
+// A forced call of the two text functions gives the forced text, or the empty one.
 std::string CTvService::ChannelNumberString(TSTvMode mode, int channelType, unsigned short major,
                                             unsigned short minor)
 {
-    if (sim::detail::call("CTvService::ChannelNumberString", "%s, %d, %u, %u",
-                          mode_text(mode).c_str(), channelType, major, minor))
-        return {};
+    if (auto *f = sim::detail::call("CTvService::ChannelNumberString", "%s, %d, %u, %u",
+                                    mode_text(mode).c_str(), channelType, major, minor))
+        return f->text.value_or("");
     return number_text(major, minor);
 }
 
 std::string CTvService::Twstring2String(const std::wstring &text)
 {
     std::string narrowed = narrow(text);
-    if (sim::detail::call("CTvService::Twstring2String", "\"%s\"", narrowed.c_str()))
-        return {};
+    if (auto *f = sim::detail::call("CTvService::Twstring2String", "\"%s\"", narrowed.c_str()))
+        return f->text.value_or("");
     return narrowed;
 }
 

@@ -1,78 +1,17 @@
 // picture-menu end to end: the built program run as a user runs it, with its
 // output, exit status and state file checked.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdio>
+#include <algorithm>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "key_table.h"
+#include "host_fixture.h"
+#include "picture_keys.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-struct Result {
-    std::string output;  // standard output and standard error, as they interleave
-    int exit = -1;
-};
-
-std::string read_file(const fs::path &path)
-{
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void write_file(const fs::path &path, const std::string &text)
-{
-    std::ofstream(path) << text;
-}
-
-Result run_command(const std::string &command)
-{
-    Result r;
-    FILE *pipe = popen((command + " 2>&1").c_str(), "r");
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        r.output.append(buffer, n);
-    int status = pclose(pipe);
-    r.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
-
-class HostTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        for (char &c : name)
-            if (c == '/')
-                c = '_';
-        dir_ =
-            fs::temp_directory_path() / ("picture-menu-" + name + "-" + std::to_string(getpid()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    // Runs picture-menu with `args`, standard input from `input`.
-    Result run(const std::string &args, const std::string &input = "") const
-    {
-        write_file(dir_ / "input", input);
-        return run_command(std::string(HOST_PROGRAM) + " " + args + " < " +
-                           (dir_ / "input").string());
-    }
-
-    fs::path dir_;
-};
+using namespace host_test;
 
 // ---- the menu ----------------------------------------------------------------
 
@@ -80,9 +19,9 @@ TEST_F(HostTest, MenuShowsEveryKeyOnceInItsGroupAllTranslated)
 {
     Result json = run("--json menu");
     ASSERT_EQ(json.exit, 0) << json.output;
-    std::vector<std::string> keys{picture::kPipChannelKey};
-    for (const picture::KeyRow &row : picture::g_keyitemmap)
-        keys.emplace_back(row.key);
+    std::vector<std::string> keys{PICTURE_PIP_CHANNEL_KEY};
+    for (const char *key : picture_setting_keys)
+        keys.emplace_back(key);
     for (const std::string &key : keys) {
         std::string field = "\"key\":\"" + key + "\"";
         std::size_t at = json.output.find(field);
@@ -203,8 +142,7 @@ TEST_F(HostTest, MissingStateFileStartsFromTheDefaultsAndIsCreated)
     ASSERT_EQ(r.exit, 0) << r.output;
     EXPECT_NE(read_file(state).find("\nsim sysinfo 253 12\n"), std::string::npos);
     EXPECT_FALSE(fs::exists(dir_ / "new.txt.tmp"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2)
-        << "only the input and the state, no temporary left";
+    EXPECT_EQ(entries(), 2u) << "only the input and the state, no temporary left";
 }
 
 TEST_F(HostTest, WhatTheProviderWritesLastsToTheNextRun)
@@ -221,32 +159,45 @@ TEST_F(HostTest, WhatTheProviderWritesLastsToTheNextRun)
 
 struct BadInputCase {
     const char *name;
-    const char *args;     // after --state FILE
+    std::string args;     // after --state FILE, read by the shell
     const char *state;    // the state file's content; null: FILE is a directory
-    const char *message;  // standard error holds "picture-menu: " + message
+    std::string message;  // standard error holds "picture-menu: " + message
 };
+
+const std::string kLongKey(100000, '0');  // within one argument's limit
 
 const BadInputCase kBadInput[] = {
     {"UnknownCommand", "frob", "sim avoc film_mode 2", "unknown command: frob"},
     {"UnknownKey", "get menu/picture/nothing", "sim avoc film_mode 2",
      "get: unknown key: menu/picture/nothing"},
+    {"HugeKeyIsCut", "get " + kLongKey, "sim avoc film_mode 2",
+     "get: unknown key: " + kLongKey.substr(0, 80) + "..."},
     {"NonNumeric", "set menu/picture/reset one", "sim avoc film_mode 2", "set: not a number: one"},
     {"OutOfRange", "preview menu/picture/reset 2147483648", "sim avoc film_mode 2",
      "preview: number out of range: 2147483648"},
     {"MissingArgument", "set menu/picture/reset", "sim avoc film_mode 2",
      "set: expected set KEY VALUE"},
     {"UnknownOption", "--colour menu", "sim avoc film_mode 2", "unknown option: --colour"},
+    {"EmptyStateOption", "--state '' menu", "sim avoc film_mode 2", "--state: empty argument"},
+    {"EmptyProviderOption", "--provider '' menu", "sim avoc film_mode 2",
+     "--provider: empty argument"},
     {"BadSimCommand", "sim tv picture-width 3", "sim avoc film_mode 2",
      "sim tv: unknown TV field: picture-width"},
     {"NotAPlatformFunction", "sim force avoc_get_everything 1", "sim avoc film_mode 2",
      "sim force: not a platform function: avoc_get_everything"},
+    {"UnforceNotAPlatformFunction", "sim unforce avoc_get_everything",
+     "sim force avoc_get_film_mode 1", "sim unforce: not a platform function: avoc_get_everything"},
+    {"ForcedSuccessWithoutHandle", "sim force app_control_create 0", "sim avoc film_mode 2",
+     "sim force: app_control_create: a forced success would make nothing; force a failure"},
+    {"ForcedSuccessWithoutContext", "sim force app_context_manager_init 0", "sim avoc film_mode 2",
+     "sim force: app_context_manager_init: a forced success would make nothing; force a failure"},
     {"StateLineNotSim", "menu", "sim avoc film_mode 2\nset menu/picture/reset 1",
      "STATE:2: not a sim command: set menu/picture/reset 1"},
     {"StateLineBadNumber", "menu", "# tv\nsim sysinfo 253 twelve",
      "STATE:2: sim sysinfo: not a number: twelve"},
     {"StateLineBadQuote", "menu", "sim vconf-str db/menu_widget/language \"en",
      "STATE:1: unterminated quote"},
-    {"StateUnreadable", "menu", nullptr, "STATE: cannot read the state file"},
+    {"StateIsADirectory", "menu", nullptr, "STATE: not a regular file"},
 };
 
 void PrintTo(const BadInputCase &c, std::ostream *os)
@@ -264,7 +215,7 @@ TEST_P(BadInput, NamesTheFaultExitsTwoAndLeavesTheStateAsItWas)
         write_file(state, c.state);
     else
         fs::create_directory(state);
-    std::string message = std::string("picture-menu: ") + c.message + "\n";
+    std::string message = "picture-menu: " + c.message + "\n";
     if (message.find("STATE") != std::string::npos)
         message.replace(message.find("STATE"), 5, state.string());
 
@@ -274,7 +225,7 @@ TEST_P(BadInput, NamesTheFaultExitsTwoAndLeavesTheStateAsItWas)
     if (c.state) {
         EXPECT_EQ(read_file(state), c.state);
     }
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2);
+    EXPECT_EQ(entries(), 2u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Host, BadInput, ::testing::ValuesIn(kBadInput),
@@ -286,11 +237,11 @@ TEST_F(HostTest, InstalledHostFindsItsProviderAndCatalogue)
 {
     fs::path prefix = dir_ / "prefix";
     Result install = run_command(std::string(CMAKE_PROGRAM) + " --install " BUILD_DIR " --prefix " +
-                                 prefix.string());
+                                 prefix.string() + " 2>&1");
     ASSERT_EQ(install.exit, 0) << install.output;
     EXPECT_TRUE(fs::exists(prefix / "apps/settings-datafw/shared/locale/en/LC_MESSAGES/"
                                     "settings-datafw.mo"));
-    Result installed = run_command((prefix / "bin/picture-menu").string() + " --json menu");
+    Result installed = run_command((prefix / "bin/picture-menu").string() + " --json menu 2>&1");
     ASSERT_EQ(installed.exit, 0) << installed.output;
     EXPECT_EQ(installed.output, run("--json menu").output);
 }

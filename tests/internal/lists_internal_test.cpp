@@ -21,7 +21,7 @@ protected:
 TEST_F(ListsTest, NoPairsGiveCountZero)
 {
     int count = -1;
-    void **items = pairs_to_list({}, &count);
+    void **items = pairs_to_list(nullptr, 0, &count);
     EXPECT_EQ(count, 0);
     free_list_items(items, count);
 }

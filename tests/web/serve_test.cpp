@@ -226,9 +226,9 @@ TEST_F(ServeTest, BadRequestsAreRefusedWithTheReason)
         auto r = http_.Post(c.path, c.body, "application/json");
         ASSERT_TRUE(r);
         EXPECT_EQ(r->status, c.status);
-        EXPECT_NE(json::parse(r->body)["error"].get<std::string>().find(c.reason),
-                  std::string::npos)
-            << r->body;
+        json error = json::parse(r->body);
+        EXPECT_NE(error["error"].get<std::string>().find(c.reason), std::string::npos) << r->body;
+        EXPECT_EQ(error["exit"], 2);  // the command line's bad input
     }
     auto r = http_.Get("/api/get?key=menu/picture/nope");
     ASSERT_TRUE(r);

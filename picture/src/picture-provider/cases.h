@@ -1,8 +1,10 @@
 // How a key's cases plug into get_int, set_int and set_int_pre.
 //
-// Each family of settings keeps one table of KeyCase rows: the cases of one
-// key id for the three integer operations, side by side. A null case means
-// the operation does not know the key (" Unknown key type ", status 1).
+// Each family of settings keeps one table of KeyCase rows: everything a key
+// does, side by side: its cases for the three integer operations, its list,
+// label and help text. A null case means the operation does not know the key
+// (" Unknown key type ", status 1); a null list, label or help text that the
+// key has none of its own.
 #pragma once
 
 #include <cstddef>
@@ -49,6 +51,13 @@ struct Request {
 
 using GetCase = Outcome (*)(const Request &request, int *value);
 using SetCase = Outcome (*)(const Request &request, int value);
+// The list of the key: the items, with their number in *count, or null.
+using ListCase = void **(*)(int *count);
+// The label's message id: "" for an empty label, null for the placeholder.
+using LabelCase = const char *(*)();
+// Fills the zeroed buffer with the help text that follows the TV's state;
+// false when the state cannot be read and the placeholder applies.
+using HelpCase = bool (*)(char *buffer);
 
 struct KeyCase {
     KeyId id;
@@ -56,12 +65,66 @@ struct KeyCase {
     SetCase set;
     SetCase preview;
     const void *param = nullptr;  // row data for cases shared by several keys
+    ListCase list = nullptr;
+    LabelCase label = nullptr;
+    HelpCase help = nullptr;
 };
 
 struct CaseTable {
     const KeyCase *rows;
     std::size_t count;
 };
+
+// The keys of each family, in the order of the family's rows. Every key id
+// belongs to exactly one family (checked where the rows are gathered).
+// clang-format off
+inline constexpr KeyId kMotionKeys[] = {
+    KeyId::DigitalCleanView, KeyId::MpegNoiseFilter, KeyId::FilmMode, KeyId::AutoMotionPlusMode,
+    KeyId::BlurReduction, KeyId::JudderReduction, KeyId::LedClearMotion,
+    KeyId::MotionJudderCanceller, KeyId::AnalogCleanView};
+inline constexpr KeyId kColorToneKeys[] = {KeyId::ColorTone};
+inline constexpr KeyId kBlackLevelKeys[] = {
+    KeyId::HdmiBlackLevel, KeyId::SmartLed, KeyId::CinemaBlack, KeyId::BlackOptimizer};
+inline constexpr KeyId kUhdColorKeys[] = {
+    KeyId::UhdColorHdmi1, KeyId::UhdColorHdmi2, KeyId::UhdColorHdmi3, KeyId::UhdColorHdmi4,
+    KeyId::UhdColorHdmi5};
+inline constexpr KeyId kColorSpaceKeys[] = {
+    KeyId::ColorSpaceMode, KeyId::ColorSpaceGamut, KeyId::ColorSpaceColor, KeyId::ColorSpaceRed,
+    KeyId::ColorSpaceGreen, KeyId::ColorSpaceBlue, KeyId::ColorSpaceHue,
+    KeyId::ColorSpaceSaturation, KeyId::ColorSpaceLightness, KeyId::ColorSpaceReset};
+inline constexpr KeyId kWhiteBalanceKeys[] = {
+    KeyId::WhiteBalanceReset, KeyId::WhiteBalance10pMode, KeyId::WhiteBalance10pInterval,
+    KeyId::WhiteBalance10pRed, KeyId::WhiteBalance10pGreen, KeyId::WhiteBalance10pBlue,
+    KeyId::WhiteBalance10pReset, KeyId::WhiteBalance20pMode, KeyId::WhiteBalance20pInterval,
+    KeyId::WhiteBalance20pRed, KeyId::WhiteBalance20pGreen, KeyId::WhiteBalance20pBlue,
+    KeyId::WhiteBalance20pReset};
+inline constexpr KeyId kContrastKeys[] = {
+    KeyId::DynamicContrast, KeyId::BlackTone, KeyId::FleshTone, KeyId::RgbOnlyMode, KeyId::Gamma,
+    KeyId::GammaConfig, KeyId::GammaValue, KeyId::XvYcc, KeyId::BlackEnhancer};
+inline constexpr KeyId kPictureSizeKeys[] = {
+    KeyId::PictureSizeMode, KeyId::PictureSize43, KeyId::AutoWide, KeyId::ScreenFit,
+    KeyId::WideMode219};
+inline constexpr KeyId kMediaPlayerKeys[] = {
+    KeyId::PictureSizeEntry, KeyId::PictureSizeVideoPlayer, KeyId::ScreenFitMediaPlayer,
+    KeyId::PositionMediaPlayer, KeyId::WideMode219Photo, KeyId::Panorama};
+inline constexpr KeyId kPipKeys[] = {
+    KeyId::PipAntenna, KeyId::PipSize, KeyId::PipPosition, KeyId::PipSource,
+    KeyId::PipSoundSelect};
+inline constexpr KeyId kPictureWideKeys[] = {
+    KeyId::PictureOff, KeyId::PictureReset, KeyId::SeniorMode, KeyId::HdrPlus};
+// clang-format on
+
+// True when the family's rows are its keys, one row each, in order.
+template <std::size_t Rows, std::size_t Keys>
+constexpr bool rows_follow(const KeyCase (&rows)[Rows], const KeyId (&keys)[Keys])
+{
+    if (Rows != Keys)
+        return false;
+    for (std::size_t i = 0; i < Rows; ++i)
+        if (rows[i].id != keys[i])
+            return false;
+    return true;
+}
 
 // Logs a case's line under the name of the operation that runs it.
 #define CASE_LOG(request, fmt, ...) PLOG_FROM((request).op, fmt, ##__VA_ARGS__)
@@ -72,7 +135,9 @@ Outcome no_action_set(const Request &request, int value);
 
 // The families' tables.
 extern const CaseTable g_motion_cases;
+extern const CaseTable g_color_tone_cases;
 extern const CaseTable g_black_level_cases;
+extern const CaseTable g_uhd_color_cases;
 extern const CaseTable g_color_space_cases;
 extern const CaseTable g_white_balance_cases;
 extern const CaseTable g_contrast_cases;
@@ -81,7 +146,7 @@ extern const CaseTable g_media_player_cases;
 extern const CaseTable g_pip_cases;
 extern const CaseTable g_picture_wide_cases;
 
-// The row of a key id, or null when no family has cases for it.
+// The row of a key id, or null for an id outside the key table.
 const KeyCase *find_case(int id);
 
 }  // namespace picture

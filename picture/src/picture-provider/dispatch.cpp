@@ -1,44 +1,84 @@
 // The common frame of the integer operations: entry line, key lookup, the
 // key's case, exit lines and status.
+#include <array>
+#include <iterator>
+
 #include "boundary.h"
 #include "cases.h"
 #include "operations.h"
 
 namespace picture {
 
+namespace {
+
+struct Family {
+    const KeyId *keys;
+    std::size_t count;
+    const CaseTable *table;
+};
+
+template <std::size_t N> constexpr Family family(const KeyId (&keys)[N], const CaseTable &table)
+{
+    return Family{keys, N, &table};
+}
+
 // One family per line, so that families are added without conflicts.
 // clang-format off
-static const CaseTable *const kFamilies[] = {
-    &g_motion_cases,
-    &g_black_level_cases,
-    &g_color_space_cases,
-    &g_white_balance_cases,
-    &g_contrast_cases,
-    &g_picture_size_cases,
-    &g_media_player_cases,
-    &g_pip_cases,
-    &g_picture_wide_cases,
+constexpr Family kFamilies[] = {
+    family(kMotionKeys, g_motion_cases),
+    family(kColorToneKeys, g_color_tone_cases),
+    family(kBlackLevelKeys, g_black_level_cases),
+    family(kUhdColorKeys, g_uhd_color_cases),
+    family(kColorSpaceKeys, g_color_space_cases),
+    family(kWhiteBalanceKeys, g_white_balance_cases),
+    family(kContrastKeys, g_contrast_cases),
+    family(kPictureSizeKeys, g_picture_size_cases),
+    family(kMediaPlayerKeys, g_media_player_cases),
+    family(kPipKeys, g_pip_cases),
+    family(kPictureWideKeys, g_picture_wide_cases),
 };
 // clang-format on
 
-// Rows by key id, gathered once from the families.
-static const KeyCase *const *cases_by_id()
+// Where a key id's row is: its family and its position there.
+struct Place {
+    int family = -1;
+    int row = -1;
+    int rows = 0;  // how many rows claim the id
+};
+
+constexpr std::array<Place, kKeyCount> places()
 {
-    static const auto table = [] {
-        struct ById {
-            const KeyCase *rows[kKeyCount] = {};
-        } by_id;
-        for (const CaseTable *family : kFamilies)
-            for (std::size_t i = 0; i < family->count; ++i)
-                by_id.rows[static_cast<int>(family->rows[i].id)] = &family->rows[i];
-        return by_id;
-    }();
-    return table.rows;
+    std::array<Place, kKeyCount> by_id{};
+    for (std::size_t f = 0; f < std::size(kFamilies); ++f) {
+        for (std::size_t r = 0; r < kFamilies[f].count; ++r) {
+            Place &place = by_id[static_cast<std::size_t>(kFamilies[f].keys[r])];
+            place.family = static_cast<int>(f);
+            place.row = static_cast<int>(r);
+            ++place.rows;
+        }
+    }
+    return by_id;
 }
+
+constexpr std::array<Place, kKeyCount> kPlaces = places();
+
+constexpr bool every_id_has_one_row()
+{
+    for (const Place &place : kPlaces)
+        if (place.rows != 1)
+            return false;
+    return true;
+}
+static_assert(every_id_has_one_row(), "each of the 71 key ids has exactly one row");
+
+}  // namespace
 
 const KeyCase *find_case(int id)
 {
-    return id >= 0 && id < kKeyCount ? cases_by_id()[id] : nullptr;
+    if (id < 0 || id >= kKeyCount)
+        return nullptr;
+    const Place &place = kPlaces[static_cast<std::size_t>(id)];
+    return &kFamilies[place.family].table->rows[place.row];
 }
 
 Outcome no_action_get(const Request &, int *)
@@ -104,26 +144,29 @@ int get_int(const char *key, int *value)
     return guarded(1, [&] { return run_get(op, key, value); });
 }
 
-int set_int(const char *key, int value)
+// set_int commits, set_int_pre previews; they differ only in the entry line
+// and the case they run.
+static int set_operation(const char *op, bool commit, const char *key, int value)
 {
-    const char *op = __func__;
     if (!key)
         return 1;
     return guarded(1, [&] {
-        PLOG_FROM(op, "Picture Menu set_int key: %s, value: %d", key, value);
-        return run_set(op, &KeyCase::set, true, key, value);
+        if (commit)
+            PLOG_FROM(op, "Picture Menu set_int key: %s, value: %d", key, value);
+        else
+            PLOG_FROM(op, "Picture Menu set_int_pre key: %s, value: %d", key, value);
+        return run_set(op, commit ? &KeyCase::set : &KeyCase::preview, commit, key, value);
     });
+}
+
+int set_int(const char *key, int value)
+{
+    return set_operation(__func__, true, key, value);
 }
 
 int set_int_pre(const char *key, int value)
 {
-    const char *op = __func__;
-    if (!key)
-        return 1;
-    return guarded(1, [&] {
-        PLOG_FROM(op, "Picture Menu set_int_pre key: %s, value: %d", key, value);
-        return run_set(op, &KeyCase::preview, false, key, value);
-    });
+    return set_operation(__func__, false, key, value);
 }
 
 }  // namespace picture

@@ -1,6 +1,8 @@
 // Setting keys and their ids.
 #pragma once
 
+#include "picture_keys.h"
+
 namespace picture {
 
 enum class KeyId : int {
@@ -80,14 +82,18 @@ enum class KeyId : int {
 constexpr int kKeyCount = 71;
 
 // The key outside the key table, known to the string and list operations.
-constexpr const char *kPipChannelKey = "menu/picture/pip/channel";
+constexpr const char *kPipChannelKey = PICTURE_PIP_CHANNEL_KEY;
 
 struct KeyRow {
     const char *key;
     KeyId id;
 };
 
-// Key id of an exactly matching key, or -1. Logs the table size.
+// Key id of an exactly matching key, or -1. Logs the table size, as the
+// integer operations and the label do.
 int _find_type(const char *key);
+
+// The same lookup without the log line, for the list and help operations.
+int find_key(const char *key);
 
 }  // namespace picture

@@ -1,9 +1,10 @@
-// List items: the record, its accessors, its release, and the list keys.
-#include <cstdio>
+// List items: the record, building it, the list operation, the accessors and
+// the release.
 #include <cstdlib>
 #include <cstring>
 
 #include "boundary.h"
+#include "cases.h"
 #include "keys.h"
 #include "lists.h"
 #include "log.h"
@@ -18,7 +19,7 @@ char *new_text()
 
 void format_copy(char *buffer, const char *text)
 {
-    std::snprintf(buffer, kCopyLimit, "%s", text);
+    std::memcpy(buffer, text, strnlen(text, kCopyLimit - 1));
 }
 
 void plain_copy(char *buffer, const char *text)
@@ -26,9 +27,32 @@ void plain_copy(char *buffer, const char *text)
     std::strncpy(buffer, text, kCopyLimit);
 }
 
-static ListItem *new_item()
+static void free_item(ListItem *item)
 {
-    return static_cast<ListItem *>(std::calloc(1, sizeof(ListItem)));
+    std::free(item->display_value);
+    std::free(item->string_value);
+    std::free(item);
+}
+
+ListItem *new_item(bool with_string)
+{
+    auto *item = static_cast<ListItem *>(std::calloc(1, sizeof(ListItem)));
+    if (!item)
+        return nullptr;
+    item->display_value = new_text();
+    item->string_value = with_string ? new_text() : nullptr;
+    if (item->display_value && (item->string_value || !with_string))
+        return item;
+    free_item(item);
+    return nullptr;
+}
+
+void drop_items(void **items, int n)
+{
+    for (int i = 0; i < n; ++i)
+        if (items[i])
+            free_item(static_cast<ListItem *>(items[i]));
+    std::free(items);
 }
 
 static void **new_array(int n)
@@ -36,17 +60,15 @@ static void **new_array(int n)
     return static_cast<void **>(std::calloc(static_cast<std::size_t>(n), sizeof(void *)));
 }
 
-void **pairs_to_list(const ChoicePairs &pairs, int *count)
+void **pairs_to_list(const Choice *choices, std::size_t n, int *count)
 {
-    int n = static_cast<int>(pairs.size());
-    *count = n;
-    void **items = new_array(n);
-    for (int i = 0; i < n; ++i) {
-        ListItem *item = new_item();
+    *count = static_cast<int>(n);
+    void **items = new_array(*count);
+    for (std::size_t i = 0; i < n; ++i) {
+        ListItem *item = new_item(false);
         items[i] = item;
-        item->int_value = pairs[i].first;
-        item->display_value = new_text();
-        format_copy(item->display_value, pairs[i].second.c_str());
+        item->int_value = choices[i].value;
+        format_copy(item->display_value, choices[i].text);
         PLOG("name : %s / value : %d", item->display_value, item->int_value);
     }
     return items;
@@ -56,12 +78,30 @@ void **new_fixed_list(int n, int *count)
 {
     *count = n;
     void **items = new_array(n);
-    for (int i = 0; i < n; ++i) {
-        ListItem *item = new_item();
-        item->display_value = new_text();
-        items[i] = item;
-    }
+    for (int i = 0; i < n; ++i)
+        items[i] = new_item(false);
     return items;
+}
+
+// The key's list from its row; the PIP channel key is outside the key table.
+static void **build_list(const char *op, const char *key, int *count)
+{
+    PLOG_FROM(op, "key :%s", key ? key : "(null)");
+    if (!key || !count)
+        return nullptr;
+    if (std::strcmp(key, kPipChannelKey) == 0)
+        return pip_channel_list(count);
+    const KeyCase *row = find_case(find_key(key));
+    if (row && row->list)
+        return row->list(count);
+    PLOG_FROM(op, "no matching key");
+    return nullptr;
+}
+
+void **get_list_items(const char *key, int *count)
+{
+    const char *op = __func__;
+    return guarded<void **>(nullptr, [&] { return build_list(op, key, count); });
 }
 
 int get_list_item_string_value(void *item, char **value)
@@ -110,45 +150,6 @@ int free_list_items(void **items, int count)
     std::free(items);
     PLOG("");
     return 0;
-}
-
-// The list keys in the order they are compared; a key whose list has not
-// been built yet answers like an unknown key.
-struct ListKey {
-    const char *key;
-    ListBuilder build;
-};
-
-static const ListKey kListKeys[] = {
-    {"menu/picture/picturesize/43picturesize", picture_43size_list},
-    {"menu/picture/picturesize/mode", picture_size_list},
-    {"menu/picture/picturesize/picturesize-mode-video", picture_size_list},
-    {"menu/picture/picturesize/219wide_mode", picture_size_list},
-    {"menu/picture/picturesize/219wide_mode_photo", picture_size_list},
-    {"menu/picture/picturesize/entry", picture_size_list},
-    {"menu/picture/pip/antenna", pip_antenna_list},
-    {kPipChannelKey, pip_channel_list},
-    {"db/menu/picture/pip/source", pip_source_list},
-    {"menu/picture/advanced-settings/dynamic-contrast", dynamic_contrast_list},
-    {"menu/picture/picture-options/color-tone", color_tone_list},
-};
-
-static void **build_list(const char *op, const char *key, int *count)
-{
-    PLOG_FROM(op, "key :%s", key ? key : "(null)");
-    if (!key || !count)
-        return nullptr;
-    for (const ListKey &list : kListKeys)
-        if (list.build && std::strcmp(list.key, key) == 0)
-            return list.build(count);
-    PLOG_FROM(op, "no matching key");
-    return nullptr;
-}
-
-void **get_list_items(const char *key, int *count)
-{
-    const char *op = __func__;
-    return guarded<void **>(nullptr, [&] { return build_list(op, key, count); });
 }
 
 }  // namespace picture

@@ -6,9 +6,10 @@
 
 #include "app_control.h"
 #include "cases.h"
+#include "help_text.h"
+#include "lists.h"
 #include "menu_util.h"
 #include "picture_size.h"
-#include "system_info.h"
 #include "tv_service.h"
 #include "vconf.h"
 
@@ -59,7 +60,7 @@ constexpr const char *kScreenFitCommands[2][2] = {
 bool panel_21_9()
 {
     bool supported = false;
-    return system_info_get_value_bool(PICTURE_SYSTEM_INFO_PANEL_21_9, &supported) == 0 && supported;
+    return read_panel_21_9(&supported) == 0 && supported;
 }
 
 const StoreEntry &video_size_entry(bool wide)
@@ -111,15 +112,21 @@ Outcome get_entry(const Request &request, int *value)
     return direct_result(0);
 }
 
+// Reads a store entry for a case that logs a failure with its status.
+int read_store(const Request &request, const char *entry, int *value)
+{
+    int result = vconf_get_int(entry, value);
+    if (result != 0)
+        CASE_LOG(request, "vconf_get_int error[%d]", result);
+    return result;
+}
+
 Outcome get_video_player_size(const Request &request, int *value)
 {
     int local = 0;
     bool wide = panel_21_9();
-    int result = vconf_get_int(video_size_entry(wide).name, &local);
-    if (result != 0) {
-        CASE_LOG(request, "vconf_get_int error[%d]", result);
+    if (read_store(request, video_size_entry(wide).name, &local) != 0)
         return direct_result(-1);
-    }
     CASE_LOG(request, "b219[%d] nVideoPlayerPictureSize[%d]", wide, local);
     *value = local;
     return status_of(0);
@@ -128,14 +135,21 @@ Outcome get_video_player_size(const Request &request, int *value)
 Outcome get_photo_player_size(const Request &request, int *value)
 {
     int local = 0;
-    int result = vconf_get_int(kPhotoSize.name, &local);
-    if (result != 0) {
-        CASE_LOG(request, "vconf_get_int error[%d]", result);
+    if (read_store(request, kPhotoSize.name, &local) != 0)
         return direct_result(-1);
-    }
     CASE_LOG(request, "n219PictureSizePhoto[%d]", local);
     *value = local;
     return status_of(0);
+}
+
+// The video player's size decides the help text; "vconf" has no line here.
+bool video_player_help(char *buffer)
+{
+    int size = -1;
+    if (vconf_get_int(kVideoSize.name, &size) != 0)
+        return false;
+    picture_size_help(size, buffer);
+    return true;
 }
 
 // Reported as a failure even after a good read, which has filled the value.
@@ -206,9 +220,7 @@ Outcome launch_for_position(const Request &request, int value)
         return direct_result(-1);
     }
     int size = 0;
-    int result = vconf_get_int(video_size_entry(panel_21_9()).name, &size);
-    if (result != 0) {
-        CASE_LOG(request, "vconf_get_int error[%d]", result);
+    if (read_store(request, video_size_entry(panel_21_9()).name, &size) != 0) {
         app_control_destroy(handle);
         return direct_result(0);
     }
@@ -224,7 +236,7 @@ Outcome launch_for_position(const Request &request, int value)
         app_control_set_app_id(handle, kVideoPlayer);
     else if (visible[1])
         app_control_set_app_id(handle, kContentVideoPlayer);
-    result = app_control_send_launch_request(handle, nullptr, nullptr);
+    int result = app_control_send_launch_request(handle, nullptr, nullptr);
     if (result != 0)
         CASE_LOG(request, "Failed to send request[%d]", result);
     app_control_destroy(handle);
@@ -304,14 +316,16 @@ Outcome set_panorama(const Request &request, int value)
     return status_of(-1);
 }
 
-const KeyCase kRows[] = {
-    {KeyId::PictureSizeEntry, get_entry, nullptr, nullptr},
-    {KeyId::PictureSizeVideoPlayer, get_video_player_size, nullptr, nullptr},
+constexpr KeyCase kRows[] = {
+    {KeyId::PictureSizeEntry, get_entry, nullptr, nullptr, nullptr, picture_size_list},
+    {KeyId::PictureSizeVideoPlayer, get_video_player_size, nullptr, nullptr, nullptr,
+     picture_size_list, nullptr, video_player_help},
     {KeyId::ScreenFitMediaPlayer, get_video_screen_fit, set_video_screen_fit, set_video_screen_fit},
     {KeyId::PositionMediaPlayer, nullptr, launch_for_position, nullptr},
-    {KeyId::WideMode219Photo, get_photo_player_size, nullptr, nullptr},
+    {KeyId::WideMode219Photo, get_photo_player_size, nullptr, nullptr, nullptr, picture_size_list},
     {KeyId::Panorama, get_panorama, set_panorama, set_tv_panorama},
 };
+static_assert(rows_follow(kRows, kMediaPlayerKeys), "one row per media player key, in order");
 
 }  // namespace
 

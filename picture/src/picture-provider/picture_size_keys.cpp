@@ -1,8 +1,9 @@
-// Picture size keys of the TV, held by the TV service's video control, and
-// the picture size family's two lists.
+// Picture size keys of the TV, held by the TV service's video control, with
+// the picture size list that the media player keys share and the 4:3 list.
 #include <iterator>
 
 #include "cases.h"
+#include "help_text.h"
 #include "lists.h"
 #include "picture_size.h"
 #include "tv_service.h"
@@ -11,29 +12,15 @@ namespace picture {
 
 namespace {
 
-// The getter and setter of a picture size control.
-struct Control {
-    int (*get)(int *value);
-    int (*set)(int value, bool commit);
-};
-
-const Control kScreenModeControl{get_picture_43size, set_picture_43size};
-const Control kAutoWideControl{get_picture_size_auto_wide, set_picture_size_auto_wide};
-const Control kScreenFitControl{get_picture_size_screen_fit, set_picture_size_screen_fit};
-
-const Control &control_of(const Request &request)
+// The 4:3 size, auto wide and screen fit: one control function each way.
+template <int (*Get)(int *value)> Outcome get_control(const Request &, int *value)
 {
-    return *static_cast<const Control *>(request.row.param);
+    return status_of(Get(value));
 }
 
-Outcome get_control(const Request &request, int *value)
+template <int (*Set)(int value, bool commit)> Outcome set_control(const Request &request, int value)
 {
-    return status_of(control_of(request).get(value));
-}
-
-Outcome set_control(const Request &request, int value)
-{
-    return status_of(control_of(request).set(value, request.commit));
+    return status_of(Set(value, request.commit));
 }
 
 // The picture size itself; the line keeps its historical wording.
@@ -55,14 +42,6 @@ Outcome preview_size(const Request &request, int value)
     CASE_LOG(request, "set_picture_size fro preview,status:%d,value:%d", status, value);
     return status_of(status);
 }
-
-const KeyCase kRows[] = {
-    {KeyId::PictureSizeMode, get_size, set_size, preview_size},
-    {KeyId::PictureSize43, get_control, set_control, set_control, &kScreenModeControl},
-    {KeyId::AutoWide, get_control, set_control, set_control, &kAutoWideControl},
-    {KeyId::ScreenFit, get_control, set_control, set_control, &kScreenFitControl},
-    {KeyId::WideMode219, get_size, no_action_set, no_action_set},
-};
 
 // A choice whose label depends on whether the panel shows 21:9.
 struct SizeChoice {
@@ -89,19 +68,6 @@ const SizeChoice kScreenModes[] = {
     {SCREENMODE_4_3, "SID_4_COLON_3", "SID_4_COLON_3"},
 };
 
-}  // namespace
-
-const CaseTable g_picture_size_cases{kRows, std::size(kRows)};
-
-void **picture_size_list(int *count)
-{
-    bool wide = check_if_support_21_9();
-    ChoicePairs pairs;
-    for (const SizeChoice &c : kPictureSizes)
-        pairs.emplace_back(c.value, wide ? c.label_21_9 : c.label);
-    return pairs_to_list(pairs, count);
-}
-
 void **picture_43size_list(int *count)
 {
     int n = static_cast<int>(std::size(kScreenModes));
@@ -113,6 +79,42 @@ void **picture_43size_list(int *count)
         item->int_value = kScreenModes[i].value;
     }
     return items;
+}
+
+bool picture_size_mode_help(char *buffer)
+{
+    int size = -1;
+    if (get_picture_size(&size) != 0)
+        return false;
+    picture_size_help(size, buffer);
+    return true;
+}
+
+constexpr KeyCase kRows[] = {
+    {KeyId::PictureSizeMode, get_size, set_size, preview_size, nullptr, picture_size_list, nullptr,
+     picture_size_mode_help},
+    {KeyId::PictureSize43, get_control<get_picture_43size>, set_control<set_picture_43size>,
+     set_control<set_picture_43size>, nullptr, picture_43size_list},
+    {KeyId::AutoWide, get_control<get_picture_size_auto_wide>,
+     set_control<set_picture_size_auto_wide>, set_control<set_picture_size_auto_wide>},
+    {KeyId::ScreenFit, get_control<get_picture_size_screen_fit>,
+     set_control<set_picture_size_screen_fit>, set_control<set_picture_size_screen_fit>},
+    {KeyId::WideMode219, get_size, no_action_set, no_action_set, nullptr, picture_size_list},
+};
+static_assert(rows_follow(kRows, kPictureSizeKeys), "one row per picture size key, in order");
+
+}  // namespace
+
+const CaseTable g_picture_size_cases{kRows, std::size(kRows)};
+
+void **picture_size_list(int *count)
+{
+    bool wide = check_if_support_21_9();
+    Choice choices[std::size(kPictureSizes)];
+    for (std::size_t i = 0; i < std::size(kPictureSizes); ++i)
+        choices[i] = {kPictureSizes[i].value,
+                      wide ? kPictureSizes[i].label_21_9 : kPictureSizes[i].label};
+    return pairs_to_list(choices, count);
 }
 
 }  // namespace picture

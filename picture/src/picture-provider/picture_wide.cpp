@@ -85,12 +85,13 @@ static Outcome set_hdr_plus(const Request &request, int value)
 }
 
 // None of these has a preview.
-static const KeyCase kRows[] = {
+constexpr KeyCase kRows[] = {
     {KeyId::PictureOff, nullptr, set_picture_off, nullptr},
     {KeyId::PictureReset, nullptr, set_picture_reset, nullptr},
     {KeyId::SeniorMode, get_senior_mode, set_senior_mode, nullptr},
     {KeyId::HdrPlus, get_hdr_plus, set_hdr_plus, nullptr},
 };
+static_assert(rows_follow(kRows, kPictureWideKeys), "one row per picture-wide key, in order");
 
 const CaseTable g_picture_wide_cases{kRows, std::size(kRows)};
 

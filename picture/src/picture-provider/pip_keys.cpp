@@ -34,7 +34,7 @@ static Outcome antenna_set(const Request &, int value)
         CAntennaUtil::SetAntennaMode(static_cast<EMenuAntennaType>(value), PROFILE_TYPE_PIP));
 }
 
-void **pip_antenna_list(int *count)
+static void **pip_antenna_list(int *count)
 {
     void **items = new_fixed_list(kAntennaTypes, count);
     for (int type = 0; type < kAntennaTypes; ++type) {
@@ -164,17 +164,18 @@ static int number_of_inputs(system_info_key_e key, const char *failure)
     return inputs;
 }
 
-void **pip_source_list(int *count)
+static void **pip_source_list(int *count)
 {
     int hdmi = number_of_inputs(kNumberOfHdmi, "system info fails SYSTEM_INFO_KEY_NUM_OF_HDMI");
     int av = number_of_inputs(kNumberOfAv, "system info fails SYSTEM_INFO_KEY_NUM_OF_AV");
-    ChoicePairs pairs;
-    for (const PipSource &row : kPipSources) {
+    Choice choices[std::size(kPipSources)];
+    for (std::size_t i = 0; i < std::size(kPipSources); ++i) {
+        const PipSource &row = kPipSources[i];
         int inputs = row.kind == Inputs::Av ? av : hdmi;
         bool single = row.kind != Inputs::None && inputs <= 1;
-        pairs.emplace_back(row.source, single ? row.single_label : row.label);
+        choices[i] = {row.source, single ? row.single_label : row.label};
     }
-    return pairs_to_list(pairs, count);
+    return pairs_to_list(choices, count);
 }
 
 // ---- sound select ----------------------------------------------------------
@@ -183,7 +184,8 @@ static int _get_pip_sound_select(int *select)
 {
     if (!select)
         return -1;
-    if (tv_pip_service_init() != 0) {
+    PipConnection pip;
+    if (!pip.open()) {
         PLOG("tv_pip_service_init fail");
         return -1;
     }
@@ -192,11 +194,10 @@ static int _get_pip_sound_select(int *select)
         PLOG("Get sound select from tvs errer");
         *select = 0;
         PLOG("Using Main Audio for Deafault");
-        tv_pip_service_fini();
         return -1;
     }
     *select = value;
-    if (tv_pip_service_fini() != 0) {
+    if (pip.close() != 0) {
         PLOG("tv_pip_service_fini fail");
         return -1;
     }
@@ -205,14 +206,15 @@ static int _get_pip_sound_select(int *select)
 
 static int _set_pip_sound_select(int select)
 {
-    if (tv_pip_service_init() != 0) {
+    PipConnection pip;
+    if (!pip.open()) {
         PLOG("tv_pip_service_init fail");
         return -1;
     }
     int result = tv_pip_util_set_sound_select(select);
     if (result != 0)
         PLOG("Set sound select from tvs errer");
-    if (tv_pip_service_fini() != 0) {
+    if (pip.close() != 0) {
         PLOG("tv_pip_service_fini fail");
         return -1;
     }
@@ -231,13 +233,14 @@ static Outcome sound_select_set(const Request &, int value)
 
 // ---- the PIP keys' cases ---------------------------------------------------
 
-static const KeyCase kRows[] = {
-    {KeyId::PipAntenna, antenna_get, antenna_set, nullptr},
+constexpr KeyCase kRows[] = {
+    {KeyId::PipAntenna, antenna_get, antenna_set, nullptr, nullptr, pip_antenna_list},
     {KeyId::PipSize, stored_get, stored_set, stored_set, "db/menu/picture/pip/pipsize"},
     {KeyId::PipPosition, stored_get, stored_set, stored_set, "db/menu/picture/pip/pippos"},
-    {KeyId::PipSource, source_get, source_set, source_set},
+    {KeyId::PipSource, source_get, source_set, source_set, nullptr, pip_source_list},
     {KeyId::PipSoundSelect, sound_select_get, sound_select_set, nullptr},
 };
+static_assert(rows_follow(kRows, kPipKeys), "one row per PIP key, in order");
 
 const CaseTable g_pip_cases{kRows, std::size(kRows)};
 

@@ -10,7 +10,7 @@
 #include "log.h"
 #include "operations.h"
 #include "picture_provider.h"
-#include "translate.h"
+#include "text_domain.h"
 
 namespace picture {
 
@@ -42,38 +42,62 @@ int release_string(char *value)
     return 0;
 }
 
-template <typename F> static provider_op op(F *function)
+// The signature each offered slot holds, so that an operation of another
+// signature does not compile into it.
+template <provider_slot S> struct SlotSignature;
+#define SLOT_SIGNATURE(slot, type)                                                                 \
+    template <> struct SlotSignature<slot> {                                                       \
+        using Type = type;                                                                         \
+    };
+SLOT_SIGNATURE(PROVIDER_SLOT_SET_INT, provider_set_int_fn)
+SLOT_SIGNATURE(PROVIDER_SLOT_SET_INT_PRE, provider_set_int_fn)
+SLOT_SIGNATURE(PROVIDER_SLOT_SET_BOOL, provider_set_bool_fn)
+SLOT_SIGNATURE(PROVIDER_SLOT_SET_DOUBLE, provider_set_double_fn)
+SLOT_SIGNATURE(PROVIDER_SLOT_SET_STRING, provider_set_string_fn)
+SLOT_SIGNATURE(PROVIDER_SLOT_GET_INT, provider_get_int_fn)
+SLOT_SIGNATURE(PROVIDER_SLOT_GET_BOOL, provider_get_bool_fn)
+SLOT_SIGNATURE(PROVIDER_SLOT_GET_DOUBLE, provider_get_double_fn)
+SLOT_SIGNATURE(PROVIDER_SLOT_GET_STRING, provider_get_string_fn)
+SLOT_SIGNATURE(PROVIDER_SLOT_RELEASE_STRING, provider_release_string_fn)
+SLOT_SIGNATURE(PROVIDER_SLOT_GET_DISPLAY_NAME, provider_get_string_fn)
+SLOT_SIGNATURE(PROVIDER_SLOT_GET_HELP_TEXT, provider_get_string_fn)
+SLOT_SIGNATURE(PROVIDER_SLOT_GET_LIST_ITEMS, provider_get_list_items_fn)
+SLOT_SIGNATURE(PROVIDER_SLOT_GET_LIST_ITEM_DISPLAY_VALUE, provider_get_item_string_fn)
+SLOT_SIGNATURE(PROVIDER_SLOT_GET_LIST_ITEM_STRING_VALUE, provider_get_item_string_fn)
+SLOT_SIGNATURE(PROVIDER_SLOT_GET_LIST_ITEM_INT_VALUE, provider_get_item_int_fn)
+SLOT_SIGNATURE(PROVIDER_SLOT_FREE_LIST_ITEMS, provider_free_list_items_fn)
+SLOT_SIGNATURE(PROVIDER_SLOT_GET_MODULE_INFO, provider_get_string_fn)
+SLOT_SIGNATURE(PROVIDER_SLOT_SEND_KEYEVENT, provider_send_keyevent_fn)
+#undef SLOT_SIGNATURE
+
+template <provider_slot S> static void put(provider_op *slots, typename SlotSignature<S>::Type op)
 {
-    return reinterpret_cast<provider_op>(function);
+    slots[S] = reinterpret_cast<provider_op>(op);
 }
 
-struct Slot {
-    provider_slot slot;
-    provider_op operation;
-};
-
 // The operations this provider offers; every other slot stays null.
-static const Slot kSlots[] = {
-    {PROVIDER_SLOT_SET_INT, op(set_int)},
-    {PROVIDER_SLOT_SET_INT_PRE, op(set_int_pre)},
-    {PROVIDER_SLOT_SET_BOOL, op(set_bool)},
-    {PROVIDER_SLOT_SET_DOUBLE, op(set_double)},
-    {PROVIDER_SLOT_SET_STRING, op(set_string)},
-    {PROVIDER_SLOT_GET_INT, op(get_int)},
-    {PROVIDER_SLOT_GET_BOOL, op(get_bool)},
-    {PROVIDER_SLOT_GET_DOUBLE, op(get_double)},
-    {PROVIDER_SLOT_GET_STRING, op(get_string)},
-    {PROVIDER_SLOT_RELEASE_STRING, op(release_string)},
-    {PROVIDER_SLOT_GET_DISPLAY_NAME, op(get_display_name)},
-    {PROVIDER_SLOT_GET_HELP_TEXT, op(get_help_text)},
-    {PROVIDER_SLOT_GET_LIST_ITEMS, op(get_list_items)},
-    {PROVIDER_SLOT_GET_LIST_ITEM_DISPLAY_VALUE, op(get_list_item_display_value)},
-    {PROVIDER_SLOT_GET_LIST_ITEM_STRING_VALUE, op(get_list_item_string_value)},
-    {PROVIDER_SLOT_GET_LIST_ITEM_INT_VALUE, op(get_list_item_int_value)},
-    {PROVIDER_SLOT_FREE_LIST_ITEMS, op(free_list_items)},
-    {PROVIDER_SLOT_GET_MODULE_INFO, op(get_module_info)},
-    {PROVIDER_SLOT_SEND_KEYEVENT, op(send_keyevent)},
-};
+static void fill(provider_op *slots)
+{
+    put<PROVIDER_SLOT_SET_INT>(slots, set_int);
+    put<PROVIDER_SLOT_SET_INT_PRE>(slots, set_int_pre);
+    put<PROVIDER_SLOT_SET_BOOL>(slots, set_bool);
+    put<PROVIDER_SLOT_SET_DOUBLE>(slots, set_double);
+    put<PROVIDER_SLOT_SET_STRING>(slots, set_string);
+    put<PROVIDER_SLOT_GET_INT>(slots, get_int);
+    put<PROVIDER_SLOT_GET_BOOL>(slots, get_bool);
+    put<PROVIDER_SLOT_GET_DOUBLE>(slots, get_double);
+    put<PROVIDER_SLOT_GET_STRING>(slots, get_string);
+    put<PROVIDER_SLOT_RELEASE_STRING>(slots, release_string);
+    put<PROVIDER_SLOT_GET_DISPLAY_NAME>(slots, get_display_name);
+    put<PROVIDER_SLOT_GET_HELP_TEXT>(slots, get_help_text);
+    put<PROVIDER_SLOT_GET_LIST_ITEMS>(slots, get_list_items);
+    put<PROVIDER_SLOT_GET_LIST_ITEM_DISPLAY_VALUE>(slots, get_list_item_display_value);
+    put<PROVIDER_SLOT_GET_LIST_ITEM_STRING_VALUE>(slots, get_list_item_string_value);
+    put<PROVIDER_SLOT_GET_LIST_ITEM_INT_VALUE>(slots, get_list_item_int_value);
+    put<PROVIDER_SLOT_FREE_LIST_ITEMS>(slots, free_list_items);
+    put<PROVIDER_SLOT_GET_MODULE_INFO>(slots, get_module_info);
+    put<PROVIDER_SLOT_SEND_KEYEVENT>(slots, send_keyevent);
+}
 
 static int create(provider_op **table)
 {
@@ -83,8 +107,7 @@ static int create(provider_op **table)
     auto *slots = static_cast<provider_op *>(std::calloc(PROVIDER_SLOT_COUNT, sizeof(provider_op)));
     if (!slots)
         return -1;  // the host's pointer stays as it was
-    for (const Slot &s : kSlots)
-        slots[s.slot] = s.operation;
+    fill(slots);
     *table = slots;
     return 0;
 }

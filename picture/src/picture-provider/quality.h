@@ -16,8 +16,9 @@ using AvocSetter = int (*)(int picture, int value, int flag);
 constexpr int kMainPicture = 0;
 constexpr int kReadFlag = 1;
 
-// Line logged after a read, with its status and the raw value.
-enum class ReadLog { None, Status, ColorSpace };
+// Line logged after a read, with its status and the raw value; the gamma
+// configuration also logs the position found (0 when none).
+enum class ReadLog { None, Status, ColorSpace, GammaConfig };
 // Line logged by a set: "value is" before an in-range call, or the status
 // line after every outcome (the logged forward translation).
 enum class WriteLog { None, ValueIs, Status };

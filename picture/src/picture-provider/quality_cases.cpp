@@ -11,6 +11,7 @@ static void log_read(const Request &request, ReadLog kind, int status, int value
     case ReadLog::ColorSpace:
         CASE_LOG(request, "color space status is %d value is %d", status, value);
         break;
+    case ReadLog::GammaConfig: CASE_LOG(request, "avoc_get_gamma_config : [%d]", value); break;
     }
 }
 
@@ -20,7 +21,10 @@ Outcome table_read(const Request &request, const TableSetting &setting, int *val
     log_read(request, setting.read_log, status, *value);
     if (status != 0)
         return status_of(status);
-    return status_of(reverse_lookup(setting.table, value));
+    int found = reverse_lookup(setting.table, value);
+    if (setting.read_log == ReadLog::GammaConfig)
+        CASE_LOG(request, "avoc_get_gamma_config : [%d]", found == 0 ? *value : 0);
+    return status_of(found);
 }
 
 Outcome table_get(const Request &request, int *value)

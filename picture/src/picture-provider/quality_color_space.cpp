@@ -122,7 +122,7 @@ static Outcome reset_set(const Request &request, int)
     return status_of(avoc_reset_color_space(kMainPicture, color));
 }
 
-static const KeyCase kRows[] = {
+constexpr KeyCase kRows[] = {
     {KeyId::ColorSpaceMode, table_get, table_set, table_set, &kMode},
     {KeyId::ColorSpaceGamut, table_get, table_set, table_set, &kGamut},
     {KeyId::ColorSpaceColor, table_get, table_set, table_set, &kColor},
@@ -134,6 +134,7 @@ static const KeyCase kRows[] = {
     {KeyId::ColorSpaceLightness, hsl_get, hsl_set, nullptr, &kLightness},
     {KeyId::ColorSpaceReset, nullptr, reset_set, nullptr},
 };
+static_assert(rows_follow(kRows, kColorSpaceKeys), "one row per colour space key, in order");
 
 const CaseTable g_color_space_cases{kRows, std::size(kRows)};
 

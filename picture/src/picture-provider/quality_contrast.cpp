@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "avoc.h"
+#include "help_text.h"
 #include "lists.h"
 #include "menu_util.h"
 #include "quality.h"
@@ -30,39 +31,66 @@ static const TableSetting kBlackTone{avoc_get_black_tone, avoc_set_black_tone,
 static const TableSetting kRgbOnlyMode{avoc_get_rgb_only_mode, avoc_set_rgb_only_mode,
                                        table_of(g_avoc_rgb_only_mode)};
 static const TableSetting kGammaConfig{get_gamma_config, set_gamma_config,
-                                       table_of(g_avoc_gamma_config)};
+                                       table_of(g_avoc_gamma_config), ReadLog::GammaConfig};
 static const PlainSetting kFleshTone{avoc_get_flesh_tone, avoc_set_flesh_tone};
 // "gamma" and "org-value-gamma" name the same library value.
 static const PlainSetting kGamma{avoc_get_gamma, avoc_set_gamma};
 static const PlainSetting kBlackEnhancer{avoc_get_black_enhancer, avoc_set_black_enhancer};
 
-// Logs the value read and the position found (0 when none).
-static Outcome gamma_config_get(const Request &request, int *value)
+// Texts that follow the gamma curve in force.
+struct GammaTexts {
+    int config;
+    const char *label;
+    const char *help;
+};
+
+static const GammaTexts kGammaTexts[] = {
+    {0, "TV_SID_HLG", "TV_SID_ADJUST_HLG_LEVELS_PICTURE"},
+    {1, "TV_SID_ST_TZEF", "TV_SID_ADJUST_ST_TZEF_LEVELS_PICTURE"},
+    {2, "TV_SID_BT_OEES", "TV_SID_ADJUST_BT_TZEF_LEVELS_PICTURE"},
+};
+
+// The gamma curve's texts; a failed read counts as curve 2; null for an
+// unknown curve, whose texts are empty.
+static const GammaTexts *gamma_texts()
 {
-    int status = kGammaConfig.get(kMainPicture, value, kReadFlag);
-    CASE_LOG(request, "avoc_get_gamma_config : [%d]", *value);
-    if (status != 0)
-        return status_of(status);
-    int index = 0;
-    if (_find_index(kGammaConfig.table.entries, kGammaConfig.table.count, *value, &index))
-        *value = index;
-    else
-        status = -1;
-    CASE_LOG(request, "avoc_get_gamma_config : [%d]", index);
-    return status_of(status);
+    int config = 2;
+    if (avoc_get_gamma_config(&config, 1) != 0)
+        config = 2;
+    for (const GammaTexts &texts : kGammaTexts)
+        if (texts.config == config)
+            return &texts;
+    return nullptr;
 }
 
-static const KeyCase kRows[] = {
-    {KeyId::DynamicContrast, table_get, table_set, table_set, &kDynamicContrast},
+static const char *gamma_label()
+{
+    const GammaTexts *texts = gamma_texts();
+    return texts ? texts->label : "";
+}
+
+static bool gamma_help(char *buffer)
+{
+    if (const GammaTexts *texts = gamma_texts())
+        copy_translation(buffer, texts->help);
+    return true;
+}
+
+static void **dynamic_contrast_list(int *count);
+
+constexpr KeyCase kRows[] = {
+    {KeyId::DynamicContrast, table_get, table_set, table_set, &kDynamicContrast,
+     dynamic_contrast_list},
     {KeyId::BlackTone, table_get, table_set, table_set, &kBlackTone},
     {KeyId::FleshTone, plain_get, plain_set, nullptr, &kFleshTone},
     {KeyId::RgbOnlyMode, table_get, table_set, table_set, &kRgbOnlyMode},
     {KeyId::Gamma, plain_get, plain_set, nullptr, &kGamma},
-    {KeyId::GammaConfig, gamma_config_get, table_set, table_set, &kGammaConfig},
-    {KeyId::GammaValue, plain_get, plain_set, nullptr, &kGamma},
+    {KeyId::GammaConfig, table_get, table_set, table_set, &kGammaConfig},
+    {KeyId::GammaValue, plain_get, plain_set, nullptr, &kGamma, nullptr, gamma_label, gamma_help},
     {KeyId::XvYcc, no_action_get, no_action_set, nullptr},
     {KeyId::BlackEnhancer, plain_get, plain_set, plain_set, &kBlackEnhancer},
 };
+static_assert(rows_follow(kRows, kContrastKeys), "one row per contrast key, in order");
 
 const CaseTable g_contrast_cases{kRows, std::size(kRows)};
 
@@ -90,7 +118,8 @@ static int short_list_size()
     return n;
 }
 
-void **dynamic_contrast_list(int *count)
+// A list of its own: items filled choice by choice, as the product decides.
+static void **dynamic_contrast_list(int *count)
 {
     bool full = CMenuUtil::FlagLFDProductModel();
     char *language = vconf_get_str("db/menu_widget/language");

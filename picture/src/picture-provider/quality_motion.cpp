@@ -3,8 +3,10 @@
 #include <iterator>
 
 #include "avoc.h"
+#include "help_text.h"
 #include "menu_util.h"
 #include "quality.h"
+#include "system_info.h"
 #include "tv_service.h"
 
 namespace picture {
@@ -122,18 +124,46 @@ static Outcome analog_clean_view_set(const Request &request, int value)
     return status_of(-1);
 }
 
-static const KeyCase kRows[] = {
+constexpr int kChipTypeInfo = 253;
+constexpr int kChipWithClearMotion = 12;
+constexpr int kBlurJudderHelpInfo = 258;
+
+// The TV chip names the LED clear motion; without it the placeholder stays.
+static const char *led_clear_motion_label()
+{
+    int chip = 11;
+    if (system_info_get_value_int(kChipTypeInfo, &chip) == 0)
+        return chip == kChipWithClearMotion ? "TV_SID_CLEAR_MOTION" : "TV_SID_LED_CLEAR_MOTION";
+    PLOG_FROM("get_display_name", "cannot get tv chip type!");
+    return nullptr;
+}
+
+// A platform feature adds blur to the help text; a failed read counts as off.
+static bool auto_motion_plus_help(char *buffer)
+{
+    bool blur = false;
+    if (system_info_get_value_bool(kBlurJudderHelpInfo, &blur) != 0)
+        blur = false;
+    copy_translation(buffer, blur ? "TV_SID_PICTURE_ENHANCE_PICUTRE_SHAPNESS_BLUR_JUDDER"
+                                  : "TV_SID_PICTURE_ENHANCE_PICTURE_JUDDER");
+    return true;
+}
+
+constexpr KeyCase kRows[] = {
     {KeyId::DigitalCleanView, digital_clean_view_get, digital_clean_view_set, table_set,
      &kDigitalCleanView},
     {KeyId::MpegNoiseFilter, table_get, table_set, table_set, &kMpegNoiseFilter},
     {KeyId::FilmMode, table_get, table_set, table_set, &kFilmMode},
-    {KeyId::AutoMotionPlusMode, table_get, table_set, table_set, &kAutoMotionPlus},
+    {KeyId::AutoMotionPlusMode, table_get, table_set, table_set, &kAutoMotionPlus, nullptr, nullptr,
+     auto_motion_plus_help},
     {KeyId::BlurReduction, byte_get, byte_set, nullptr, &kBlurReduction},
     {KeyId::JudderReduction, byte_get, byte_set, nullptr, &kJudderReduction},
-    {KeyId::LedClearMotion, table_get, table_set, table_set, &kLedClearMotion},
+    {KeyId::LedClearMotion, table_get, table_set, table_set, &kLedClearMotion, nullptr,
+     led_clear_motion_label},
     {KeyId::MotionJudderCanceller, no_action_get, no_action_set, nullptr},
     {KeyId::AnalogCleanView, analog_clean_view_get, analog_clean_view_set, nullptr},
 };
+static_assert(rows_follow(kRows, kMotionKeys), "one row per motion key, in order");
 
 const CaseTable g_motion_cases{kRows, std::size(kRows)};
 

@@ -113,7 +113,7 @@ static Outcome point_reset_set(const Request &request, int)
     return status_of(editor.reset_point(kMainPicture, interval));
 }
 
-static const KeyCase kRows[] = {
+constexpr KeyCase kRows[] = {
     {KeyId::WhiteBalanceReset, nullptr, reset_all_set, nullptr},
     {KeyId::WhiteBalance10pMode, plain_get, plain_set, plain_set, &k10pMode},
     {KeyId::WhiteBalance10pInterval, interval_get, interval_set, nullptr, &k10Points},
@@ -128,6 +128,7 @@ static const KeyCase kRows[] = {
     {KeyId::WhiteBalance20pBlue, component_get, component_set, nullptr, &k20pBlue},
     {KeyId::WhiteBalance20pReset, nullptr, point_reset_set, nullptr, &k20Points},
 };
+static_assert(rows_follow(kRows, kWhiteBalanceKeys), "one row per white balance key, in order");
 
 const CaseTable g_white_balance_cases{kRows, std::size(kRows)};
 

@@ -236,10 +236,15 @@ int set_picture_size_auto_wide(int value, bool commit)
     return run_set(__func__, kSettings[kAutoWide].set, value, commit);
 }
 
+int read_panel_21_9(bool *supported)
+{
+    return system_info_get_value_bool(PICTURE_SYSTEM_INFO_PANEL_21_9, supported);
+}
+
 bool check_if_support_21_9(void)
 {
     bool supported = false;
-    if (system_info_get_value_bool(PICTURE_SYSTEM_INFO_PANEL_21_9, &supported) != 0) {
+    if (read_panel_21_9(&supported) != 0) {
         PLOG("system_info_get_value_bool fails");
         return false;
     }

@@ -33,7 +33,11 @@ int get_picture_size_auto_wide(int *value);
 // A non-zero value switches auto wide on.
 int set_picture_size_auto_wide(int value, bool commit);
 
-// False also when the platform cannot tell.
+// Asks the system information whether the panel shows 21:9: its status, 0
+// when *supported holds the answer. Logs nothing.
+int read_panel_21_9(bool *supported);
+
+// False also when the platform cannot tell, which is logged.
 bool check_if_support_21_9(void);
 
 #ifdef __cplusplus

@@ -2,12 +2,13 @@
 // PIP channel, source, TV mode and antenna, and the sound select.
 #pragma once
 
+#include "picture_keys.h"
 #include "tv_service.h"
 
 namespace picture {
 
 // Store entry of the PIP source; also the setting key of the source.
-constexpr const char *kPipSourceStoreKey = "db/menu/picture/pip/source";
+constexpr const char *kPipSourceStoreKey = picture_setting_keys[PICTURE_KEY_PipSource];
 
 // Service record fields that the PIP code reads back.
 enum ServiceField : int {
@@ -62,5 +63,33 @@ int tv_pip_util_set_sound_select(int select);
 }  // extern "C"
 
 int tv_pip_service_channel_tune(unsigned long long serviceId);
+
+// The PIP connection for one scope: opened on construction, closed at the
+// end of the scope when it opened.
+class PipConnection {
+public:
+    PipConnection() : open_(tv_pip_service_init() == 0) {}
+    ~PipConnection()
+    {
+        if (open_ && !closed_)
+            tv_pip_service_fini();
+    }
+    PipConnection(const PipConnection &) = delete;
+    PipConnection &operator=(const PipConnection &) = delete;
+
+    bool open() const { return open_; }
+
+    // Closes now, also after a failed open (the close then reports it);
+    // the close's result.
+    int close()
+    {
+        closed_ = true;
+        return tv_pip_service_fini();
+    }
+
+private:
+    bool open_;
+    bool closed_ = false;
+};
 
 }  // namespace picture

@@ -79,7 +79,9 @@ void set_log_mode(LogMode mode);
 // Makes a platform function return `result` instead of doing its work; a
 // getter also leaves `out` in its out-parameter when given (a factory leaves a
 // null object for out 0). Stays in force until unforce() or reset(). Throws
-// std::invalid_argument for a name that is not a stand-in function.
+// std::invalid_argument, with the reason, for a name that is not a stand-in
+// function and for an outcome that the function cannot give (a success of a
+// function that would have to hand out what a forced call does not make).
 void force(const std::string &function, int result, std::optional<long long> out = std::nullopt);
 void unforce(const std::string &function);
 struct ForcedResult {
@@ -90,5 +92,30 @@ struct ForcedResult {
 std::map<std::string, ForcedResult> forced();
 // Every platform function that can be forced, sorted.
 std::vector<std::string> known_functions();
+
+// ---- replay ----------------------------------------------------------------
+
+// A call's whole answer: a forced result with everything the call hands out.
+struct Answer {
+    int result = 0;
+    std::optional<long long> out;     // the first out-parameter (a handed-out object: 1, none: 0)
+    std::vector<long long> more;      // the further out-parameters, in order
+    std::optional<std::string> text;  // text handed out: a filled buffer or a returned string
+    bool null = false;                // a returned pointer that is null
+    std::vector<std::map<int, unsigned long long>> records;  // service records, or a status map
+};
+
+struct ReplayCall {
+    std::string call;  // as the journal writes it
+    Answer answer;
+};
+
+// Answers the next platform calls from `calls` instead of the state, like
+// forced results that each serve one call: a call takes the first unused
+// answer whose text equals its journal entry, else the first unused answer of
+// the same function; a call with neither works on the state. Replaces the
+// answers of an earlier replay(); end_replay() stops. Turns the journal on.
+void replay(std::vector<ReplayCall> calls);
+void end_replay();
 
 }  // namespace sim

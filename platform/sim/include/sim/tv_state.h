@@ -42,7 +42,8 @@ struct TvState {
 
     // Utilities.
     EProfile master_audio = PROFILE_TYPE_MAIN;
-    int reference_count = 0;
+    int reference_count = 0;  // references taken and not given back; below 0 after a double release
+    int uncounted_references = 0;  // forced increases whose release is still owed
     bool atsc = false;
     bool lfd_product = false;
     int pip_antenna_mode = MENU_ANTENNA_TYPE_AIR;

@@ -1,3 +1,4 @@
+// The key lookup: a binary search over the key table's rows in key order.
 #include <array>
 #include <cstring>
 #include <iterator>
@@ -40,6 +41,11 @@ constexpr std::array<int, kKeyCount> kSortedRows = sorted_rows();
 int _find_type(const char *key)
 {
     PLOG(" size: %d ", static_cast<int>(std::size(g_keyitemmap)));
+    return find_key(key);
+}
+
+int find_key(const char *key)
+{
     // Only an exact match counts: a key that extends or cuts short a known
     // key is not that key.
     int low = 0;

@@ -1,0 +1,299 @@
+// The recording's lines: a header (format, provider, time), then for each
+// request its line, the platform calls and log lines it caused, and its
+// answer.
+#include "recording.h"
+
+#include <fstream>
+#include <stdexcept>
+
+#include "words.h"
+
+namespace host {
+namespace {
+
+struct Reader {
+    const std::string &file;
+    int line = 0;
+
+    [[noreturn]] void fail(const std::string &what) const
+    {
+        throw BadInput(file + ":" + std::to_string(line) + ": " + what);
+    }
+};
+
+bool starts_with(const std::string &s, const char *prefix)
+{
+    return s.rfind(prefix, 0) == 0;
+}
+
+bool is_integer(const std::string &s)
+{
+    std::size_t i = s[0] == '-' ? 1 : 0;
+    return i < s.size() && s.find_first_not_of("0123456789", i) == std::string::npos;
+}
+
+bool is_double(const std::string &s)
+{
+    return !s.empty() && s.find_first_not_of("0123456789+-.eEinfnaINFNA") == std::string::npos;
+}
+
+bool is_handle(const std::string &s)
+{
+    return s == "null" || s == "?" || (s.size() > 1 && s[0] == '#' && is_integer(s.substr(1)));
+}
+
+bool is_item(const std::string &s)
+{
+    std::size_t open = s.find('[');
+    return s == "null" || s == "?" ||
+           (open != std::string::npos && s.back() == ']' && is_handle(s.substr(0, open)) &&
+            is_integer(s.substr(open + 1, s.size() - open - 2)));
+}
+
+// Whether a token fits a letter of the operation rows.
+bool fits(char kind, const Token &t)
+{
+    bool text_or_null = t.quoted || t.text == "null";
+    switch (kind) {
+    case 'k':
+    case 't': return text_or_null;
+    case 'i':
+    case 's':
+    case 'v': return !t.quoted && is_integer(t.text);
+    case 'd':
+    case 'f': return !t.quoted && is_double(t.text);
+    case 'h':
+    case 'l': return !t.quoted && is_handle(t.text);
+    case 'e': return !t.quoted && is_item(t.text);
+    default: return false;
+    }
+}
+
+// The tokens of `rest`, checked against `kinds` (a list answer is a handle
+// and a count).
+std::vector<Token> tokens(const Reader &r, const std::string &rest, std::string kinds)
+{
+    if (kinds == "l")
+        kinds = "li";
+    std::vector<Token> out;
+    std::size_t pos = 0;
+    while (pos < rest.size()) {
+        Token t;
+        std::optional<std::string> text = recording::next_token(rest, pos, &t.quoted);
+        if (!text)
+            r.fail("cannot read a value at column " + std::to_string(pos + 1));
+        t.text = *text;
+        out.push_back(t);
+        while (pos < rest.size() && rest[pos] == ' ')
+            ++pos;
+    }
+    if (out.size() != kinds.size())
+        r.fail("expected " + std::to_string(kinds.size()) + " values, found " +
+               std::to_string(out.size()));
+    for (std::size_t i = 0; i < kinds.size(); i++)
+        if (!fits(kinds[i], out[i]))
+            r.fail("not a fitting value: " + out[i].text);
+    return out;
+}
+
+// One value of a call's answer into the stand-in's answer.
+void put_value(const Reader &r, sim::Answer &a, const std::string &line, std::size_t &pos,
+               bool result)
+{
+    if (line[pos] == '{') {
+        std::map<int, unsigned long long> fields;
+        for (++pos; pos < line.size() && line[pos] != '}';) {
+            std::size_t eq = line.find('=', pos);
+            std::size_t end = line.find_first_of(",}", pos);
+            if (eq == std::string::npos || end == std::string::npos || eq > end)
+                r.fail("not a record: " + line.substr(pos));
+            std::string id = line.substr(pos, eq - pos);
+            std::string value = line.substr(eq + 1, end - eq - 1);
+            if (!is_integer(id) || !is_integer(value))
+                r.fail("not a record field: " + line.substr(pos, end - pos));
+            fields[std::stoi(id)] = std::stoull(value);
+            pos = line[end] == ',' ? end + 2 : end;
+        }
+        if (pos >= line.size())
+            r.fail("unterminated record");
+        ++pos;
+        a.records.push_back(std::move(fields));
+        return;
+    }
+    bool quoted = false;
+    std::optional<std::string> t = recording::next_token(line, pos, &quoted);
+    if (!t)
+        r.fail("cannot read a value at column " + std::to_string(pos + 1));
+    if (quoted) {
+        a.text = *t;
+        return;
+    }
+    long long v = 0;
+    if (*t == "object" || *t == "null")
+        v = *t == "object" ? 1 : 0;
+    else if (is_integer(*t))
+        v = std::stoll(*t);
+    else
+        r.fail("not a value: " + *t);
+    if (result) {
+        a.result = static_cast<int>(v);
+        a.null = *t == "null";
+    } else if (!a.out) {
+        a.out = v;
+    } else {
+        a.more.push_back(v);
+    }
+}
+
+// "name(args) = result, out v v" into the journal's text and the answer.
+RecordedCall read_call(const Reader &r, const std::string &line)
+{
+    RecordedCall c;
+    c.line = r.line;
+    std::size_t open = line.find('(');
+    if (open == std::string::npos || open == 0)
+        r.fail("not a platform call: " + line);
+    std::string text = line.substr(0, open + 1);
+    std::size_t pos = open + 1;
+    while (pos < line.size() && line[pos] != ')') {
+        if (line[pos] == '"') {
+            bool quoted = false;
+            std::optional<std::string> s = recording::next_token(line, pos, &quoted);
+            if (!s)
+                r.fail("unterminated text in a platform call");
+            text += "\"" + *s + "\"";
+        } else {
+            text += line[pos++];
+        }
+    }
+    if (pos >= line.size())
+        r.fail("unterminated platform call: " + line);
+    c.call.call = text + ")";
+    ++pos;
+    if (line.compare(pos, 3, " = ") == 0) {
+        pos += 3;
+        put_value(r, c.call.answer, line, pos, true);
+    }
+    if (line.compare(pos, 6, ", out ") == 0) {
+        for (pos += 6; pos < line.size();) {
+            put_value(r, c.call.answer, line, pos, false);
+            if (pos < line.size() && line[pos] != ' ')
+                r.fail("unexpected text after a value: " + line.substr(pos));
+            if (pos < line.size())
+                ++pos;
+        }
+    }
+    if (pos != line.size())
+        r.fail("unexpected text after the platform call: " + line.substr(pos));
+    return c;
+}
+
+void read_header(Reader &r, std::istream &in, Recording &rec)
+{
+    std::string line;
+    r.line = 1;
+    if (!std::getline(in, line) || !starts_with(line, recording::kMagic))
+        r.fail("not a recording (no \"" + std::string(recording::kMagic) + "\" header)");
+    std::string version = line.substr(std::string(recording::kMagic).size());
+    if (version != " " + std::to_string(recording::kFormatVersion))
+        r.fail("recording format" + version + ", this picture-menu reads version " +
+               std::to_string(recording::kFormatVersion));
+    r.line = 2;
+    if (!std::getline(in, line) || !starts_with(line, "provider: "))
+        r.fail("expected the provider line of the header");
+    rec.provider = line.substr(10);
+    r.line = 3;
+    if (!std::getline(in, line) || !starts_with(line, "time: "))
+        r.fail("expected the time line of the header");
+    rec.time = line.substr(6);
+}
+
+// "request N: name args"
+RecordedRequest read_request(const Reader &r, const std::string &line, int expected_number)
+{
+    RecordedRequest q;
+    q.line = r.line;
+    std::size_t colon = line.find(": ");
+    std::string number = line.substr(8, colon == std::string::npos ? 0 : colon - 8);
+    if (colon == std::string::npos || !is_integer(number))
+        r.fail("not a request line: " + line);
+    q.number = std::stoi(number);
+    if (q.number != expected_number)
+        r.fail("request " + number + " where request " + std::to_string(expected_number) +
+               " was due");
+    std::string rest = line.substr(colon + 2);
+    std::size_t blank = rest.find(' ');
+    std::string name = rest.substr(0, blank);
+    q.operation = recording::operation_named(name);
+    if (!q.operation)
+        r.fail("unknown operation: " + name);
+    q.args =
+        tokens(r, blank == std::string::npos ? "" : rest.substr(blank + 1), q.operation->request);
+    return q;
+}
+
+void read_line(Reader &r, const std::string &line, Recording &rec, RecordedRequest *&open)
+{
+    if (starts_with(line, "request ")) {
+        if (open)
+            r.fail("request " + std::to_string(open->number) + " has no answer");
+        rec.requests.push_back(read_request(r, line, static_cast<int>(rec.requests.size()) + 1));
+        open = &rec.requests.back();
+    } else if (!open) {
+        r.fail("expected a request line: " + line);
+    } else if (starts_with(line, "call: ")) {
+        open->calls.push_back(read_call(r, line.substr(6)));
+    } else if (starts_with(line, "log: ")) {
+        std::size_t pos = line.find(' ', 5);
+        bool quoted = false;
+        std::optional<std::string> tag =
+            pos == std::string::npos ? std::nullopt : recording::next_token(line, pos, &quoted);
+        std::optional<std::string> text =
+            tag ? recording::next_token(line, pos, &quoted) : std::nullopt;
+        if (!text || !quoted || pos != line.size())
+            r.fail("not a log line: " + line);
+        open->log.push_back(*text);
+    } else if (line == "answer:" || starts_with(line, "answer: ")) {
+        open->answer_line = r.line;
+        open->answer = tokens(r, line.size() > 8 ? line.substr(8) : "", open->operation->answer);
+        open = nullptr;
+    } else {
+        r.fail("not a line of a recording: " + line);
+    }
+}
+
+}  // namespace
+
+Recording read_recording(const std::string &file)
+{
+    std::ifstream in(file);
+    Reader r{file};
+    if (!in)
+        r.fail("cannot read the recording");
+    Recording rec;
+    rec.file = file;
+    read_header(r, in, rec);
+    RecordedRequest *open = nullptr;  // a request whose answer is still to come
+    std::string line;
+    while (std::getline(in, line)) {
+        r.line++;
+        try {
+            read_line(r, line, rec, open);
+        } catch (const std::out_of_range &) {
+            r.fail("a number out of range");
+        }
+    }
+    if (open)
+        r.fail("truncated: request " + std::to_string(open->number) + " has no answer");
+    return rec;
+}
+
+std::string tokens_text(const std::vector<Token> &tokens)
+{
+    std::string text;
+    for (const Token &t : tokens)
+        text += (text.empty() ? "" : " ") + (t.quoted ? recording::quote(t.text) : t.text);
+    return text;
+}
+
+}  // namespace host

@@ -1,0 +1,206 @@
+// Redirecting the provider's platform calls. The provider reaches every
+// platform function through its global offset table, or through tables of
+// function pointers in its data, all filled by the dynamic loader when it was
+// loaded (RTLD_NOW). Its relocation tables name the symbol of each entry; the
+// entries of the wrapped functions are overwritten with the wrappers'
+// addresses, and written back when recording stops. The entry's page may be
+// read-only after loading (RELRO), so it is made writable around the write.
+#include <dlfcn.h>
+#include <elf.h>
+#include <link.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform_calls.h"
+#include "wrapper_table.h"
+
+namespace recorder {
+namespace {
+
+#if defined(__x86_64__)
+using Rel = Elf64_Rela;
+constexpr unsigned kJumpSlot = R_X86_64_JUMP_SLOT;
+constexpr unsigned kGlobDat = R_X86_64_GLOB_DAT;
+constexpr unsigned kAbsolute = R_X86_64_64;
+constexpr long kRelTag = DT_RELA;
+constexpr long kRelSizeTag = DT_RELASZ;
+unsigned rel_type(const Rel &r)
+{
+    return ELF64_R_TYPE(r.r_info);
+}
+unsigned rel_symbol(const Rel &r)
+{
+    return ELF64_R_SYM(r.r_info);
+}
+#elif defined(__arm__)
+using Rel = Elf32_Rel;
+constexpr unsigned kJumpSlot = R_ARM_JUMP_SLOT;
+constexpr unsigned kGlobDat = R_ARM_GLOB_DAT;
+constexpr unsigned kAbsolute = R_ARM_ABS32;
+constexpr long kRelTag = DT_REL;
+constexpr long kRelSizeTag = DT_RELSZ;
+unsigned rel_type(const Rel &r)
+{
+    return ELF32_R_TYPE(r.r_info);
+}
+unsigned rel_symbol(const Rel &r)
+{
+    return ELF32_R_SYM(r.r_info);
+}
+#else
+#error "the recorder knows the relocations of x86-64 and 32-bit ARM"
+#endif
+
+struct Patched {
+    void **entry;
+    void *original;
+};
+
+std::vector<Patched> &patched()
+{
+    static std::vector<Patched> entries;
+    return entries;
+}
+
+// The loader stores most dynamic addresses relocated; a value below the
+// load address is still an offset.
+std::uintptr_t address(const link_map *map, ElfW(Addr) value)
+{
+    return value < map->l_addr ? map->l_addr + value : value;
+}
+
+struct Relro {
+    std::uintptr_t begin = 0, end = 0;
+};
+
+int find_relro(dl_phdr_info *info, std::size_t, void *data)
+{
+    auto *wanted = static_cast<std::pair<ElfW(Addr), Relro> *>(data);
+    if (info->dlpi_addr != wanted->first)
+        return 0;
+    for (int i = 0; i < info->dlpi_phnum; i++) {
+        const ElfW(Phdr) &ph = info->dlpi_phdr[i];
+        if (ph.p_type == PT_GNU_RELRO) {
+            wanted->second.begin = info->dlpi_addr + ph.p_vaddr;
+            wanted->second.end = wanted->second.begin + ph.p_memsz;
+        }
+    }
+    return 1;
+}
+
+bool write_entry(void **entry, void *value, const Relro &relro)
+{
+    auto at = reinterpret_cast<std::uintptr_t>(entry);
+    auto page_size = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    void *page = reinterpret_cast<void *>(at & ~(page_size - 1));
+    bool read_only = at >= relro.begin && at < relro.end;
+    if (read_only && mprotect(page, page_size, PROT_READ | PROT_WRITE) != 0)
+        return false;
+    *entry = value;
+    if (read_only)
+        mprotect(page, page_size, PROT_READ);
+    return true;
+}
+
+// The wrappers by the name their function has in the library defining it.
+std::map<std::string, Wrapper> wrappers_by_name()
+{
+    std::map<std::string, Wrapper> by_name;
+    std::vector<Wrapper> rows = c_wrappers();
+    std::vector<Wrapper> tv = tv_wrappers();
+    rows.insert(rows.end(), tv.begin(), tv.end());
+    for (const Wrapper &w : rows) {
+        Dl_info info{};
+        if (dladdr(w.real, &info) && info.dli_sname && info.dli_saddr == w.real)
+            by_name[info.dli_sname] = w;
+    }
+    return by_name;
+}
+
+Relro relro_of(const link_map *map)
+{
+    std::pair<ElfW(Addr), Relro> wanted{map->l_addr, {}};
+    dl_iterate_phdr(find_relro, &wanted);
+    return wanted.second;
+}
+
+}  // namespace
+
+bool redirect_platform_calls(void *provider_handle, std::string *why)
+{
+    link_map *map = nullptr;
+    if (dlinfo(provider_handle, RTLD_DI_LINKMAP, &map) != 0 || !map) {
+        *why = "no link map of the provider";
+        return false;
+    }
+    std::uintptr_t symtab = 0, strtab = 0, jmprel = 0, rel = 0;
+    std::size_t jmprel_size = 0, rel_size = 0;
+    for (const ElfW(Dyn) *d = map->l_ld; d->d_tag != DT_NULL; d++) {
+        switch (d->d_tag) {
+        case DT_SYMTAB: symtab = address(map, d->d_un.d_ptr); break;
+        case DT_STRTAB: strtab = address(map, d->d_un.d_ptr); break;
+        case DT_JMPREL: jmprel = address(map, d->d_un.d_ptr); break;
+        case DT_PLTRELSZ: jmprel_size = d->d_un.d_val; break;
+        case kRelTag: rel = address(map, d->d_un.d_ptr); break;
+        case kRelSizeTag: rel_size = d->d_un.d_val; break;
+        default: break;
+        }
+    }
+    if (!symtab || !strtab) {
+        *why = "the provider has no dynamic symbol table";
+        return false;
+    }
+    const std::map<std::string, Wrapper> by_name = wrappers_by_name();
+    const Relro relro = relro_of(map);
+    const auto *symbols = reinterpret_cast<const ElfW(Sym) *>(symtab);
+    const auto *names = reinterpret_cast<const char *>(strtab);
+    const std::pair<std::uintptr_t, std::size_t> tables[] = {{jmprel, jmprel_size},
+                                                             {rel, rel_size}};
+    for (const auto &[table, size] : tables) {
+        const auto *r = reinterpret_cast<const Rel *>(table);
+        for (std::size_t i = 0; table && i < size / sizeof(Rel); i++) {
+            unsigned type = rel_type(r[i]);
+            if (type != kJumpSlot && type != kGlobDat && type != kAbsolute)
+                continue;
+            auto it = by_name.find(names + symbols[rel_symbol(r[i])].st_name);
+            if (it == by_name.end())
+                continue;
+            auto **entry = reinterpret_cast<void **>(map->l_addr + r[i].r_offset);
+            void *original = *entry;
+            // A pointer in data is the function's address only without an addend.
+            if (type == kAbsolute && original != it->second.real)
+                continue;
+            if (!write_entry(entry, it->second.wrapper, relro)) {
+                restore_platform_calls();
+                *why = "cannot write the provider's offset table";
+                return false;
+            }
+            patched().push_back({entry, original});
+        }
+    }
+    return true;
+}
+
+void restore_platform_calls()
+{
+    // Every entry lies in one object, so its read-only range is found once.
+    Relro relro;
+    if (!patched().empty()) {
+        Dl_info info{};
+        link_map *map = nullptr;
+        if (dladdr1(patched().front().entry, &info, reinterpret_cast<void **>(&map),
+                    RTLD_DL_LINKMAP) &&
+            map)
+            relro = relro_of(map);
+    }
+    for (const Patched &p : patched())
+        write_entry(p.entry, p.original, relro);
+    patched().clear();
+}
+
+}  // namespace recorder

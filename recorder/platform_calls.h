@@ -1,0 +1,21 @@
+// Recording the provider's platform calls: its references to the platform's
+// functions are pointed at wrappers that call the platform and record.
+#pragma once
+
+#include <string>
+
+namespace recorder {
+
+// A platform function's wrapper and the function itself.
+struct Wrapper {
+    void *wrapper;
+    void *real;
+};
+
+// Rewrites the loaded provider's GOT entries of the wrapped functions;
+// false, with a reason, when its dynamic section cannot be read.
+bool redirect_platform_calls(void *provider_handle, std::string *why);
+// Puts the original entries back.
+void restore_platform_calls();
+
+}  // namespace recorder

@@ -1,0 +1,191 @@
+// The recording provider: loaded by the settings host in place of the
+// provider, it loads the real one and hands the host a table whose slots
+// record each request and answer, while the provider's platform calls and
+// log lines are recorded on their way to the platform.
+#include <dlfcn.h>
+#include <elf.h>
+#include <link.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "dlog.h"
+#include "notation.h"
+#include "picture_provider.h"
+#include "platform_calls.h"
+#include "record_file.h"
+#include "requests.h"
+
+namespace {
+
+extern "C" int create_provider(provider_op **table);
+
+struct Provider {
+    void *handle = nullptr;
+    provider_create_fn create = nullptr;
+    provider_delete_fn del = nullptr;
+    std::string path;
+    std::vector<std::pair<provider_op *, provider_op *>> tables;  // handed out, real
+};
+
+Provider &provider()
+{
+    static Provider p;
+    return p;
+}
+
+void log_line(const std::string &message)
+{
+    __dlog_print(LOG_ID_MAIN, DLOG_WARN, "picture-recorder", "%s\n", message.c_str());
+}
+
+std::string own_dir()
+{
+    Dl_info info{};
+    if (!dladdr(reinterpret_cast<void *>(&log_line), &info) || !info.dli_fname)
+        return "";
+    std::string path = info.dli_fname;
+    return path.substr(0, path.rfind('/') + 1);
+}
+
+struct BuildId {
+    ElfW(Addr) base;
+    std::string hex;
+};
+
+int find_build_id(dl_phdr_info *info, std::size_t, void *data)
+{
+    auto *id = static_cast<BuildId *>(data);
+    if (info->dlpi_addr != id->base)
+        return 0;
+    for (int i = 0; i < info->dlpi_phnum; i++) {
+        const ElfW(Phdr) &ph = info->dlpi_phdr[i];
+        if (ph.p_type != PT_NOTE)
+            continue;
+        auto *p = reinterpret_cast<const unsigned char *>(info->dlpi_addr + ph.p_vaddr);
+        const unsigned char *end = p + ph.p_memsz;
+        while (p + sizeof(ElfW(Nhdr)) <= end) {
+            auto *note = reinterpret_cast<const ElfW(Nhdr) *>(p);
+            const unsigned char *desc = p + sizeof *note + ((note->n_namesz + 3) & ~3U);
+            if (note->n_type == NT_GNU_BUILD_ID && note->n_namesz == 4 &&
+                std::memcmp(p + sizeof *note, "GNU", 4) == 0) {
+                static const char kHex[] = "0123456789abcdef";
+                for (unsigned k = 0; k < note->n_descsz; k++) {
+                    id->hex += kHex[desc[k] >> 4];
+                    id->hex += kHex[desc[k] & 15];
+                }
+                return 1;
+            }
+            p = desc + ((note->n_descsz + 3) & ~3U);
+        }
+    }
+    return 1;
+}
+
+std::string build_id(void *handle)
+{
+    link_map *map = nullptr;
+    if (dlinfo(handle, RTLD_DI_LINKMAP, &map) != 0 || !map)
+        return "unknown";
+    BuildId id{map->l_addr, ""};
+    dl_iterate_phdr(find_build_id, &id);
+    return id.hex.empty() ? "unknown" : id.hex;
+}
+
+std::string header(const Provider &p)
+{
+    char when[32] = "unknown";
+    std::time_t now = std::time(nullptr);
+    std::tm utc{};
+    if (gmtime_r(&now, &utc))
+        std::strftime(when, sizeof when, "%Y-%m-%dT%H:%M:%SZ", &utc);
+    return std::string(recording::kMagic) + " " + std::to_string(recording::kFormatVersion) +
+           "\nprovider: " + recording::quote(p.path) + " build " + build_id(p.handle) +
+           "\ntime: " + when + "\n";
+}
+
+// Loads the real provider once; recording starts when a file is configured.
+bool load()
+{
+    Provider &p = provider();
+    if (p.handle)
+        return true;
+    recorder::Settings settings = recorder::read_settings(own_dir());
+    p.path = settings.provider;
+    p.handle = dlopen(p.path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!p.handle) {
+        log_line("cannot load the provider: " + std::string(dlerror()));
+        return false;
+    }
+    p.create = reinterpret_cast<provider_create_fn>(dlsym(p.handle, "create_provider"));
+    p.del = reinterpret_cast<provider_delete_fn>(dlsym(p.handle, "delete_provider"));
+    if (!p.create || !p.del ||
+        reinterpret_cast<void *>(p.create) == reinterpret_cast<void *>(&create_provider)) {
+        log_line("not a provider: " + p.path);
+        dlclose(p.handle);
+        p.handle = nullptr;
+        return false;
+    }
+    if (!settings.file.empty() && recorder::start(settings, header(p))) {
+        std::string why;
+        if (!recorder::redirect_platform_calls(p.handle, &why))
+            recorder::stop(("recording stopped: " + why).c_str());
+    }
+    return true;
+}
+
+}  // namespace
+
+extern "C" __attribute__((visibility("default"))) int create_provider(provider_op **table)
+{
+    try {
+        if (!load())
+            return 1;
+        Provider &p = provider();
+        if (!table)
+            return recorder::record_create(p.create, table);
+        provider_op *real = nullptr;
+        int status = recorder::record_create(p.create, &real);
+        if (status != 0 || !real)
+            return status;
+        auto *mine =
+            static_cast<provider_op *>(std::calloc(PROVIDER_SLOT_COUNT, sizeof(provider_op)));
+        if (!mine) {
+            p.del(&real);
+            return 1;
+        }
+        recorder::fill_table(real, mine);
+        p.tables.emplace_back(mine, real);
+        *table = mine;
+        return status;
+    } catch (...) {
+        return 1;
+    }
+}
+
+extern "C" __attribute__((visibility("default"))) int delete_provider(provider_op **table)
+{
+    try {
+        Provider &p = provider();
+        if (!p.handle)
+            return table ? 0 : 1;
+        if (!table || !*table)
+            return recorder::record_delete(p.del, table);
+        for (auto it = p.tables.begin(); it != p.tables.end(); ++it) {
+            if (it->first != *table)
+                continue;
+            provider_op *real = it->second;
+            int status = recorder::record_delete(p.del, &real);
+            std::free(it->first);
+            p.tables.erase(it);
+            return status;
+        }
+        return recorder::record_delete(p.del, table);  // not one of ours: the provider decides
+    } catch (...) {
+        return 1;
+    }
+}
