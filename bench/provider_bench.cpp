@@ -2,7 +2,6 @@
 // family, with the provider loaded as the host loads it and a quiet stand-in
 // (log lines discarded, no call journal).
 #include <benchmark/benchmark.h>
-#include <dlfcn.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +10,7 @@
 #include "alloc_count.h"
 #include "picture_keys.h"
 #include "picture_provider.h"
+#include "provider_loader.h"
 #include "sim/control.h"
 
 namespace {
@@ -36,15 +36,10 @@ const char *const kListKeys[] = {
 provider_op *table()
 {
     static provider_op *t = [] {
-        void *h = dlopen(PROVIDER_LIBRARY, RTLD_NOW | RTLD_LOCAL);
-        if (!h) {
-            std::fprintf(stderr, "cannot load the provider: %s\n", dlerror());
-            std::abort();
-        }
-        void *create = dlsym(h, "create_provider");
-        bench::count_allocations_of(create);
+        loader::Provider provider = loader::load_provider_or_exit(PROVIDER_LIBRARY);
+        bench::count_allocations_of(reinterpret_cast<void *>(provider.create));
         provider_op *ops = nullptr;
-        reinterpret_cast<provider_create_fn>(create)(&ops);
+        provider.create(&ops);
         sim::set_log_mode(sim::LogMode::Discard);
         sim::set_journal(false);
         sim::reset();

@@ -1,8 +1,9 @@
 // Loading the provider and calling its operations.
 #include "provider_host.h"
 
-#include <dlfcn.h>
 #include <libintl.h>
+
+#include "provider_loader.h"
 
 namespace host {
 
@@ -13,15 +14,13 @@ std::string translate(const std::string &id)
 
 ProviderHost::ProviderHost(const std::string &library)
 {
-    handle_ = dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle_)
-        throw LoadError(dlerror());
-    auto create = reinterpret_cast<provider_create_fn>(dlsym(handle_, "create_provider"));
-    delete_ = reinterpret_cast<provider_delete_fn>(dlsym(handle_, "delete_provider"));
-    if (!create || !delete_ || create(&table_) != 0 || !table_) {
-        dlclose(handle_);
+    loader::Provider provider;
+    std::string error;
+    if (!loader::load_provider(library, &provider, &error))
+        throw LoadError(error);
+    delete_ = provider.destroy;
+    if (provider.create(&table_) != 0 || !table_)
         throw LoadError(library + ": no provider table");
-    }
 }
 
 ProviderHost::~ProviderHost()

@@ -62,7 +62,6 @@ private:
     int string_op(provider_slot slot, const std::string &key,
                   std::optional<std::string> *text) const;
 
-    void *handle_ = nullptr;
     provider_delete_fn delete_ = nullptr;
     provider_op *table_ = nullptr;
 };

@@ -360,7 +360,8 @@ int w_device_power_set_state(int state, int flag)
 
 // The line is formatted here and handed on whole, so the platform log shows
 // the same text.
-int w_dlog_print(log_id_t log_id, int prio, const char *tag, const char *fmt, ...)
+__attribute__((format(printf, 4, 5))) int w_dlog_print(log_id_t log_id, int prio, const char *tag,
+                                                       const char *fmt, ...)
 {
     char buffer[1024];
     va_list args;

@@ -97,7 +97,7 @@ bool write_entry(void **entry, void *value, const Relro &relro)
 {
     auto at = reinterpret_cast<std::uintptr_t>(entry);
     auto page_size = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-    void *page = reinterpret_cast<void *>(at & ~(page_size - 1));
+    void *page = loaded<void>(at & ~(page_size - 1));
     bool read_only = at >= relro.begin && at < relro.end;
     if (read_only && mprotect(page, page_size, PROT_READ | PROT_WRITE) != 0)
         return false;
@@ -157,12 +157,12 @@ bool redirect_platform_calls(void *provider_handle, std::string *why)
     }
     const std::map<std::string, Wrapper> by_name = wrappers_by_name();
     const Relro relro = relro_of(map);
-    const auto *symbols = reinterpret_cast<const ElfW(Sym) *>(symtab);
-    const auto *names = reinterpret_cast<const char *>(strtab);
+    const auto *symbols = loaded<const ElfW(Sym)>(symtab);
+    const auto *names = loaded<const char>(strtab);
     const std::pair<std::uintptr_t, std::size_t> tables[] = {{jmprel, jmprel_size},
                                                              {rel, rel_size}};
     for (const auto &[table, size] : tables) {
-        const auto *r = reinterpret_cast<const Rel *>(table);
+        const auto *r = loaded<const Rel>(table);
         for (std::size_t i = 0; table && i < size / sizeof(Rel); i++) {
             unsigned type = rel_type(r[i]);
             if (type != kJumpSlot && type != kGlobDat && type != kAbsolute)
@@ -170,7 +170,7 @@ bool redirect_platform_calls(void *provider_handle, std::string *why)
             auto it = by_name.find(names + symbols[rel_symbol(r[i])].st_name);
             if (it == by_name.end())
                 continue;
-            auto **entry = reinterpret_cast<void **>(map->l_addr + r[i].r_offset);
+            auto **entry = loaded<void *>(map->l_addr + r[i].r_offset);
             void *original = *entry;
             // A pointer in data is the function's address only without an addend.
             if (type == kAbsolute && original != it->second.real)

@@ -2,9 +2,16 @@
 // functions are pointed at wrappers that call the platform and record.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace recorder {
+
+// An address of the loaded provider, as the loader reports it, as a pointer.
+template <typename T> T *loaded(std::uintptr_t address)
+{
+    return reinterpret_cast<T *>(address);  // NOLINT(performance-no-int-to-ptr): loader addresses
+}
 
 // A platform function's wrapper and the function itself.
 struct Wrapper {

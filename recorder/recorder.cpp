@@ -22,8 +22,6 @@
 
 namespace {
 
-extern "C" int create_provider(provider_op **table);
-
 struct Provider {
     void *handle = nullptr;
     provider_create_fn create = nullptr;
@@ -66,7 +64,7 @@ int find_build_id(dl_phdr_info *info, std::size_t, void *data)
         const ElfW(Phdr) &ph = info->dlpi_phdr[i];
         if (ph.p_type != PT_NOTE)
             continue;
-        auto *p = reinterpret_cast<const unsigned char *>(info->dlpi_addr + ph.p_vaddr);
+        const auto *p = recorder::loaded<const unsigned char>(info->dlpi_addr + ph.p_vaddr);
         const unsigned char *end = p + ph.p_memsz;
         while (p + sizeof(ElfW(Nhdr)) <= end) {
             auto *note = reinterpret_cast<const ElfW(Nhdr) *>(p);

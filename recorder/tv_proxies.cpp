@@ -42,8 +42,8 @@ std::map<int, unsigned long long> fields_of(const TCServiceData &service)
 
 // ---- video control ---------------------------------------------------------
 
-#define VIDEO_GETTER(method, type)                                                                 \
-    int VideoControlProxy::method(type *value)                                                     \
+#define VIDEO_GETTER(method, out_type)                                                             \
+    int VideoControlProxy::method(out_type value)                                                  \
     {                                                                                              \
         CallLine c("IVideoControl::" #method);                                                     \
         c.word("out");                                                                             \
@@ -61,15 +61,15 @@ std::map<int, unsigned long long> fields_of(const TCServiceData &service)
         return r;                                                                                  \
     }
 
-VIDEO_GETTER(GetScreenMode, EScreenModeData)
+VIDEO_GETTER(GetScreenMode, EScreenModeData *)
 VIDEO_SETTER(SetScreenMode, EScreenModeData)
 VIDEO_SETTER(SetAspectRatio, EPictureSizeType)
-VIDEO_GETTER(GetPictureSize, EPictureSizeType)
+VIDEO_GETTER(GetPictureSize, EPictureSizeType *)
 VIDEO_SETTER(SetScreenFitOption, EScreenFitOptionType)
-VIDEO_GETTER(GetScreenFitOption, EScreenFitOptionType)
-VIDEO_GETTER(GetAutoWideOption, bool)
+VIDEO_GETTER(GetScreenFitOption, EScreenFitOptionType *)
+VIDEO_GETTER(GetAutoWideOption, bool *)
 VIDEO_SETTER(SetAutoWideOption, bool)
-VIDEO_GETTER(GetPanoramaOption, bool)
+VIDEO_GETTER(GetPanoramaOption, bool *)
 VIDEO_SETTER(SetPanoramaOption, bool)
 
 int VideoControlProxy::ResetPicture()

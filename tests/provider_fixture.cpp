@@ -1,8 +1,8 @@
 #include "provider_fixture.h"
 
-#include <dlfcn.h>
-
 #include <cstdlib>
+
+#include "provider_loader.h"
 
 namespace test {
 
@@ -14,27 +14,20 @@ void PrintTo(const Choice &c, std::ostream *os)
     *os << "}";
 }
 
-void *provider_library()
+static const loader::Provider &provider()
 {
-    static void *handle = [] {
-        void *h = dlopen(PROVIDER_LIBRARY, RTLD_NOW | RTLD_LOCAL);
-        if (!h) {
-            std::fprintf(stderr, "cannot load the provider: %s\n", dlerror());
-            std::abort();
-        }
-        return h;
-    }();
-    return handle;
+    static const loader::Provider p = loader::load_provider_or_exit(PROVIDER_LIBRARY);
+    return p;
 }
 
 provider_create_fn ProviderTest::create_fn()
 {
-    return reinterpret_cast<provider_create_fn>(dlsym(provider_library(), "create_provider"));
+    return provider().create;
 }
 
 provider_delete_fn ProviderTest::delete_fn()
 {
-    return reinterpret_cast<provider_delete_fn>(dlsym(provider_library(), "delete_provider"));
+    return provider().destroy;
 }
 
 void ProviderTest::SetUp()

@@ -26,9 +26,6 @@ struct Choice {
 };
 void PrintTo(const Choice &c, std::ostream *os);
 
-// The provider library, loaded once per process with dlopen.
-void *provider_library();
-
 class ProviderTest : public ::testing::Test {
 protected:
     void SetUp() override;

@@ -5,7 +5,6 @@
 // out-parameters written or left as the operation's rules say, every string
 // and list handed out readable and freed, the PIP reference given back
 // exactly once, and every log line of the provider well formed.
-#include <dlfcn.h>
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -23,6 +22,7 @@
 
 #include "picture_keys.h"
 #include "picture_provider.h"
+#include "provider_loader.h"
 #include "sim/control.h"
 #include "tv_changes.h"
 
@@ -44,23 +44,10 @@ std::string g_request;  // the request being checked, for the failure message
     std::abort();
 }
 
-// The provider, loaded once with dlopen as the settings host loads it.
-struct Library {
-    provider_create_fn create;
-    provider_delete_fn destroy;
-};
-
-const Library &library()
+// The provider, loaded once as the settings host loads it.
+const loader::Provider &library()
 {
-    static const Library lib = [] {
-        void *h = dlopen(PROVIDER_LIBRARY, RTLD_NOW | RTLD_LOCAL);
-        if (!h) {
-            std::fprintf(stderr, "cannot load the provider: %s\n", dlerror());
-            std::abort();
-        }
-        return Library{reinterpret_cast<provider_create_fn>(dlsym(h, "create_provider")),
-                       reinterpret_cast<provider_delete_fn>(dlsym(h, "delete_provider"))};
-    }();
+    static const loader::Provider lib = loader::load_provider_or_exit(PROVIDER_LIBRARY);
     return lib;
 }
 

@@ -1,0 +1,16 @@
+// A library that calls the platform as the provider does, built in the ways a
+// provider must not ship, to show that the shipping check refuses each.
+#include "avoc.h"
+
+#ifdef STRAY_SYMBOL
+extern "C" int not_a_platform_function(void);
+#endif
+
+extern "C" __attribute__((visibility("default"))) int fixture_read(int *value)
+{
+    int status = avoc_get_gamma(0, value, 1);
+#ifdef STRAY_SYMBOL
+    status += not_a_platform_function();
+#endif
+    return status;
+}
