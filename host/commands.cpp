@@ -2,7 +2,8 @@
 // through the operation table and hands back a record.
 #include "commands.h"
 
-#include "key_table.h"
+#include "failure.h"
+#include "key_catalog.h"
 #include "menu.h"
 #include "provider_host.h"
 #include "sim_commands.h"
@@ -18,9 +19,13 @@ Node optional_text(const std::optional<std::string> &text)
     return text ? Node(*text) : Node();
 }
 
-Outcome with_status(const char *command, const std::string &key, int status)
+// {"command", "key", "status"} and, for a failure, why.
+Outcome keyed(const char *command, const std::string &key, int status, const Mark &since)
 {
-    return {Object{{"command", command}, {"key", key}, {"status", status}}, status};
+    Object record{{"command", command}, {"key", key}, {"status", status}};
+    if (status != 0)
+        record.emplace_back("reason", failure_reason(since));
+    return {std::move(record), status};
 }
 
 Outcome menu(const ProviderHost &host, const Args &)
@@ -31,41 +36,55 @@ Outcome menu(const ProviderHost &host, const Args &)
 Outcome get(const ProviderHost &host, const Args &a)
 {
     int value = 0;
+    Mark since = mark();
     int status = host.get_int(a[0], &value);
-    Outcome out = with_status("get", a[0], status);
-    if (status == 0)
-        std::get<Object>(out.record.value).emplace_back("value", value);
+    Outcome out = keyed("get", a[0], status, since);
+    std::get<Object>(out.record.value)
+        .insert(std::get<Object>(out.record.value).begin() + 2,
+                {"value", status == 0 ? Node(value) : Node()});
+    return out;
+}
+
+// set, preview and set-string: the value (or text) given, then the status.
+template <typename Value, int (ProviderHost::*operation)(const std::string &, Value) const>
+Outcome write(const char *command, const ProviderHost &host, const std::string &key,
+              const char *field, Value value)
+{
+    Mark since = mark();
+    int status = (host.*operation)(key, value);
+    Outcome out = keyed(command, key, status, since);
+    std::get<Object>(out.record.value)
+        .insert(std::get<Object>(out.record.value).begin() + 2, {field, Node(value)});
     return out;
 }
 
 Outcome set(const ProviderHost &host, const Args &a)
 {
-    int value = parse_int(a[1]);
-    return with_status("set", a[0], host.set_int(a[0], value));
+    return write<int, &ProviderHost::set_int>("set", host, a[0], "value", parse_int(a[1]));
 }
 
 Outcome preview(const ProviderHost &host, const Args &a)
 {
-    int value = parse_int(a[1]);
-    return with_status("preview", a[0], host.set_int_pre(a[0], value));
+    return write<int, &ProviderHost::set_int_pre>("preview", host, a[0], "value", parse_int(a[1]));
+}
+
+Outcome set_string(const ProviderHost &host, const Args &a)
+{
+    return write<const std::string &, &ProviderHost::set_string>("set-string", host, a[0], "text",
+                                                                 a[1]);
 }
 
 Outcome list(const ProviderHost &host, const Args &a)
 {
+    Mark since = mark();
     std::optional<std::vector<Choice>> choices = host.list(a[0]);
+    Object record{{"command", "list"},
+                  {"key", a[0]},
+                  {"choices", choices ? choice_array(*choices) : Node()},
+                  {"status", choices ? 0 : 1}};
     if (!choices)
-        return {Object{{"command", "list"}, {"key", a[0]}, {"list", "none"}, {"status", 1}}, 1};
-    Array rows;
-    for (const Choice &c : *choices) {
-        Object row{{"value", c.value}, {"text", c.text}, {"id", c.id}};
-        if (c.string)
-            row.emplace_back("string", *c.string);
-        rows.push_back(std::move(row));
-    }
-    Object record{{"command", "list"}, {"key", a[0]}, {"count", static_cast<int>(rows.size())}};
-    record.emplace_back("choices", std::move(rows));
-    record.emplace_back("status", 0);
-    return {std::move(record), 0};
+        record.emplace_back("reason", failure_reason(since));
+    return {std::move(record), choices ? 0 : 1};
 }
 
 // The commands whose operation hands out a string.
@@ -85,10 +104,7 @@ Outcome label(const ProviderHost &host, const Args &a)
     return text_of<&ProviderHost::display_name>("label", host, a[0]);
 }
 
-Outcome help(const ProviderHost &host, const Args &a)
-{
-    return text_of<&ProviderHost::help_text>("help", host, a[0]);
-}
+Outcome help(const ProviderHost &host, const Args &a);
 
 Outcome string(const ProviderHost &host, const Args &a)
 {
@@ -100,27 +116,24 @@ Outcome info(const ProviderHost &host, const Args &a)
     return text_of<&ProviderHost::module_info>("info", host, a[0]);
 }
 
-Outcome set_string(const ProviderHost &host, const Args &a)
-{
-    return with_status("set-string", a[0], host.set_string(a[0], a[1]));
-}
-
 Outcome key(const ProviderHost &host, const Args &a)
 {
     host.send_keyevent(a[0]);
     return {Object{{"command", "key"}, {"key", a[0]}, {"status", 0}}, 0};
 }
 
+Outcome keys(const ProviderHost &host, const Args &a)
+{
+    return list_keys(host, a.empty() ? "" : a[0]);
+}
+
 Outcome sim(const ProviderHost &, const Args &a)
 {
-    if (a.size() == 1 && a[0] == "show") {
-        Array lines;
-        for (const std::string &line : dump_state())
-            lines.emplace_back(line);
-        return {Object{{"command", "sim"}, {"state", std::move(lines)}, {"status", 0}}, 0};
-    }
-    apply_sim(a);
-    return {Object{{"command", "sim"}, {"status", 0}}, 0};
+    Object record{{"command", "sim"}};
+    for (auto &field : run_sim(a))
+        record.push_back(std::move(field));
+    record.emplace_back("status", 0);
+    return {std::move(record), 0, sim_text};
 }
 
 struct Command {
@@ -134,31 +147,61 @@ struct Command {
 
 const Command kCommands[] = {
     {"menu", "", 0, 0, false, menu, "the whole Picture menu (the default)"},
+    {"keys", "[PATTERN]", 0, 1, false, keys, "the keys (containing PATTERN, or matching it)"},
     {"get", "KEY", 1, 1, true, get, "read a setting"},
     {"set", "KEY VALUE", 2, 2, true, set, "write a setting"},
-    {"preview", "KEY VALUE", 2, 2, true, preview, "apply a setting without committing it"},
+    {"preview", "KEY VALUE", 2, 2, true, preview, "show a setting without committing it"},
     {"list", "KEY", 1, 1, true, list, "a setting's choices"},
     {"label", "KEY", 1, 1, true, label, "a setting's label"},
-    {"help", "KEY", 1, 1, true, help, "a setting's help text"},
+    {"help", "[KEY]", 0, 1, true, help, "a setting's help text; alone, these commands"},
     {"string", "KEY", 1, 1, true, string, "a setting's text"},
     {"get-string", "KEY", 1, 1, true, string, "the same as string"},
     {"set-string", "KEY VALUE", 2, 2, true, set_string, "write a setting's text"},
     {"info", "INFOKEY", 1, 1, false, info, "module information, e.g. provider/owner"},
     {"key", "KEYNAME", 1, 1, false, key, "send a remote control key, e.g. XF86Info"},
-    {"sim", "...", 1, 64, false, sim, "set up the simulated TV (below); sim show prints it"},
+    {"sim", "[...]", 0, 64, false, sim, "set up the simulated TV (below); alone, its commands"},
 };
+
+Outcome help(const ProviderHost &host, const Args &a)
+{
+    if (!a.empty())
+        return text_of<&ProviderHost::help_text>("help", host, a[0]);
+    Array commands;
+    for (const Command &c : kCommands)
+        commands.push_back(Object{{"name", c.name}, {"args", c.args}, {"what", c.what}});
+    Object record{{"command", "help"}, {"commands", std::move(commands)}};
+    for (auto &field : run_sim({}))
+        record.push_back(std::move(field));
+    record.emplace_back("status", 0);
+    return {std::move(record), 0, [](const Node &) { return command_help(); }};
+}
+
+std::string unknown_key(const std::string &key)
+{
+    std::vector<std::string> near = closest_keys(key);
+    std::string text = "unknown key: " + shown(key);
+    for (std::size_t i = 0; i < near.size(); ++i)
+        text += (i == 0 ? " (did you mean " : i + 1 == near.size() ? " or " : ", ") + near[i];
+    return text + (near.empty() ? "" : "?)");
+}
+
+void check_words(const Command &c, const Args &args, const CommandOptions &options)
+{
+    std::string name = c.name;
+    if (args.size() < c.min_args || args.size() > c.max_args) {
+        for (const std::string &word : args)
+            if (word.rfind("--", 0) == 0)
+                throw BadInput(name + ": unknown option: " + shown(word));
+        throw BadInput(name + ": expected " + name + " " + c.args);
+    }
+    if (c.keyed && !args.empty() && !options.any_key && !find_key(args[0]))
+        throw BadInput(name + ": " + unknown_key(args[0]));
+}
 
 }  // namespace
 
-bool known_key(const std::string &key)
-{
-    for (const picture::KeyRow &row : picture::g_keyitemmap)
-        if (key == row.key)
-            return true;
-    return key == picture::kPipChannelKey;
-}
-
-Outcome run_command(const ProviderHost &host, const std::vector<std::string> &words)
+Outcome run_command(const ProviderHost &host, const std::vector<std::string> &words,
+                    const CommandOptions &options)
 {
     if (words.empty())
         throw BadInput("missing command");
@@ -166,10 +209,7 @@ Outcome run_command(const ProviderHost &host, const std::vector<std::string> &wo
         if (words[0] != c.name)
             continue;
         Args args(words.begin() + 1, words.end());
-        if (args.size() < c.min_args || args.size() > c.max_args)
-            throw BadInput(std::string(c.name) + ": expected " + c.name + " " + c.args);
-        if (c.keyed && !known_key(args[0]))
-            throw BadInput(std::string(c.name) + ": unknown key: " + shown(args[0]));
+        check_words(c, args, options);
         try {
             return c.run(host, args);
         } catch (const BadInput &e) {
@@ -181,6 +221,14 @@ Outcome run_command(const ProviderHost &host, const std::vector<std::string> &wo
     throw BadInput("unknown command: " + shown(words[0]));
 }
 
+std::vector<std::string> command_names()
+{
+    std::vector<std::string> names;
+    for (const Command &c : kCommands)
+        names.emplace_back(c.name);
+    return names;
+}
+
 std::string command_help()
 {
     std::string out = "commands:\n";
@@ -188,6 +236,7 @@ std::string command_help()
         std::string head = std::string("  ") + c.name + " " + c.args;
         out += head + std::string(head.size() < 40 ? 40 - head.size() : 1, ' ') + c.what + "\n";
     }
+    out += "  quit, exit                            end the shell (in the shell only)\n";
     return out + "sim commands:\n" + sim_help();
 }
 

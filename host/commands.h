@@ -1,4 +1,6 @@
-// The commands of picture-menu, each one line of words.
+// The commands of picture-menu, each one line of words. Each command is a
+// function from words to a record, so any front end (the command line, the
+// shell, a server) runs the same commands and prints the same records.
 #pragma once
 
 #include <string>
@@ -18,14 +20,19 @@ struct Outcome {
     std::string (*text)(const Node &record) = nullptr;
 };
 
+struct CommandOptions {
+    bool any_key = false;  // pass keys picture-menu does not know to the provider
+};
+
 // Runs one command. Throws BadInput, naming the command, before anything is
 // done when the words are not a valid command.
-Outcome run_command(const ProviderHost &host, const std::vector<std::string> &words);
+Outcome run_command(const ProviderHost &host, const std::vector<std::string> &words,
+                    const CommandOptions &options = {});
 
-// A setting key of the key table, or the PIP channel key.
-bool known_key(const std::string &key);
+// The command names, for completion.
+std::vector<std::string> command_names();
 
-// The commands and the sim vocabulary, for --help and the shell's "help".
+// The commands and the sim vocabulary, for --help and "help".
 std::string command_help();
 
 }  // namespace host

@@ -2,9 +2,11 @@
 // way the TV's settings host does and drives it against the simulated TV.
 #include <fcntl.h>
 #include <libintl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <clocale>
@@ -12,17 +14,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
 
-#ifdef HAVE_READLINE
-#include <readline/history.h>
-#include <readline/readline.h>
-#endif
-
 #include "commands.h"
+#include "completion.h"
+#include "line_editor.h"
 #include "provider_host.h"
 #include "record.h"
 #include "replay.h"
@@ -33,6 +31,10 @@
 #include "sim_commands.h"
 #include "state_file.h"
 #include "words.h"
+
+#ifndef PICTURE_VERSION
+#define PICTURE_VERSION "unknown"
+#endif
 
 namespace {
 
@@ -49,6 +51,9 @@ struct Options {
     bool log = false;
     bool trace = false;
     bool json = false;
+    bool any_key = false;
+    bool help = false;
+    bool version = false;
     std::string state;
     std::string provider;
     std::string locale;
@@ -56,12 +61,59 @@ struct Options {
     std::vector<std::string> words;
 };
 
-const char kUsage[] =
-    "usage: picture-menu [--log] [--trace] [--json] [--state FILE] [--provider PATH]\n"
-    "                    [--locale DIR] [--record FILE] [COMMAND [ARGS...]]\n"
-    "       picture-menu [--log] [--trace] replay FILE [--provider PATH] [--continue]\n"
-    "  shell                                 read commands from standard input\n"
-    "  serve [--listen ADDR:PORT]            the Picture menu in a browser\n";
+// The options: a flag or a text with its argument's name.
+struct OptionSpec {
+    const char *name;
+    bool Options::*flag;
+    std::string Options::*text;
+    const char *arg;
+    const char *what;
+};
+
+const OptionSpec kOptions[] = {
+    {"--json", &Options::json, nullptr, nullptr, "one JSON object per command (docs/json.md)"},
+    {"--log", &Options::log, nullptr, nullptr, "the provider's log lines on standard error"},
+    {"--trace", &Options::trace, nullptr, nullptr,
+     "the platform calls of each command on standard error"},
+    {"--state", nullptr, &Options::state, "FILE",
+     "load the simulated TV from FILE and save it back"},
+    {"--provider", nullptr, &Options::provider, "PATH", "the provider library to load"},
+    {"--locale", nullptr, &Options::locale, "DIR", "the catalogue directory"},
+    {"--record", nullptr, &Options::record, "FILE",
+     "record the provider's platform calls and answers in FILE"},
+    {"--any-key", &Options::any_key, nullptr, nullptr,
+     "pass keys picture-menu does not know to the provider"},
+    {"--help", &Options::help, nullptr, nullptr, "this text (also -h)"},
+    {"--version", &Options::version, nullptr, nullptr, "the version (also -V)"},
+};
+
+const char kExitStatuses[] =
+    "exit status:\n"
+    "  0  the operation succeeded\n"
+    "  1  the operation failed; the output says why\n"
+    "  2  bad input: unknown command, option or key, a bad number, a missing argument,\n"
+    "     a bad state file or locale directory; nothing was changed\n"
+    "  3  the provider cannot be loaded or the state cannot be written\n"
+    "The shell's status is the worst of its lines'.\n";
+
+std::string usage()
+{
+    std::string out = "usage: picture-menu [OPTION...] [COMMAND [ARGS...]]\n"
+                      "Drives the picture provider against a simulated TV. Options may also\n"
+                      "follow the command; after -- every word is an argument.\n"
+                      "       picture-menu [--log] [--trace] replay FILE [--provider PATH] "
+                      "[--continue]\n"
+#ifdef PICTURE_SERVE
+                      "       picture-menu [--log] [--state FILE] serve [--listen ADDR:PORT]\n"
+                      "         the Picture menu in a browser (default 127.0.0.1:8080)\n"
+#endif
+                      "\noptions:\n";
+    for (const OptionSpec &o : kOptions) {
+        std::string head = std::string("  ") + o.name + (o.arg ? std::string(" ") + o.arg : "");
+        out += head + std::string(head.size() < 22 ? 22 - head.size() : 1, ' ') + o.what + "\n";
+    }
+    return out;
+}
 
 std::string program_dir()
 {
@@ -81,44 +133,66 @@ std::string default_provider()
                                              : program_dir() + "../lib/libpicture-provider.so";
 }
 
+const OptionSpec *find_option(const std::string &name)
+{
+    if (name == "-h")
+        return find_option("--help");
+    if (name == "-V")
+        return find_option("--version");
+    for (const OptionSpec &o : kOptions)
+        if (name == o.name)
+            return &o;
+    return nullptr;
+}
+
+// Takes option argv[*i] (as --name, --name=value or --name value).
+void take_option(Options &o, int argc, char **argv, int *i)
+{
+    std::string word = argv[*i];
+    std::size_t eq = word.find('=');
+    const OptionSpec *spec = find_option(word.substr(0, eq));
+    if (!spec)
+        throw BadInput("unknown option: " + host::shown(word.substr(0, eq)));
+    if (spec->flag) {
+        if (eq != std::string::npos)
+            throw BadInput(std::string(spec->name) + ": takes no value");
+        o.*spec->flag = true;
+        return;
+    }
+    if (eq != std::string::npos)
+        o.*spec->text = word.substr(eq + 1);
+    else if (*i + 1 < argc)
+        o.*spec->text = argv[++*i];
+    else
+        throw BadInput(std::string(spec->name) + ": missing argument");
+    if ((o.*spec->text).empty())
+        throw BadInput(std::string(spec->name) + ": empty argument");
+}
+
+// Options come before or after the command. After the command a word that
+// is not one of ours stays the command's ("sim show --changed", "set K -1").
 Options parse_options(int argc, char **argv)
 {
     Options o;
-    int i = 1;
-    auto value = [&](const std::string &option) {
-        if (i + 1 >= argc)
-            throw BadInput(option + ": missing argument");
-        if (argv[i + 1][0] == '\0')
-            throw BadInput(option + ": empty argument");
-        return std::string(argv[++i]);
-    };
-    for (; i < argc && argv[i][0] == '-'; ++i) {
-        std::string a = argv[i];
-        if (a == "--log")
-            o.log = true;
-        else if (a == "--trace")
-            o.trace = true;
-        else if (a == "--json")
-            o.json = true;
-        else if (a == "--state")
-            o.state = value(a);
-        else if (a == "--provider")
-            o.provider = value(a);
-        else if (a == "--locale")
-            o.locale = value(a);
-        else if (a == "--record")
-            o.record = value(a);
-        else if (a == "--help" || a == "-h")
-            o.words = {"--help"};
+    bool plain = false;  // after "--"
+    for (int i = 1; i < argc; ++i) {
+        std::string word = argv[i];
+        bool option_like = word.size() > 1 && word[0] == '-' && !std::isdigit(word[1]);
+        if (!plain && word == "--")
+            plain = true;
+        else if (!plain && option_like &&
+                 (o.words.empty() || find_option(word.substr(0, word.find('=')))))
+            take_option(o, argc, argv, &i);
         else
-            throw BadInput("unknown option: " + host::shown(a));
+            o.words.push_back(word);
     }
-    if (o.words.empty())
-        o.words.assign(argv + i, argv + argc);
     if (o.words.empty())
         o.words = {"menu"};
     if (o.provider.empty())
         o.provider = default_provider();
+    struct stat info {};
+    if (!o.locale.empty() && (stat(o.locale.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)))
+        throw BadInput("--locale: not a directory: " + o.locale);
     if (o.locale.empty())
         o.locale = program_dir() + "../apps/settings-datafw/shared/locale";
     return o;
@@ -170,7 +244,7 @@ int execute(const host::ProviderHost &provider, const std::vector<std::string> &
 {
     int status = kBadInput;
     try {
-        host::Outcome out = host::run_command(provider, words);
+        host::Outcome out = host::run_command(provider, words, {o.any_key});
         std::string text = o.json     ? host::to_json(out.record) + "\n"
                            : out.text ? out.text(out.record)
                                       : host::to_text(out.record);
@@ -189,35 +263,15 @@ int execute(const host::ProviderHost &provider, const std::vector<std::string> &
     return status;
 }
 
-bool read_line(bool interactive, std::string *line)
-{
-#ifdef HAVE_READLINE
-    if (interactive) {
-        char *text = readline("picture> ");
-        if (!text)
-            return false;
-        *line = text;
-        if (*text)
-            add_history(text);
-        std::free(text);
-        return true;
-    }
-#endif
-    if (interactive) {
-        output("picture> ");
-        flush_output();
-    }
-    return static_cast<bool>(std::getline(std::cin, *line));
-}
-
 // One command per line; a script's lines are echoed so the output reads as a
 // transcript. The status is the worst of the lines'.
 int run_shell(const host::ProviderHost &provider, const Options &o)
 {
     bool interactive = isatty(STDIN_FILENO);
+    host::LineEditor editor(interactive);
     int worst = 0;
     std::string line;
-    for (int number = 1; g_output_error == 0 && read_line(interactive, &line); ++number) {
+    for (int number = 1; g_output_error == 0 && editor.read(&line); ++number) {
         int where = interactive ? 0 : number;
         std::size_t first = line.find_first_not_of(" \t\r");
         if (first == std::string::npos || line[first] == '#')
@@ -236,11 +290,6 @@ int run_shell(const host::ProviderHost &provider, const Options &o)
         }
         if (words[0] == "quit" || words[0] == "exit")
             break;
-        if (words == std::vector<std::string>{"help"}) {
-            output(host::command_help());
-            flush_output();
-            continue;
-        }
         if (words[0] == "shell") {
             complain(o, where, "shell", "shell: already in the shell", kBadInput);
             worst = std::max(worst, kBadInput);
@@ -277,7 +326,8 @@ int run(const Options &o)
 {
     setenv("LANGUAGE", "en", 1);  // the one catalogue there is
     std::setlocale(LC_ALL, "C.UTF-8");
-    sim::set_log_mode(o.log ? sim::LogMode::CaptureAndEcho : sim::LogMode::Discard);
+    // Captured either way: a failure's reason quotes the provider's last line.
+    sim::set_log_mode(o.log ? sim::LogMode::CaptureAndEcho : sim::LogMode::Capture);
     if (o.words[0] == "replay")
         return replay(o);
     std::optional<host::ProviderHost> provider;
@@ -304,6 +354,7 @@ int run(const Options &o)
         }
     }
     sim::clear_journal();
+    sim::clear_log();
 #ifdef PICTURE_SERVE
     // The server keeps the state file locked and saves it after each change.
     if (o.words[0] == "serve")
@@ -337,7 +388,7 @@ void keep_standard_descriptors()
 // --json among the options, for an error in the options themselves.
 bool wants_json(int argc, char **argv)
 {
-    for (int i = 1; i < argc && argv[i][0] == '-'; ++i)
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i)
         if (std::strcmp(argv[i], "--json") == 0)
             return true;
     return false;
@@ -357,9 +408,44 @@ int finish(int status)
 
 }  // namespace
 
+// For the bash completion script: the words that may stand where the last
+// word of `line` (a command line from the program name on) is being typed.
+int complete(const std::string &line)
+{
+    std::vector<std::string> words;
+    try {
+        words = host::split_words(line);
+    } catch (const BadInput &) {
+        return 0;
+    }
+    std::string typed =
+        line.empty() || std::isspace(static_cast<unsigned char>(line.back())) ? "" : words.back();
+    std::string rest;  // the line without the program and the options
+    for (std::size_t i = 1; i + (typed.empty() ? 0 : 1) < words.size(); ++i) {
+        const OptionSpec *option = find_option(words[i].substr(0, words[i].find('=')));
+        if (option && option->text && words[i].find('=') == std::string::npos)
+            ++i;  // its argument
+        else if (!option)
+            rest += host::quote(words[i]) + " ";
+    }
+    std::vector<std::string> out;
+    if (typed.rfind("-", 0) == 0) {
+        for (const OptionSpec &o : kOptions)
+            if (std::string(o.name).rfind(typed, 0) == 0)
+                out.push_back(o.name);
+    } else {
+        out = host::completions(rest + typed);
+    }
+    for (const std::string &word : out)
+        output(word + " \n");
+    return 0;
+}
+
 int main(int argc, char **argv)
 {
     keep_standard_descriptors();
+    if (argc == 3 && std::strcmp(argv[1], "--complete") == 0)
+        return finish(complete(argv[2]));
     // A reader that went away is a write error like any other: the state is
     // still saved and the exit status tells.
     std::signal(SIGPIPE, SIG_IGN);
@@ -369,11 +455,15 @@ int main(int argc, char **argv)
     } catch (const BadInput &e) {
         o.json = wants_json(argc, argv);
         complain(o, 0, "", e.what(), kBadInput);
-        std::fputs(kUsage, stderr);
+        std::fputs("(picture-menu --help lists the options)\n", stderr);
         return finish(kBadInput);
     }
-    if (o.words[0] == "--help") {
-        output(kUsage + host::command_help());
+    if (o.help) {
+        output(usage() + "\n" + host::command_help() + "\n" + kExitStatuses);
+        return finish(0);
+    }
+    if (o.version) {
+        output(std::string("picture-menu ") + PICTURE_VERSION + "\n");
         return finish(0);
     }
     try {

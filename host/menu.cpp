@@ -1,45 +1,17 @@
-// The menu walk: every key of the key table and the PIP channel key, grouped
-// by key prefix, each with its label, value, choices and help text.
+// The menu walk: every key of the key catalogue by section, each with its
+// label, value, choices and help text; and the key listing.
 #include "menu.h"
 
-#include <iterator>
+#include <fnmatch.h>
 
-#include "key_table.h"
-#include "provider_host.h"
+#include <cstring>
+#include <string_view>
+
+#include "failure.h"
+#include "key_catalog.h"
 
 namespace host {
 namespace {
-
-struct Group {
-    const char *title;
-    const char *prefixes[2];  // the key begins with one of them; "" takes the rest
-};
-
-const Group kGroups[] = {
-    {"Picture size", {"menu/picture/picturesize/"}},
-    {"Picture-in-picture", {"menu/picture/pip/", "db/menu/picture/pip/"}},
-    {"Advanced settings", {"menu/picture/advanced-settings/"}},
-    {"Picture options", {"menu/picture/picture-options/"}},
-    {"Picture-wide", {""}},
-};
-
-std::vector<std::string> menu_keys()
-{
-    std::vector<std::string> keys;
-    for (const picture::KeyRow &row : picture::g_keyitemmap)
-        keys.emplace_back(row.key);
-    keys.emplace_back(picture::kPipChannelKey);
-    return keys;
-}
-
-const Group &group_of(const std::string &key)
-{
-    for (const Group &g : kGroups)
-        for (const char *prefix : g.prefixes)
-            if (prefix && key.rfind(prefix, 0) == 0)
-                return g;
-    return kGroups[std::size(kGroups) - 1];
-}
 
 Node optional_text(const std::optional<std::string> &text)
 {
@@ -47,64 +19,79 @@ Node optional_text(const std::optional<std::string> &text)
 }
 
 // The value as the host shows it: the channel key has a text, the others an
-// integer with its choice's text where the key has a list.
-void add_value(const ProviderHost &host, const std::string &key,
+// integer with its choice's text where the key has a list. A key without a
+// read is not asked.
+void add_value(const ProviderHost &host, const KeyInfo &key,
                const std::optional<std::vector<Choice>> &choices, Object &item)
 {
+    bool text_key = key.abilities & kStrings;
+    bool reads = text_key || (key.abilities & kReads);
+    item.emplace_back("reads", reads);
+    if (!reads) {
+        item.insert(item.end(), {{"status", Node()}, {"value", Node()}, {"text", Node()}});
+        return;
+    }
     std::optional<std::string> text;
     int value = 0;
-    int status =
-        key == picture::kPipChannelKey ? host.get_string(key, &text) : host.get_int(key, &value);
+    Mark since = mark();
+    int status = text_key ? host.get_string(key.key, &text) : host.get_int(key.key, &value);
     item.emplace_back("status", status);
+    item.emplace_back("value", status == 0 && !text_key ? Node(value) : Node());
+    if (status == 0 && !text_key)
+        for (const Choice &c : choices ? *choices : std::vector<Choice>{})
+            if (c.value == value)
+                text = c.text;
+    item.emplace_back("text", status == 0 ? optional_text(text) : Node());
     if (status != 0)
-        return;
-    if (key == picture::kPipChannelKey) {
-        item.emplace_back("value", optional_text(text));
-        return;
-    }
-    item.emplace_back("value", value);
-    for (const Choice &c : choices ? *choices : std::vector<Choice>{})
-        if (c.value == value) {
-            item.emplace_back("text", c.text);
-            break;
-        }
+        item.emplace_back("reason", failure_reason(since));
 }
 
-Node menu_item(const ProviderHost &host, const std::string &key)
+Node menu_item(const ProviderHost &host, const KeyInfo &key)
 {
-    Object item{{"key", key}};
+    Object item{{"key", key.key}};
     std::optional<std::string> label;
-    host.display_name(key, &label);
+    host.display_name(key.key, &label);
     item.emplace_back("label", optional_text(label));
-    std::optional<std::vector<Choice>> choices = host.list(key);
+    std::optional<std::vector<Choice>> choices =
+        key.abilities & kLists ? host.list(key.key) : std::nullopt;
     add_value(host, key, choices, item);
-    if (choices) {
-        Array list;
-        for (const Choice &c : *choices)
-            list.push_back(Object{{"value", c.value}, {"text", c.text}});
-        item.emplace_back("choices", std::move(list));
-    }
+    item.emplace_back("choices", choices ? choice_array(*choices) : Node());
     std::optional<std::string> help;
-    host.help_text(key, &help);
+    host.help_text(key.key, &help);
     item.emplace_back("help", optional_text(help));
     return item;
 }
 
+std::string value_text(const Node &item)
+{
+    auto text = [&](const char *name) { return scalar_text(*item.field(name)); };
+    if (!std::get<bool>(item.field("reads")->value))
+        return "(no read)";
+    if (text("status") != "0") {
+        const Node &why = *item.field("reason");
+        std::string out = "(status " + text("status") + ")";
+        if (!why.field("call")->is_null())
+            out += "  failed call " + scalar_text(*why.field("call")) + " returned " +
+                   scalar_text(*why.field("result"));
+        if (!why.field("log")->is_null())
+            out += "  provider: " + scalar_text(*why.field("log"));
+        return out;
+    }
+    const Node *value = item.field("value");
+    const Node *shown = item.field("text");
+    if (value->is_null())
+        return scalar_text(*shown);
+    return scalar_text(*value) + (shown->is_null() ? "" : "  " + scalar_text(*shown));
+}
+
 std::string item_text(const Node &item)
 {
-    auto text = [&](const char *name) {
-        const Node *v = item.field(name);
-        return v ? scalar_text(*v) : std::string();
-    };
+    auto text = [&](const char *name) { return scalar_text(*item.field(name)); };
     std::string out = "  " + text("key") + "\n    label    " + text("label") + "\n";
-    if (text("status") != "0")
-        out += "    value    (status " + text("status") + ")\n";
-    else
-        out += "    value    " + text("value") + (item.field("text") ? "  " + text("text") : "") +
-               "\n";
-    if (const Node *choices = item.field("choices")) {
+    out += "    value    " + value_text(item) + "\n";
+    if (const Array *choices = item.field("choices")->array()) {
         std::string line;
-        for (const Node &c : *choices->array())
+        for (const Node &c : *choices)
             line += (line.empty() ? "" : " | ") + scalar_text(*c.field("value")) + " " +
                     scalar_text(*c.field("text"));
         out += "    choices  " + (line.empty() ? "(none)" : line) + "\n";
@@ -115,28 +102,91 @@ std::string item_text(const Node &item)
 std::string menu_text(const Node &record)
 {
     std::string out;
-    for (const Node &group : *record.field("groups")->array()) {
-        out += (out.empty() ? "" : "\n") + scalar_text(*group.field("group")) + "\n";
-        for (const Node &item : *group.field("items")->array())
+    for (const Node &section : *record.field("sections")->array()) {
+        out += (out.empty() ? "" : "\n") + scalar_text(*section.field("section")) + "\n";
+        for (const Node &item : *section.field("items")->array())
             out += item_text(item);
     }
     return out;
 }
 
+// What the provider does with a key, in one word per operation.
+std::string does(const Node &key)
+{
+    std::string out;
+    for (const char *name : {"reads", "writes", "previews", "lists", "strings"}) {
+        bool yes = std::get<bool>(key.field(name)->value);
+        out += (out.empty() ? "" : " ") +
+               std::string(yes ? name : std::string(std::strlen(name), ' '));
+    }
+    return out;
+}
+
+std::string keys_text(const Node &record)
+{
+    Array rows;
+    for (const Node &key : *record.field("keys")->array())
+        rows.push_back(Object{{"key", *key.field("key")},
+                              {"does", does(key)},
+                              {"section", *key.field("section")},
+                              {"label", *key.field("label")}});
+    if (rows.empty())
+        return "keys: (none)\n";
+    return to_text(Object{{"keys", std::move(rows)}});
+}
+
+bool matches(const std::string &key, const std::string &pattern)
+{
+    if (pattern.find_first_of("*?[") != std::string::npos)
+        return fnmatch(pattern.c_str(), key.c_str(), 0) == 0;
+    return key.find(pattern) != std::string::npos;
+}
+
 }  // namespace
+
+Node choice_array(const std::vector<Choice> &choices)
+{
+    Array out;
+    for (const Choice &c : choices)
+        out.push_back(Object{{"value", c.value},
+                             {"text", c.text},
+                             {"id", c.id},
+                             {"string", c.string ? Node(*c.string) : Node()}});
+    return out;
+}
 
 Outcome run_menu(const ProviderHost &host)
 {
-    std::vector<std::string> keys = menu_keys();
-    Array groups;
-    for (const Group &g : kGroups) {
+    Array sections;
+    for (const char *title : host::sections()) {
         Array items;
-        for (const std::string &key : keys)
-            if (&group_of(key) == &g)
+        for (const KeyInfo &key : key_catalog())
+            if (std::string_view(key.section) == title)
                 items.push_back(menu_item(host, key));
-        groups.push_back(Object{{"group", g.title}, {"items", std::move(items)}});
+        sections.push_back(Object{{"section", title}, {"items", std::move(items)}});
     }
-    return {Object{{"command", "menu"}, {"groups", std::move(groups)}}, 0, menu_text};
+    return {Object{{"command", "menu"}, {"sections", std::move(sections)}, {"status", 0}}, 0,
+            menu_text};
+}
+
+Outcome list_keys(const ProviderHost &host, const std::string &pattern)
+{
+    Array keys;
+    for (const KeyInfo &key : key_catalog()) {
+        if (!matches(key.key, pattern))
+            continue;
+        std::optional<std::string> label;
+        host.display_name(key.key, &label);
+        keys.push_back(Object{{"key", key.key},
+                              {"section", key.section},
+                              {"label", optional_text(label)},
+                              {"reads", (key.abilities & kReads) != 0},
+                              {"writes", (key.abilities & kWrites) != 0},
+                              {"previews", (key.abilities & kPreviews) != 0},
+                              {"lists", (key.abilities & kLists) != 0},
+                              {"strings", (key.abilities & kStrings) != 0}});
+    }
+    return {Object{{"command", "keys"}, {"keys", std::move(keys)}, {"status", 0}}, 0, keys_text};
 }
 
 }  // namespace host

@@ -76,6 +76,7 @@ std::string to_json(const Node &node)
 {
     struct Visit {
         std::string operator()(std::monostate) const { return "null"; }
+        std::string operator()(bool v) const { return v ? "true" : "false"; }
         std::string operator()(long long v) const { return std::to_string(v); }
         std::string operator()(const std::string &s) const { return json_string(s); }
         std::string operator()(const Array &a) const
@@ -109,23 +110,27 @@ std::string scalar_text(const Node &node)
         return std::to_string(*v);
     if (const auto *s = std::get_if<std::string>(&node.value))
         return *s;
+    if (const auto *b = std::get_if<bool>(&node.value))
+        return *b ? "yes" : "no";
     return "-";
 }
 
-// Records as rows under a header; the columns are every field name met.
+// Records as rows under a header; the columns are every field name met
+// with something in it, and an empty cell is blank.
 static std::string table(const Array &rows, const std::string &indent)
 {
-    std::vector<std::string> columns;
+    std::vector<std::string> columns;  // those that hold something in some row
     for (const Node &row : rows)
         for (const auto &field : row.object() ? *row.object() : Object{})
-            if (std::find(columns.begin(), columns.end(), field.first) == columns.end())
+            if (!field.second.is_null() &&
+                std::find(columns.begin(), columns.end(), field.first) == columns.end())
                 columns.push_back(field.first);
     std::vector<std::vector<std::string>> cells{columns};
     for (const Node &row : rows) {
         cells.emplace_back();
         for (const std::string &c : columns) {
             const Node *v = row.field(c);
-            cells.back().push_back(v ? scalar_text(*v) : "");
+            cells.back().push_back(v && !v->is_null() ? scalar_text(*v) : "");
         }
     }
     std::vector<std::size_t> width(columns.size(), 0);
@@ -156,6 +161,16 @@ static std::string lines(const Array &items, const std::string &indent)
     return out;
 }
 
+// A record within a record: its fields that hold something, indented.
+static std::string inner_fields(const Object &fields)
+{
+    std::string out;
+    for (const auto &[name, value] : fields)
+        if (!value.is_null())
+            out += "  " + name + ": " + scalar_text(value) + "\n";
+    return out;
+}
+
 std::string to_text(const Node &record)
 {
     const Object *fields = record.object();
@@ -163,10 +178,12 @@ std::string to_text(const Node &record)
         return scalar_text(record) + "\n";
     std::string out;
     for (const auto &[name, value] : *fields) {
-        if (name == "command")
+        if (name == "command" || value.is_null())
             continue;
         if (const Array *a = value.array())
             out += name + ":\n" + lines(*a, "  ");
+        else if (const Object *o = value.object())
+            out += name + ":\n" + inner_fields(*o);
         else
             out += name + ": " + scalar_text(value) + "\n";
     }

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "commands.h"
+#include "key_catalog.h"
 #include "serve_internal.h"
 #include "sim/control.h"
 #include "sim_commands.h"
@@ -26,6 +27,7 @@ struct Route {
 
 const Route kRoutes[] = {
     {"GET", "/api/menu", "menu", {}, nullptr},
+    {"GET", "/api/keys", "keys", {}, nullptr},
     {"GET", "/api/get", "get", {"key"}, nullptr},
     {"POST", "/api/set", "set", {"key", "value"}, nullptr},
     {"POST", "/api/preview", "preview", {"key", "value"}, nullptr},
@@ -128,7 +130,7 @@ Reply Api::run(const std::string &method, const std::string &path, const Params 
         if (it == params.end())
             return error_reply(400, route->command,
                                std::string(route->command) + ": missing " + name);
-        if (std::string(name) == "key" && !known_key(it->second))
+        if (std::string(name) == "key" && !find_key(it->second))
             return error_reply(404, route->command,
                                std::string(route->command) + ": unknown key: " + shown(it->second));
         if (std::string(name) == "line") {

@@ -63,8 +63,13 @@ json panel()
     json forced = json::object();
     for (const auto &[name, f] : sim::forced())
         forced[name] = f.result;
+    // What the panel shows: the committed values with the previews over them.
+    std::map<std::string, int> live = s.avoc;
+    for (const auto &[name, value] : s.avoc_live)
+        live[name] = value;
     return {
-        {"avoc", s.avoc},
+        {"avoc", live},
+        {"committed", s.avoc},
         {"vconf-int", s.vconf_int},
         {"vconf-str", s.vconf_str},
         {"sysinfo", keyed(s.system_info)},

@@ -78,11 +78,12 @@ void set_avoc(const Args &a)
     if (!avoc.count(a[0]) && a[0].find('/') == std::string::npos)
         throw BadInput("unknown output control value: " + shown(a[0]));
     avoc[a[0]] = parse_int(a[1]);
+    sim::state().avoc_live.erase(a[0]);
 }
 
 void set_picture_mode(const Args &a)
 {
-    sim::state().avoc["picture_mode"] = parse_int(a[0]);
+    set_avoc({"picture_mode", a[0]});
 }
 
 void set_vconf_int(const Args &a)
@@ -233,12 +234,8 @@ void dump_tv(const sim::TvState &now, const sim::TvState &was, std::vector<std::
     if (same_channels(now.channels, was.channels))
         return;
     out.push_back("sim channels clear");
-    for (const sim::Channel &c : now.channels) {
-        std::string line = "sim channel " + quote(narrow(c.name));
-        for (const auto &[id, value] : c.fields)
-            line += " " + std::to_string(id) + "=" + std::to_string(static_cast<long long>(value));
-        out.push_back(line);
-    }
+    for (const sim::Channel &c : now.channels)
+        out.push_back("sim channel " + channel_words(c));
 }
 
 }  // namespace
@@ -309,6 +306,30 @@ std::string sim_help()
     for (const TvField &f : kTvFields)
         out += std::string(" ") + f.name;
     return out + "\n";
+}
+
+std::vector<SimWord> sim_vocabulary()
+{
+    std::vector<SimWord> out;
+    for (const SimCommand &c : kSimCommands)
+        out.push_back({c.name, c.args, c.what});
+    return out;
+}
+
+std::vector<std::pair<std::string, long long>> tv_fields(const sim::TvState &tv)
+{
+    std::vector<std::pair<std::string, long long>> out;
+    for (const TvField &f : kTvFields)
+        out.emplace_back(f.name, f.get(tv));
+    return out;
+}
+
+std::string channel_words(const sim::Channel &channel)
+{
+    std::string line = quote(narrow(channel.name));
+    for (const auto &[id, value] : channel.fields)
+        line += " " + std::to_string(id) + "=" + std::to_string(static_cast<long long>(value));
+    return line;
 }
 
 }  // namespace host

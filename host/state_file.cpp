@@ -103,8 +103,8 @@ StateFile::~StateFile()
 {
     // An empty file made only to hold the lock goes again, unless another
     // run has replaced it meanwhile.
-    struct stat held {
-    }, now{};
+    struct stat held {};
+    struct stat now {};
     if (created_ && fstat(fd_, &held) == 0 && stat(target_.c_str(), &now) == 0 &&
         same_file(held, now))
         unlink(target_.c_str());

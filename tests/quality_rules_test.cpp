@@ -21,7 +21,7 @@ TEST_F(QualityRules, DigitalCleanViewShowsFourAsOne)
     EXPECT_EQ(set_int_pre(key.c_str(), 1), 0);
     EXPECT_THAT(sim::journal(), ElementsAre("avoc_set_digital_clean_view(0, 4, 1)",
                                             "avoc_set_digital_clean_view(0, 1, 0)"));
-    sim::state().avoc["digital_clean_view"] = 4;
+    sim::state().avoc_live["digital_clean_view"] = 4;  // the previewed value, as reads see it
     int v = 0;
     EXPECT_EQ(get_int(key.c_str(), &v), 0);
     EXPECT_EQ(v, 1);

@@ -61,8 +61,13 @@ export function listen({ onRequest, onPanel, onOpen }) {
   return source;
 }
 
-// Why a request failed, in a line: the platform call that went wrong and the
-// provider's last words before its exit lines.
+// A record's reason in a line: the call that was made to fail, the provider's last line.
+export function reasonText(r) {
+  return [r.call && `${r.call} returned ${r.result}`, r.log && r.log.trim()].filter(Boolean).join('; ');
+}
+
+// Why a request failed, from its event: the provider's last words before its
+// exit lines and the last platform call.
 export function reason(event) {
   if (!event) return '';
   if (event.error) return event.error;

@@ -6,15 +6,20 @@ import * as api from './api.js';
 const ROWS = 9;  // rows the menu shows at once
 
 const tail = (key) => key.split('/').slice(-2).join('/');
-const kindOf = (item) => {
-  if (typeof item.value === 'string') return 'text';
-  if (item.choices && item.choices.length) return 'list';
-  if (item.status === 0) return 'slider';
-  return /(reset|pictureoff)$/.test(item.key) ? 'action' : 'slider';
-};
 
-function valueText(item) {
-  if (item.status !== 0) return item.status === undefined ? '' : `status ${item.status}`;
+// How a key is edited, from what the provider does with it (the keys command).
+function kindOf(item, info) {
+  if (!info) return 'readonly';
+  if (info.strings) return 'text';
+  if (!info.reads) return info.writes ? 'action' : 'readonly';
+  if (!info.writes) return 'readonly';
+  return item.choices && item.choices.length ? 'list' : 'slider';
+}
+
+function valueText(item, kind) {
+  if (kind === 'action') return 'Enter ›';
+  if (!item.reads) return '';
+  if (item.status !== 0) return `status ${item.status}`;
   return item.text ?? String(item.value);
 }
 
@@ -25,6 +30,7 @@ export class Menu {
     this.helpBox = helpBox;
     this.hooks = hooks;
     this.groups = [];
+    this.keys = new Map();  // key -> what the provider does with it
     this.path = [];  // focused index per level: [group, item]
     this.focus = 0;
     this.edit = null;  // {item, kind, committed, pending, previewed}
@@ -33,15 +39,21 @@ export class Menu {
   }
 
   async load() {
+    if (!this.keys.size) {
+      const k = await api.get('/api/keys');
+      for (const info of k.body.keys || []) this.keys.set(info.key, info);
+    }
     const r = await api.get('/api/menu');
-    this.groups = r.body.groups || [];
+    this.groups = r.body.sections || [];
     this.render();
   }
+
+  kind(item) { return kindOf(item, this.keys.get(item.key)); }
 
   level() { return this.path.length; }
 
   rows() {
-    if (this.level() === 0) return this.groups.map((g) => ({ label: g.group, value: '›', key: g.group }));
+    if (this.level() === 0) return this.groups.map((g) => ({ label: g.section, key: g.section }));
     return this.groups[this.path[0]].items;
   }
 
@@ -84,13 +96,19 @@ export class Menu {
       return this.render();
     }
     const item = this.focused();
-    const kind = kindOf(item);
+    const kind = this.kind(item);
+    if (kind === 'readonly') {
+      this.message = 'This setting is only shown here.';
+      return this.render();
+    }
     if (kind === 'action') {
       if (name !== 'Enter') return undefined;
       return this.commit(item, 0);
     }
-    const start = kind === 'list' ? item.value ?? item.choices[0].value : item.value ?? 0;
-    this.edit = { item, kind, committed: start, pending: start, previewed: false };
+    const read = item.status === 0 ? item.value : null;
+    const start = read ?? (kind === 'list' ? item.choices[0].value : 0);
+    const previews = this.keys.get(item.key).previews;
+    this.edit = { item, kind, previews, committed: start, pending: start, previewed: false };
     this.message = '';
     return this.render();
   }
@@ -102,6 +120,7 @@ export class Menu {
     if (step) {
       e.pending = this.next(e, step);
       this.render();
+      if (!e.previews) return undefined;  // shown in the menu only, until Enter
       const r = await api.post('/api/preview', { key: e.item.key, value: e.pending });
       e.previewed = true;
       await this.report('preview', r);
@@ -143,7 +162,7 @@ export class Menu {
     const r = await api.post('/api/set', { key: item.key, value });
     const ok = await this.report('set', r);
     if (ok && /pictureoff$/.test(item.key)) this.hooks.pictureOff();
-    if (ok && kindOf(item) === 'action') await this.load();
+    if (ok && this.kind(item) === 'action') await this.load();
     else await this.refresh(item);
     this.hooks.changed();
     if (ok) this.edit = null;
@@ -157,14 +176,16 @@ export class Menu {
 
   // Reads one item again: its value and the text of its choice.
   async refresh(item) {
-    const string = typeof item.value === 'string';
+    const string = this.kind(item) === 'text';
     const r = await api.get(string ? '/api/string' : '/api/get', { key: item.key });
     item.status = r.body.status;
-    if (string) item.value = r.body.text ?? '';
-    else if (r.body.status === 0) item.value = r.body.value;
+    if (string) {
+      item.text = r.body.text;
+      return;
+    }
+    if (r.body.status === 0) item.value = r.body.value;
     const choice = (item.choices || []).find((c) => c.value === item.value);
-    if (choice && !string) item.text = choice.text;
-    else delete item.text;
+    item.text = choice ? choice.text : null;
   }
 
   // Shows a failing answer in the menu with its status and reason; true when it succeeded.
@@ -181,7 +202,8 @@ export class Menu {
     }
     this.message = `${what} failed: status ${r.body.status}`;
     this.render();
-    const why = api.reason(await api.requestEvent(r.id));
+    const why = r.body.reason ? api.reasonText(r.body.reason)
+      : api.reason(await api.requestEvent(r.id));
     if (why) this.message = `${what} failed: status ${r.body.status}: ${why}`;
     this.render();
     return false;
@@ -210,7 +232,7 @@ export class Menu {
     root.hidden = !this.shown;
     root.replaceChildren();
     const title = document.createElement('h1');
-    title.textContent = this.level() === 0 ? 'Picture' : this.groups[this.path[0]].group;
+    title.textContent = this.level() === 0 ? 'Picture' : this.groups[this.path[0]].section;
     root.append(title);
     const rows = this.rows();
     const list = document.createElement('ul');
@@ -219,7 +241,9 @@ export class Menu {
       const li = document.createElement('li');
       li.dataset.key = row.key;
       if (first + n === this.focus) li.classList.add('focused');
-      if (this.level() > 0 && row.status !== 0 && kindOf(row) !== 'action') li.classList.add('failed');
+      const kind = this.level() > 0 ? this.kind(row) : 'group';
+      if (kind !== 'group' && row.reads && row.status !== 0) li.classList.add('failed');
+      if (kind === 'readonly') li.classList.add('readonly');
       const name = document.createElement('span');
       name.className = 'name';
       name.textContent = row.label ?? row.key;
@@ -230,8 +254,7 @@ export class Menu {
       }
       const value = document.createElement('span');
       value.className = 'value';
-      value.textContent = this.level() === 0 ? row.value
-        : kindOf(row) === 'action' ? 'Enter ›' : valueText(row);
+      value.textContent = kind === 'group' ? '›' : valueText(row, kind);
       li.append(name, value);
       list.append(li);
     });
@@ -248,10 +271,11 @@ export class Menu {
     const box = document.createElement('div');
     box.className = 'editor';
     if (e.previewed && e.pending !== e.committed) box.classList.add('previewing');
+    if (!e.previews && e.kind !== 'text' && e.pending !== e.committed) box.classList.add('pending');
     const current = document.createElement('div');
     current.className = 'current';
     const choice = (e.item.choices || []).find((c) => c.value === e.pending);
-    current.textContent = e.kind === 'text' ? `◀ ${e.item.value} ▶`
+    current.textContent = e.kind === 'text' ? `◀ ${e.item.text} ▶`
       : `◀ ${choice && e.kind === 'list' ? choice.text : e.pending} ▶`;
     box.append(current);
     return box;

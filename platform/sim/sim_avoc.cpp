@@ -7,23 +7,38 @@
 
 namespace {
 
-// A read never adds an entry: reading leaves the state as it was.
+// What a read returns: the live value, which a preview may have set apart
+// from the committed one. A read never adds an entry: reading leaves the
+// state as it was.
 int read_value(const std::string &name)
 {
-    const auto &avoc = sim::state().avoc;
-    auto it = avoc.find(name);
-    return it == avoc.end() ? 0 : it->second;  // an indexed value starts at 0
+    const sim::State &s = sim::state();
+    auto live = s.avoc_live.find(name);
+    if (live != s.avoc_live.end())
+        return live->second;
+    auto it = s.avoc.find(name);
+    return it == s.avoc.end() ? 0 : it->second;  // an indexed value starts at 0
 }
 
-int &stored(const std::string &name)
+// A commit (flag 1) sets the committed and the live value, a preview (flag 0)
+// the live one only: what the panel shows until a commit or another preview.
+void store(const std::string &name, int v, int flag)
 {
-    return sim::state().avoc[name];
+    sim::State &s = sim::state();
+    if (flag)
+        s.avoc[name] = v;
+    auto committed = s.avoc.find(name);
+    if (flag || v == (committed == s.avoc.end() ? 0 : committed->second))
+        s.avoc_live.erase(name);
+    else
+        s.avoc_live[name] = v;
 }
 
 // Back to the start value of an indexed setting.
 void forget(const std::string &name)
 {
     sim::state().avoc.erase(name);
+    sim::state().avoc_live.erase(name);
 }
 
 std::string indexed(const char *name, long a)
@@ -82,7 +97,7 @@ const char *component_name(int component)
             return f->result;                                                                      \
         AVOC_EXPECT_PICTURE(picture);                                                              \
         AVOC_EXPECT_FLAG(flag);                                                                    \
-        stored(key) = v;                                                                           \
+        store(key, v, flag);                                                                       \
         return 0;                                                                                  \
     }                                                                                              \
     static const sim::detail::Registrar reg_set_##name{"avoc_set_" #name};
@@ -113,7 +128,7 @@ AVOC_GETTER(picture_mode, "picture_mode")
         if (auto *f = sim::detail::call("avoc_set_" #name, "%d, %d", v, flag))                     \
             return f->result;                                                                      \
         AVOC_EXPECT_FLAG(flag);                                                                    \
-        stored(#name) = v;                                                                         \
+        store(#name, v, flag);                                                                     \
         return 0;                                                                                  \
     }                                                                                              \
     static const sim::detail::Registrar reg_##name{"avoc_get_" #name, "avoc_set_" #name};
@@ -137,7 +152,7 @@ AVOC_FLAG_PAIR(20p_white_balance_interval)
     {                                                                                              \
         if (auto *f = sim::detail::call("avoc_set_" #name, "%d", v))                               \
             return f->result;                                                                      \
-        stored(#name) = v;                                                                         \
+        store(#name, v, 1);                                                                        \
         return 0;                                                                                  \
     }                                                                                              \
     static const sim::detail::Registrar reg_##name{"avoc_get_" #name, "avoc_set_" #name};
@@ -164,7 +179,7 @@ extern "C" SIM_EXPORT int avoc_set_uhd_color_mode(int picture, int port, int v, 
         return f->result;
     AVOC_EXPECT_PICTURE(picture);
     AVOC_EXPECT_FLAG(flag);
-    stored(indexed("uhd_color_mode", port)) = v;
+    store(indexed("uhd_color_mode", port), v, flag);
     return 0;
 }
 
@@ -195,8 +210,8 @@ static const sim::detail::Registrar reg_uhd{"avoc_get_uhd_color_mode", "avoc_set
         AVOC_EXPECT_PICTURE(picture);                                                              \
         AVOC_EXPECT_FLAG(flag);                                                                    \
         SIM_EXPECT(component_name(component), "unknown component");                                \
-        stored(indexed(#points "_white_balance_by_interval", interval,                             \
-                       component_name(component))) = v;                                            \
+        store(indexed(#points "_white_balance_by_interval", interval, component_name(component)),  \
+              v, flag);                                                                            \
         return 0;                                                                                  \
     }                                                                                              \
     extern "C" SIM_EXPORT int avoc_reset_##points##_white_balance_by_interval(int picture,         \
@@ -245,9 +260,9 @@ extern "C" SIM_EXPORT int avoc_set_color_space_custom_rgb(int picture, int color
                                     picture, color, rgb->red, rgb->green, rgb->blue))
         return f->result;
     AVOC_EXPECT_PICTURE(picture);
-    stored(indexed("color_space_custom_rgb", color, "red")) = rgb->red;
-    stored(indexed("color_space_custom_rgb", color, "green")) = rgb->green;
-    stored(indexed("color_space_custom_rgb", color, "blue")) = rgb->blue;
+    store(indexed("color_space_custom_rgb", color, "red"), rgb->red, 1);
+    store(indexed("color_space_custom_rgb", color, "green"), rgb->green, 1);
+    store(indexed("color_space_custom_rgb", color, "blue"), rgb->blue, 1);
     return 0;
 }
 
@@ -276,9 +291,9 @@ extern "C" SIM_EXPORT int avoc_set_color_space_hsl(int picture, int color, int h
         return f->result;
     AVOC_EXPECT_PICTURE(picture);
     AVOC_EXPECT_FLAG(flag);
-    stored(indexed("color_space_hsl", color, "hue")) = hue;
-    stored(indexed("color_space_hsl", color, "saturation")) = saturation;
-    stored(indexed("color_space_hsl", color, "lightness")) = lightness;
+    store(indexed("color_space_hsl", color, "hue"), hue, flag);
+    store(indexed("color_space_hsl", color, "saturation"), saturation, flag);
+    store(indexed("color_space_hsl", color, "lightness"), lightness, flag);
     return 0;
 }
 

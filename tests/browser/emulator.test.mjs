@@ -101,7 +101,10 @@ test('a previewed colour tone shows at once and Back restores it', GUARD, async 
   const [warm] = await screenPixels(page, white);
   assert.ok(warm[2] < before[2] - 30, `warmer: blue ${before[2]} -> ${warm[2]}`);
   assert.match(await page.$eval('#osd .editor', (e) => e.className), /previewing/);
-  assert.equal((await apiGet('/api/get?key=menu/picture/picture-options/color-tone')).status, 0);
+  // A preview changes what the panel shows, not what is committed.
+  const previewed = await apiGet('/api/panel');
+  assert.equal(previewed.avoc.color_tone_mode, 4);
+  assert.equal(previewed.committed.color_tone_mode, 1);
   await press(page, 'Escape');
   const [restored] = await screenPixels(page, white);
   assert.deepEqual(restored, before);

@@ -132,6 +132,7 @@ TEST_F(ServeTest, EveryCommandRouteAnswersAsTheCommandLineDoes)
     const Case cases[] = {
         {"GET", "/api/sim", {}, "sim show"},  // before any read adds to the stand-in
         {"GET", "/api/menu", {}, "menu"},
+        {"GET", "/api/keys", {}, "keys"},
         {"GET", "/api/get", {{"key", kTone}}, "get menu/picture/picture-options/color-tone"},
         {"GET", "/api/list", {{"key", kTone}}, "list menu/picture/picture-options/color-tone"},
         {"GET", "/api/label", {{"key", kTone}}, "label menu/picture/picture-options/color-tone"},

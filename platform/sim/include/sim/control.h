@@ -25,6 +25,9 @@ struct State {
     // "10p_white_balance_by_interval/3/0", "color_space_hsl/2/hue",
     // "color_space_custom_rgb/2/red".
     std::map<std::string, int> avoc;
+    // Output control values a preview changed and no commit has confirmed:
+    // what the panel shows. Reads return these; avoc keeps the committed ones.
+    std::map<std::string, int> avoc_live;
     std::map<std::string, int> vconf_int;
     std::map<std::string, std::string> vconf_str;
     std::map<int, int> system_info;  // booleans are 0 or 1

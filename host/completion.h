@@ -1,0 +1,14 @@
+// Completion of shell lines: commands, keys, sim words, output control names
+// and the platform functions that can be forced.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace host {
+
+// The words that may stand where the last word of `line` is being typed,
+// beginning with that word's text so far.
+std::vector<std::string> completions(const std::string &line);
+
+}  // namespace host
