@@ -39,7 +39,7 @@ Node failure_reason(const Mark &since)
 {
     Node call, result, line;
     const std::vector<std::string> &journal = sim::journal();
-    std::map<std::string, sim::ForcedResult> forced = sim::forced();
+    std::map<std::string, sim::Answer> forced = sim::forced();
     for (std::size_t i = journal.size(); i-- > since.calls;) {
         auto it = forced.find(journal[i].substr(0, journal[i].find('(')));
         if (it != forced.end()) {

@@ -125,12 +125,14 @@ std::string program_dir()
     return dir.substr(0, dir.rfind('/') + 1);
 }
 
-// The provider beside this program in the build tree, in ../lib when installed.
+// The provider beside this program in the build tree, in the provider
+// directory when installed.
 std::string default_provider()
 {
     std::string beside = program_dir() + "libpicture-provider.so";
-    return access(beside.c_str(), F_OK) == 0 ? beside
-                                             : program_dir() + "../lib/libpicture-provider.so";
+    return access(beside.c_str(), F_OK) == 0
+               ? beside
+               : program_dir() + PICTURE_MENU_PROVIDER_DIR "/libpicture-provider.so";
 }
 
 const OptionSpec *find_option(const std::string &name)
@@ -194,7 +196,7 @@ Options parse_options(int argc, char **argv)
     if (!o.locale.empty() && (stat(o.locale.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)))
         throw BadInput("--locale: not a directory: " + o.locale);
     if (o.locale.empty())
-        o.locale = program_dir() + "../apps/settings-datafw/shared/locale";
+        o.locale = program_dir() + PICTURE_MENU_LOCALE_DIR;
     return o;
 }
 
@@ -360,7 +362,7 @@ int run(const Options &o)
     if (o.words[0] == "serve")
         return host::run_serve(
             *provider, {o.words.begin() + 1, o.words.end()},
-            {state ? &*state : nullptr, o.log, program_dir() + "../share/picture-menu/web"});
+            {state ? &*state : nullptr, o.log, program_dir() + PICTURE_MENU_WEB_DIR});
 #endif
     int status = o.words[0] == "shell" && o.words.size() == 1 ? run_shell(*provider, o)
                                                               : execute(*provider, o.words, o, 0);

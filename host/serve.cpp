@@ -5,6 +5,8 @@
 
 #include <pthread.h>
 
+#include <atomic>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <fstream>
@@ -173,11 +175,16 @@ void add_api_routes(httplib::Server &server, serve::Api &api, serve::EventHub &e
 
 // Stops the server on SIGINT or SIGTERM, which the other threads block, or
 // on SIGUSR1 from the server's own thread when it stopped by itself.
-void watch_signals(httplib::Server &server, serve::EventHub &events, sigset_t signals)
+void watch_signals(httplib::Server &server, serve::EventHub &events, sigset_t signals,
+                   const std::atomic<bool> &finished)
 {
     int signal = 0;
     sigwait(&signals, &signal);
     events.close();
+    // A stop before the server started listening would be lost: wait for it
+    // to start (a moment at most), unless it already ended on its own.
+    while (!server.is_running() && !finished)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     server.stop();
 }
 
@@ -256,10 +263,13 @@ int run_serve(const ProviderHost &provider, const std::vector<std::string> &args
     add_static_routes(server, options.web_dir);
     add_api_routes(server, api, events);
 
-    std::thread watcher(watch_signals, std::ref(server), std::ref(events), signals);
+    std::atomic<bool> finished{false};
+    std::thread watcher(watch_signals, std::ref(server), std::ref(events), signals,
+                        std::cref(finished));
     std::printf("picture-menu: serving http://%s%s/\n", listen.host.c_str(), suffix.c_str());
     std::fflush(stdout);
     bool served = server.listen_after_bind();
+    finished = true;
     // Wakes the watcher when the server stopped on its own.
     pthread_kill(watcher.native_handle(), SIGUSR1);
     watcher.join();

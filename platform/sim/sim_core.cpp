@@ -224,12 +224,9 @@ void unforce(const std::string &function)
     core().forced.erase(function);
 }
 
-std::map<std::string, ForcedResult> forced()
+std::map<std::string, Answer> forced()
 {
-    std::map<std::string, ForcedResult> out;
-    for (const auto &[name, f] : core().forced)
-        out[name] = ForcedResult{f.result, f.out};
-    return out;
+    return {core().forced.begin(), core().forced.end()};
 }
 
 std::vector<std::string> known_functions()

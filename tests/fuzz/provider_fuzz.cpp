@@ -67,8 +67,35 @@ const KeyId kNoSet[] = {PICTURE_KEY_PictureSizeEntry,
                         PICTURE_KEY_XvYcc,
                         PICTURE_KEY_MotionJudderCanceller};
 // The keys with a preview that does something.
-const int kPreview[] = {0,  4,  5,  6,  7,  8,  10, 11, 12, 13, 22, 28, 35, 38, 39,
-                        40, 41, 42, 48, 49, 52, 55, 56, 57, 61, 62, 63, 64, 68};
+const KeyId kPreview[] = {PICTURE_KEY_PictureSizeMode,
+                          PICTURE_KEY_PipSize,
+                          PICTURE_KEY_PipPosition,
+                          PICTURE_KEY_PipSource,
+                          PICTURE_KEY_DynamicContrast,
+                          PICTURE_KEY_BlackTone,
+                          PICTURE_KEY_RgbOnlyMode,
+                          PICTURE_KEY_ColorSpaceMode,
+                          PICTURE_KEY_ColorSpaceGamut,
+                          PICTURE_KEY_ColorSpaceColor,
+                          PICTURE_KEY_WhiteBalance10pMode,
+                          PICTURE_KEY_WhiteBalance20pMode,
+                          PICTURE_KEY_GammaConfig,
+                          PICTURE_KEY_BlackEnhancer,
+                          PICTURE_KEY_ColorTone,
+                          PICTURE_KEY_DigitalCleanView,
+                          PICTURE_KEY_MpegNoiseFilter,
+                          PICTURE_KEY_HdmiBlackLevel,
+                          PICTURE_KEY_FilmMode,
+                          PICTURE_KEY_AutoMotionPlusMode,
+                          PICTURE_KEY_LedClearMotion,
+                          PICTURE_KEY_SmartLed,
+                          PICTURE_KEY_CinemaBlack,
+                          PICTURE_KEY_BlackOptimizer,
+                          PICTURE_KEY_PictureSize43,
+                          PICTURE_KEY_AutoWide,
+                          PICTURE_KEY_ScreenFit,
+                          PICTURE_KEY_ScreenFitMediaPlayer,
+                          PICTURE_KEY_Panorama};
 
 // Keys that translate through a value table: menu values 0 to count - 1. A
 // get that succeeds reports one of them; a set of any other value reaches
@@ -134,7 +161,7 @@ std::optional<int> table_count(std::optional<KeyId> id)
 // The result forced on a function at this moment, if any.
 std::optional<int> forced_now(const char *function)
 {
-    std::map<std::string, sim::ForcedResult> forced = sim::forced();
+    std::map<std::string, sim::Answer> forced = sim::forced();
     auto it = forced.find(function);
     return it == forced.end() ? std::nullopt : std::optional<int>(it->second.result);
 }
@@ -329,8 +356,7 @@ void Session::set_int(bool commit)
     FUZZ_CHECK(
         int_status_allowed(status, commit ? id : std::nullopt, "CAntennaUtil::SetAntennaMode"),
         "status the operation may not return");
-    bool known =
-        id && (commit ? !contains(kNoSet, *id) : contains(kPreview, static_cast<int>(*id)));
+    bool known = id && (commit ? !contains(kNoSet, *id) : contains(kPreview, *id));
     if (!known) {
         FUZZ_CHECK(status == 1 && sim::journal().empty(),
                    "an unknown key was not answered with 1 and no platform call");
@@ -607,7 +633,7 @@ void Session::unforce()
         sim::reset();  // forgets every forced result and restores the TV's defaults
         return;
     }
-    std::map<std::string, sim::ForcedResult> forced = sim::forced();
+    std::map<std::string, sim::Answer> forced = sim::forced();
     if (forced.empty())
         return;
     auto it = forced.begin();

@@ -249,19 +249,4 @@ TEST_P(BadInput, NamesTheFaultExitsTwoAndLeavesTheStateAsItWas)
 INSTANTIATE_TEST_SUITE_P(Host, BadInput, ::testing::ValuesIn(kBadInput),
                          [](const auto &p) { return std::string(p.param.name); });
 
-// ---- installation ------------------------------------------------------------
-
-TEST_F(HostTest, InstalledHostFindsItsProviderAndCatalogue)
-{
-    fs::path prefix = dir_ / "prefix";
-    Result install = run_command(std::string(CMAKE_PROGRAM) + " --install " BUILD_DIR " --prefix " +
-                                 prefix.string() + " 2>&1");
-    ASSERT_EQ(install.exit, 0) << install.output;
-    EXPECT_TRUE(fs::exists(prefix / "apps/settings-datafw/shared/locale/en/LC_MESSAGES/"
-                                    "settings-datafw.mo"));
-    Result installed = run_command((prefix / "bin/picture-menu").string() + " --json menu 2>&1");
-    ASSERT_EQ(installed.exit, 0) << installed.output;
-    EXPECT_EQ(installed.output, run("--json menu").output);
-}
-
 }  // namespace

@@ -70,20 +70,30 @@ static Outcome rgb_set(const Request &request, int value)
     return status_of(avoc_set_color_space_custom_rgb(kMainPicture, color, &rgb));
 }
 
-static Outcome hsl_get(const Request &request, int *value)
+// Reads the selected colour and its HSL components, with the lines of the
+// HSL keys; the get also names a failed colour read, or the colour read.
+static int read_hsl(const Request &request, bool get, int &color, avoc_hsl_s &hsl)
 {
     CASE_LOG(request, "");
-    int color = 0;
     int status = avoc_get_color_space_config(kMainPicture, &color, kReadFlag);
     CASE_LOG(request, "status[%d]", status);
     if (status != 0) {
-        CASE_LOG(request, "avoc_get_color_space_config failed. status[%d]", status);
-        return status_of(status);
+        if (get)
+            CASE_LOG(request, "avoc_get_color_space_config failed. status[%d]", status);
+        return status;
     }
-    CASE_LOG(request, "eColor[%d]", color);
-    avoc_hsl_s hsl{};
+    if (get)
+        CASE_LOG(request, "eColor[%d]", color);
     status = avoc_get_color_space_hsl(kMainPicture, color, &hsl, kReadFlag);
     CASE_LOG(request, "status[%d]", status);
+    return status;
+}
+
+static Outcome hsl_get(const Request &request, int *value)
+{
+    int color = 0;
+    avoc_hsl_s hsl{};
+    int status = read_hsl(request, true, color, hsl);
     if (status != 0)
         return status_of(status);
     *value = hsl.*row_of<HslComponent>(request).field;
@@ -92,15 +102,9 @@ static Outcome hsl_get(const Request &request, int *value)
 
 static Outcome hsl_set(const Request &request, int value)
 {
-    CASE_LOG(request, "");
     int color = 0;
-    int status = avoc_get_color_space_config(kMainPicture, &color, kReadFlag);
-    CASE_LOG(request, "status[%d]", status);
-    if (status != 0)
-        return status_of(status);
     avoc_hsl_s hsl{};
-    status = avoc_get_color_space_hsl(kMainPicture, color, &hsl, kReadFlag);
-    CASE_LOG(request, "status[%d]", status);
+    int status = read_hsl(request, false, color, hsl);
     if (status != 0)
         return status_of(status);
     hsl.*row_of<HslComponent>(request).field = value;

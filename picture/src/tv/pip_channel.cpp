@@ -42,6 +42,17 @@ static int _get_criteria(TCCriteriaHelper &criteria, TSTvMode tvmode)
     return 0;
 }
 
+// The PIP window's TV mode, as the navigation reports it, and the criteria
+// for it; false without a navigation or criteria.
+static bool navigation_criteria(IServiceNavigation *navigation, TSTvMode &tvmode,
+                                TCCriteriaHelper &criteria)
+{
+    if (!navigation)
+        return false;
+    navigation->GetTvMode(tvmode);
+    return _get_criteria(criteria, tvmode) == 0;
+}
+
 // The open connection's navigation, or null with the line that says why.
 static IServiceNavigation *open_navigation(const char *function)
 {
@@ -63,12 +74,9 @@ static int step_channel(const char *function, int nTvMode, const ChannelStep &st
 {
     PLOG_FROM(function, "nTvMode[%d]", nTvMode);
     IServiceNavigation *navigation = open_navigation(function);
-    if (!navigation)
-        return -1;
     TSTvMode tvmode{-1, -1};
-    navigation->GetTvMode(tvmode);
     TCCriteriaHelper criteria;
-    if (_get_criteria(criteria, tvmode) != 0)
+    if (!navigation_criteria(navigation, tvmode, criteria))
         return -1;
     int ret = (navigation->*step.move)(criteria, g_pip_svc_info.svc_data);
     if (ret > 0)
@@ -113,12 +121,9 @@ extern "C" void check_and_tune_channel(unsigned short major, unsigned short mino
 {
     PLOG("");
     IServiceNavigation *navigation = g_pip_svc_info.svc_navi_proxy_pip;
-    if (!navigation)
-        return;
     TSTvMode tvmode{-1, -1};
-    navigation->GetTvMode(tvmode);
     TCCriteriaHelper criteria;
-    if (_get_criteria(criteria, tvmode) != 0)
+    if (!navigation_criteria(navigation, tvmode, criteria))
         return;
     std::list<TCServiceData *> services;
     navigation->GetServiceList(criteria, services, tvmode, 1, 0);
@@ -143,12 +148,9 @@ extern "C" void check_and_tune_channel(unsigned short major, unsigned short mino
 static int _get_current_svc(TCServiceData &service)
 {
     IServiceNavigation *navigation = g_pip_svc_info.svc_navi_proxy_pip;
-    if (!navigation)
-        return -1;
     TSTvMode tvmode{-1, -1};
-    navigation->GetTvMode(tvmode);
     TCCriteriaHelper criteria;
-    if (_get_criteria(criteria, tvmode) != 0)
+    if (!navigation_criteria(navigation, tvmode, criteria))
         return -1;
     navigation->GetTvMode(tvmode);
     int ret = navigation->GetCurrentServiceInfo(tvmode, criteria, service);

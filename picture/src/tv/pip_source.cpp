@@ -32,12 +32,20 @@ extern "C" int SetPIPSource(ESource source)
     return 0;
 }
 
+// A navigation of the PIP profile, or null; *ret is the factory's result.
+static IServiceNavigation *pip_navigation(int *ret)
+{
+    IServiceNavigation *navigation = nullptr;
+    *ret = TVServiceAPI::CreateServiceNavigation(PROFILE_TYPE_PIP, 0, &navigation);
+    return *ret == 0 ? navigation : nullptr;
+}
+
 extern "C" int GetAntennaModePIP(void)
 {
     TSTvMode tvModePIP{-1, -1};
-    IServiceNavigation *navigation = nullptr;
-    int ret = TVServiceAPI::CreateServiceNavigation(PROFILE_TYPE_PIP, 0, &navigation);
-    if (ret != 0 || !navigation) {
+    int ret = 0;
+    IServiceNavigation *navigation = pip_navigation(&ret);
+    if (!navigation) {
         PLOG("CreateServiceNavigation failed. nRetVal[%d]", ret);
         return -1;
     }
@@ -61,9 +69,9 @@ extern "C" int SetTvModePIP(int mode)
         return -1;
     }
     tvmode.antennaMode = mode;
-    IServiceNavigation *navigation = nullptr;
-    if (TVServiceAPI::CreateServiceNavigation(PROFILE_TYPE_PIP, 0, &navigation) != 0 ||
-        !navigation) {
+    int ret = 0;
+    IServiceNavigation *navigation = pip_navigation(&ret);
+    if (!navigation) {
         PLOG("Create Service Navigation failed");
         return -1;
     }
@@ -77,9 +85,9 @@ extern "C" int SetTvModePIP(int mode)
 extern "C" int GetTvModePIP(int *mode)
 {
     TSTvMode tvmode{-1, -1};
-    IServiceNavigation *navigation = nullptr;
-    if (TVServiceAPI::CreateServiceNavigation(PROFILE_TYPE_PIP, 0, &navigation) != 0 ||
-        !navigation) {
+    int ret = 0;
+    IServiceNavigation *navigation = pip_navigation(&ret);
+    if (!navigation) {
         PLOG("Create Service Navigation failed");
         return -1;
     }

@@ -87,12 +87,9 @@ void set_log_mode(LogMode mode);
 // function that would have to hand out what a forced call does not make).
 void force(const std::string &function, int result, std::optional<long long> out = std::nullopt);
 void unforce(const std::string &function);
-struct ForcedResult {
-    int result;
-    std::optional<long long> out;
-};
-// The results in force, by function name.
-std::map<std::string, ForcedResult> forced();
+struct Answer;
+// The outcomes in force (result and out value), by function name.
+std::map<std::string, Answer> forced();
 // Every platform function that can be forced, sorted.
 std::vector<std::string> known_functions();
 

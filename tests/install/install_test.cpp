@@ -1,0 +1,155 @@
+// The install components, as a firmware engineer and a desktop user use them:
+// DESTDIR installs with the prefix /usr, each component on its own.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <set>
+#include <sstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Result {
+    int exit = -1;
+    std::string output;
+};
+
+Result run(const std::string &command)
+{
+    Result r;
+    FILE *pipe = popen((command + " 2>&1").c_str(), "r");
+    if (!pipe)
+        return r;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        r.output.append(buffer, n);
+    int status = pclose(pipe);
+    r.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
+// Every file below root, relative to it.
+std::set<std::string> files_below(const fs::path &root)
+{
+    std::set<std::string> files;
+    if (fs::exists(root))
+        for (const auto &entry : fs::recursive_directory_iterator(root))
+            if (!entry.is_directory())
+                files.insert(fs::relative(entry.path(), root).string());
+    return files;
+}
+
+class Install : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir_ = fs::temp_directory_path() /
+               ("picture-install-" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+                std::to_string(getpid()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    // Installs the components into dir_/root with the prefix /usr; the files
+    // below dir_/root/usr.
+    std::set<std::string> install(std::initializer_list<const char *> components) const
+    {
+        for (const char *component : components) {
+            Result r = run("DESTDIR=" + root().string() +
+                           " " CMAKE_PROGRAM " --install " BUILD_DIR " --prefix /usr --component " +
+                           component);
+            EXPECT_EQ(r.exit, 0) << r.output;
+        }
+        return files_below(usr());
+    }
+    fs::path root() const { return dir_ / "root"; }
+    fs::path usr() const { return root() / "usr"; }
+
+    fs::path dir_;
+};
+
+std::string path(const char *dir, const char *file)
+{
+    return (fs::path(dir) / file).lexically_normal().string();
+}
+
+struct Component {
+    const char *name;
+    std::set<std::string> files;
+};
+
+TEST_F(Install, EachComponentInstallsItsFilesAndNothingElse)
+{
+    const std::string catalogue = "en/LC_MESSAGES/settings-datafw.mo";
+    std::set<std::string> tools{path(BINDIR, "picture-menu"),
+                                path(MENU_LIB_DIR, "libplatform-sim.so"),
+                                path(MENU_LOCALE_DIR, catalogue.c_str()),
+                                path(DATADIR, "bash-completion/completions/picture-menu")};
+    if (HOST_CATALOGUE)
+        tools.insert(path(HOST_LOCALE_DIR, catalogue.c_str()));
+    std::stringstream web(MENU_WEB_FILES);  // the emulator page, when serve is built
+    for (std::string file; std::getline(web, file, ',');)
+        tools.insert(file);
+    const Component components[] = {
+        {"provider", {path(PROVIDER_DIR, "libpicture-provider.so")}},
+        {"tools", tools},
+        {"dev",
+         {path(INCLUDEDIR, "picture_provider.h"), path(INCLUDEDIR, "picture_keys.h"),
+          path(CONFIG_DIR, "picture-provider-config.cmake"),
+          path(CONFIG_DIR, "picture-provider-config-version.cmake")}},
+    };
+    for (const Component &c : components) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(root());
+        EXPECT_EQ(install({c.name}), c.files);
+    }
+}
+
+TEST_F(Install, ToolsLeaveTheHostsLocaleDirectoryAndTheProviderDirectoryAlone)
+{
+    if (HOST_CATALOGUE)
+        GTEST_SKIP() << "built to install into the host's locale directory";
+    install({"tools"});
+    EXPECT_FALSE(fs::exists(usr() / HOST_LOCALE_DIR));
+    EXPECT_FALSE(fs::exists(usr() / PROVIDER_DIR / "libplatform-sim.so"));
+}
+
+// picture-menu installed beside the provider finds it, the stand-in and its
+// catalogue from its own place, and shows the menu as in the build tree.
+TEST_F(Install, InstalledPictureMenuRunsFromItsOwnPlace)
+{
+    install({"provider", "tools"});
+    const std::string installed = (usr() / BINDIR / "picture-menu").string();
+    Result menu = run(installed + " --json menu");
+    ASSERT_EQ(menu.exit, 0) << menu.output;
+    EXPECT_EQ(menu.output, run(HOST_PROGRAM " --json menu").output);
+    EXPECT_NE(menu.output.find("\"Off\""), std::string::npos) << "translated texts";
+
+    Result version = run(installed + " --version");
+    EXPECT_EQ(version.exit, 0);
+    EXPECT_EQ(version.output, "picture-menu " PROJECT_VERSION "\n");
+}
+
+// A host project finds the interface through the package config.
+TEST_F(Install, DevComponentServesAHostProject)
+{
+    install({"dev"});
+    const std::string build = (dir_ / "consumer").string();
+    Result configure = run(CMAKE_PROGRAM " -S " CONSUMER_DIR " -B " + build +
+                           " -DCMAKE_PREFIX_PATH=" + usr().string());
+    ASSERT_EQ(configure.exit, 0) << configure.output;
+    Result compile = run(CMAKE_PROGRAM " --build " + build);
+    ASSERT_EQ(compile.exit, 0) << compile.output;
+    Result host = run(build + "/consumer");
+    EXPECT_EQ(host.output, "47 8 menu/picture/pip/channel " +
+                               (usr() / PROVIDER_DIR / "libpicture-provider.so").string() + "\n");
+}
+
+}  // namespace
