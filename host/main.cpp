@@ -99,13 +99,15 @@ const char kExitStatuses[] =
 std::string usage()
 {
     std::string out = "usage: picture-menu [OPTION...] [COMMAND [ARGS...]]\n"
-                      "Drives the picture provider against a simulated TV. Options may also\n"
-                      "follow the command; after -- every word is an argument.\n"
                       "       picture-menu [--log] [--trace] replay FILE [--provider PATH] "
                       "[--continue]\n"
 #ifdef PICTURE_SERVE
                       "       picture-menu [--log] [--state FILE] serve [--listen ADDR:PORT]\n"
-                      "         the Picture menu in a browser (default 127.0.0.1:8080)\n"
+#endif
+                      "Drives the picture provider against a simulated TV. Options may also\n"
+                      "follow the command; after -- every word is an argument.\n"
+#ifdef PICTURE_SERVE
+                      "serve shows the Picture menu in a browser (default 127.0.0.1:8080).\n"
 #endif
                       "\noptions:\n";
     for (const OptionSpec &o : kOptions) {
@@ -431,7 +433,7 @@ int complete(const std::string &line)
             rest += host::quote(words[i]) + " ";
     }
     std::vector<std::string> out;
-    if (typed.rfind("-", 0) == 0) {
+    if (typed.rfind('-', 0) == 0) {
         for (const OptionSpec &o : kOptions)
             if (std::string(o.name).rfind(typed, 0) == 0)
                 out.push_back(o.name);

@@ -3,6 +3,9 @@
 // answer.
 #include "recording.h"
 
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <fstream>
 #include <stdexcept>
 
@@ -34,7 +37,9 @@ bool is_integer(const std::string &s)
 
 bool is_double(const std::string &s)
 {
-    return !s.empty() && s.find_first_not_of("0123456789+-.eEinfnaINFNA") == std::string::npos;
+    char *end = nullptr;
+    std::strtod(s.c_str(), &end);
+    return !s.empty() && end == s.c_str() + s.size();
 }
 
 bool is_handle(const std::string &s)
@@ -50,6 +55,13 @@ bool is_item(const std::string &s)
             is_integer(s.substr(open + 1, s.size() - open - 2)));
 }
 
+bool fits_int(const std::string &s)
+{
+    errno = 0;
+    long long v = std::strtoll(s.c_str(), nullptr, 10);
+    return errno == 0 && v >= INT_MIN && v <= INT_MAX;
+}
+
 // Whether a token fits a letter of the operation rows.
 bool fits(char kind, const Token &t)
 {
@@ -59,7 +71,7 @@ bool fits(char kind, const Token &t)
     case 't': return text_or_null;
     case 'i':
     case 's':
-    case 'v': return !t.quoted && is_integer(t.text);
+    case 'v': return !t.quoted && is_integer(t.text) && fits_int(t.text);
     case 'd':
     case 'f': return !t.quoted && is_double(t.text);
     case 'h':
@@ -208,7 +220,7 @@ void read_header(Reader &r, std::istream &in, Recording &rec)
     rec.time = line.substr(6);
 }
 
-// "request N: name args"
+// "request N: name args", N as due (any N when `expected_number` is 0)
 RecordedRequest read_request(const Reader &r, const std::string &line, int expected_number)
 {
     RecordedRequest q;
@@ -218,7 +230,7 @@ RecordedRequest read_request(const Reader &r, const std::string &line, int expec
     if (colon == std::string::npos || !is_integer(number))
         r.fail("not a request line: " + line);
     q.number = std::stoi(number);
-    if (q.number != expected_number)
+    if (expected_number > 0 && q.number != expected_number)
         r.fail("request " + number + " where request " + std::to_string(expected_number) +
                " was due");
     std::string rest = line.substr(colon + 2);
@@ -237,7 +249,9 @@ void read_line(Reader &r, const std::string &line, Recording &rec, RecordedReque
     if (starts_with(line, "request ")) {
         if (open)
             r.fail("request " + std::to_string(open->number) + " has no answer");
-        rec.requests.push_back(read_request(r, line, static_cast<int>(rec.requests.size()) + 1));
+        // A rotated file starts with a later request; the numbers then go on by one.
+        int due = rec.requests.empty() ? 0 : rec.requests.back().number + 1;
+        rec.requests.push_back(read_request(r, line, due));
         open = &rec.requests.back();
     } else if (!open) {
         r.fail("expected a request line: " + line);

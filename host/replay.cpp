@@ -43,7 +43,8 @@ void *item(const Handles &h, const Token &t)
     if (!items || open == std::string::npos)
         return nullptr;
     int index = std::atoi(t.text.c_str() + open + 1);
-    int count = h.counts.at(number_after_hash(t.text));
+    auto counted = h.counts.find(number_after_hash(t.text));
+    int count = counted == h.counts.end() ? 0 : counted->second;  // a string is no list
     return index >= 0 && index < count ? items[index] : nullptr;
 }
 

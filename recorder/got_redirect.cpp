@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "elf_types.h"
 #include "platform_calls.h"
 #include "wrapper_table.h"
 
@@ -53,7 +54,8 @@ unsigned rel_symbol(const Rel &r)
     return ELF32_R_SYM(r.r_info);
 }
 #else
-#error "the recorder knows the relocations of x86-64 and 32-bit ARM"
+// Other targets: the requests are recorded, the platform calls are not.
+#define RECORDER_UNKNOWN_RELOCATIONS 1
 #endif
 
 struct Patched {
@@ -69,7 +71,7 @@ std::vector<Patched> &patched()
 
 // The loader stores most dynamic addresses relocated; a value below the
 // load address is still an offset.
-std::uintptr_t address(const link_map *map, ElfW(Addr) value)
+std::uintptr_t address(const link_map *map, ElfAddr value)
 {
     return value < map->l_addr ? map->l_addr + value : value;
 }
@@ -80,11 +82,11 @@ struct Relro {
 
 int find_relro(dl_phdr_info *info, std::size_t, void *data)
 {
-    auto *wanted = static_cast<std::pair<ElfW(Addr), Relro> *>(data);
+    auto *wanted = static_cast<std::pair<ElfAddr, Relro> *>(data);
     if (info->dlpi_addr != wanted->first)
         return 0;
     for (int i = 0; i < info->dlpi_phnum; i++) {
-        const ElfW(Phdr) &ph = info->dlpi_phdr[i];
+        const ElfPhdr &ph = info->dlpi_phdr[i];
         if (ph.p_type == PT_GNU_RELRO) {
             wanted->second.begin = info->dlpi_addr + ph.p_vaddr;
             wanted->second.end = wanted->second.begin + ph.p_memsz;
@@ -124,13 +126,24 @@ std::map<std::string, Wrapper> wrappers_by_name()
 
 Relro relro_of(const link_map *map)
 {
-    std::pair<ElfW(Addr), Relro> wanted{map->l_addr, {}};
+    std::pair<ElfAddr, Relro> wanted{map->l_addr, {}};
     dl_iterate_phdr(find_relro, &wanted);
     return wanted.second;
 }
 
 }  // namespace
 
+#ifdef RECORDER_UNKNOWN_RELOCATIONS
+bool redirect_platform_calls(void *, std::string *why)
+{
+    *why = "the recorder does not know this target's relocations";
+    return false;
+}
+
+void restore_platform_calls()
+{
+}
+#else
 bool redirect_platform_calls(void *provider_handle, std::string *why)
 {
     link_map *map = nullptr;
@@ -140,7 +153,7 @@ bool redirect_platform_calls(void *provider_handle, std::string *why)
     }
     std::uintptr_t symtab = 0, strtab = 0, jmprel = 0, rel = 0;
     std::size_t jmprel_size = 0, rel_size = 0;
-    for (const ElfW(Dyn) *d = map->l_ld; d->d_tag != DT_NULL; d++) {
+    for (const ElfDyn *d = map->l_ld; d->d_tag != DT_NULL; d++) {
         switch (d->d_tag) {
         case DT_SYMTAB: symtab = address(map, d->d_un.d_ptr); break;
         case DT_STRTAB: strtab = address(map, d->d_un.d_ptr); break;
@@ -157,7 +170,7 @@ bool redirect_platform_calls(void *provider_handle, std::string *why)
     }
     const std::map<std::string, Wrapper> by_name = wrappers_by_name();
     const Relro relro = relro_of(map);
-    const auto *symbols = loaded<const ElfW(Sym)>(symtab);
+    const auto *symbols = loaded<const ElfSym>(symtab);
     const auto *names = loaded<const char>(strtab);
     const std::pair<std::uintptr_t, std::size_t> tables[] = {{jmprel, jmprel_size},
                                                              {rel, rel_size}};
@@ -202,5 +215,6 @@ void restore_platform_calls()
         write_entry(p.entry, p.original, relro);
     patched().clear();
 }
+#endif
 
 }  // namespace recorder

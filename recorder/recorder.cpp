@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "dlog.h"
+#include "elf_types.h"
 #include "notation.h"
 #include "picture_provider.h"
 #include "platform_calls.h"
@@ -21,6 +22,10 @@
 #include "requests.h"
 
 namespace {
+
+using recorder::ElfAddr;
+using recorder::ElfNhdr;
+using recorder::ElfPhdr;
 
 struct Provider {
     void *handle = nullptr;
@@ -51,7 +56,7 @@ std::string own_dir()
 }
 
 struct BuildId {
-    ElfW(Addr) base;
+    ElfAddr base;
     std::string hex;
 };
 
@@ -61,13 +66,13 @@ int find_build_id(dl_phdr_info *info, std::size_t, void *data)
     if (info->dlpi_addr != id->base)
         return 0;
     for (int i = 0; i < info->dlpi_phnum; i++) {
-        const ElfW(Phdr) &ph = info->dlpi_phdr[i];
+        const ElfPhdr &ph = info->dlpi_phdr[i];
         if (ph.p_type != PT_NOTE)
             continue;
         const auto *p = recorder::loaded<const unsigned char>(info->dlpi_addr + ph.p_vaddr);
         const unsigned char *end = p + ph.p_memsz;
-        while (p + sizeof(ElfW(Nhdr)) <= end) {
-            auto *note = reinterpret_cast<const ElfW(Nhdr) *>(p);
+        while (p + sizeof(ElfNhdr) <= end) {
+            auto *note = reinterpret_cast<const ElfNhdr *>(p);
             const unsigned char *desc = p + sizeof *note + ((note->n_namesz + 3) & ~3U);
             if (note->n_type == NT_GNU_BUILD_ID && note->n_namesz == 4 &&
                 std::memcmp(p + sizeof *note, "GNU", 4) == 0) {

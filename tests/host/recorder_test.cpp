@@ -21,24 +21,31 @@ using host_test::fs::path;
 
 constexpr const char *kFilmMode = "menu/picture/picture-options/film-mode";
 
+std::string replace_first(std::string text, const std::string &from, const std::string &to)
+{
+    std::size_t at = text.find(from);
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
 // Every operation picture-menu has on every key, the PIP channel steps, the
 // Info key, module information and forced platform failures.
 std::string whole_session()
 {
     std::string s;
     for (const char *key : picture_setting_keys) {
-        std::string k = key;
-        s += "get " + k + "\nset " + k + " 1\npreview " + k + " 1\nlist " + k + "\nlabel " + k +
-             "\nhelp " + k + "\nstring " + k + "\n";
+        for (const char *command : {"get ", "list ", "label ", "help ", "string "})
+            s.append(command).append(key).append("\n");
+        for (const char *command : {"set ", "preview "})
+            s.append(command).append(key).append(" 1\n");
     }
-    std::string pip = PICTURE_PIP_CHANNEL_KEY;
-    s += "string " + pip + "\nset-string " + pip + " Up\nset-string " + pip + " Down\nlist " + pip +
-         "\nkey XF86Info\nhelp menu/picture/reset\ninfo provider/owner\n"
-         "info provider/main-component\nsim force avoc_get_picture_mode 1\n"
-         "list menu/picture/picture-options/color-tone\nsim force vconf_get_int -1\n"
-         "get menu/picture/pip/pipsize\nsim force TVServiceAPI::CreateServiceNavigation -1\n"
-         "set-string " +
-         pip + " Up\nsim reset\nmenu\n";
+    for (const char *command : {"string *", "set-string * Up", "set-string * Down", "list *"})
+        s.append(replace_first(command, "*", PICTURE_PIP_CHANNEL_KEY)).append("\n");
+    s.append("key XF86Info\nhelp menu/picture/reset\ninfo provider/owner\n"
+             "info provider/main-component\nsim force avoc_get_picture_mode 1\n"
+             "list menu/picture/picture-options/color-tone\nsim force vconf_get_int -1\n"
+             "get menu/picture/pip/pipsize\nsim force TVServiceAPI::CreateServiceNavigation -1\n");
+    s.append(replace_first("set-string * Up", "*", PICTURE_PIP_CHANNEL_KEY));
+    s.append("\nsim reset\nmenu\n");
     return s;
 }
 
@@ -188,12 +195,6 @@ struct BadCase {
     const char *message;
 };
 
-std::string replace_first(std::string text, const std::string &from, const std::string &to)
-{
-    std::size_t at = text.find(from);
-    return at == std::string::npos ? text : text.replace(at, from.size(), to);
-}
-
 class RecorderRefuses : public Recorder, public ::testing::WithParamInterface<BadCase> {};
 
 TEST_P(RecorderRefuses, ABadRecordingWithItsFileAndLine)
@@ -234,6 +235,11 @@ const BadCase kBadCases[] = {
     {"RenumberedRequest",
      [](const std::string &s) { return replace_first(s, "request 2: ", "request 7: "); },
      "request 7", "request 7 where request 2 was due"},
+    {"NumberBeyondAnInt",
+     [](const std::string &s) {
+         return replace_first(s, "answer: 0 0\n", "answer: 0 99999999999\n");
+     },
+     "99999999999", "not a fitting value: 99999999999"},
     {"AnswerWithAWord",
      [](const std::string &s) { return replace_first(s, "answer: 0 0\n", "answer: 0 zero\n"); },
      "zero", "not a fitting value: zero"},

@@ -4,6 +4,7 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <set>
@@ -33,8 +34,10 @@ std::string qualified_name(const char *symbol)
     char *demangled = abi::__cxa_demangle(symbol, nullptr, nullptr, &status);
     std::string name = status == 0 && demangled ? demangled : symbol;
     std::free(demangled);
-    name = name.substr(0, name.find('('));
-    return name.substr(0, name.find("[abi:"));  // a tag of functions returning std::string
+    name.resize(std::min(name.find('('), name.size()));
+    name.resize(
+        std::min(name.find("[abi:"), name.size()));  // a tag of functions returning std::string
+    return name;
 }
 
 TEST(RecorderCoverage, WrapsEveryListedPlatformFunctionButTheRecordAccessors)
