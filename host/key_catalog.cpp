@@ -5,12 +5,10 @@
 #include <algorithm>
 #include <iterator>
 
-#include "key_table.h"
+#include "picture_keys.h"
 
 namespace host {
 namespace {
-
-using picture::KeyId;
 
 struct Section {
     const char *title;
@@ -27,54 +25,89 @@ const Section kSections[] = {
 
 constexpr unsigned R = kReads, W = kWrites, P = kPreviews, L = kLists;
 
-struct IdAbilities {
-    KeyId id;
+struct KeyAbilities {
+    picture_setting_key key;
     unsigned abilities;
 };
 
-// The operations with a case that acts for each key id. The provider's own
-// case tables are checked against this one by the internal tests.
+// The operations with a case that acts for each key. The internal tests check
+// this table against the provider's own case tables.
 // clang-format off
-const IdAbilities kAbilities[] = {
-    {KeyId::PictureSizeMode, R | W | P | L},      {KeyId::PictureSizeEntry, R | L},
-    {KeyId::PictureSizeVideoPlayer, R | L},       {KeyId::PictureSize43, R | W | P | L},
-    {KeyId::AutoWide, R | W | P},                 {KeyId::ScreenFit, R | W | P},
-    {KeyId::ScreenFitMediaPlayer, R | W | P},     {KeyId::PositionMediaPlayer, W},
-    {KeyId::WideMode219, R | L},                  {KeyId::WideMode219Photo, R | L},
-    {KeyId::Panorama, R | W | P},                 {KeyId::PipAntenna, R | W | L},
-    {KeyId::PipSize, R | W | P},                  {KeyId::PipPosition, R | W | P},
-    {KeyId::PipSource, R | W | P | L},            {KeyId::DynamicContrast, R | W | P | L},
-    {KeyId::BlackTone, R | W | P},                {KeyId::FleshTone, R | W},
-    {KeyId::RgbOnlyMode, R | W | P},              {KeyId::ColorSpaceMode, R | W | P},
-    {KeyId::ColorSpaceGamut, R | W | P},          {KeyId::ColorSpaceColor, R | W | P},
-    {KeyId::ColorSpaceRed, R | W},                {KeyId::ColorSpaceGreen, R | W},
-    {KeyId::ColorSpaceBlue, R | W},               {KeyId::ColorSpaceHue, R | W},
-    {KeyId::ColorSpaceSaturation, R | W},         {KeyId::ColorSpaceLightness, R | W},
-    {KeyId::ColorSpaceReset, W},                  {KeyId::WhiteBalanceReset, W},
-    {KeyId::WhiteBalance10pMode, R | W | P},      {KeyId::WhiteBalance10pInterval, R | W},
-    {KeyId::WhiteBalance10pRed, R | W},           {KeyId::WhiteBalance10pGreen, R | W},
-    {KeyId::WhiteBalance10pBlue, R | W},          {KeyId::WhiteBalance10pReset, W},
-    {KeyId::WhiteBalance20pMode, R | W | P},      {KeyId::WhiteBalance20pInterval, R | W},
-    {KeyId::WhiteBalance20pRed, R | W},           {KeyId::WhiteBalance20pGreen, R | W},
-    {KeyId::WhiteBalance20pBlue, R | W},          {KeyId::WhiteBalance20pReset, W},
-    {KeyId::Gamma, R | W},                        {KeyId::GammaConfig, R | W | P},
-    {KeyId::GammaValue, R | W},                   {KeyId::XvYcc, 0},
-    {KeyId::BlackEnhancer, R | W | P},            {KeyId::ColorTone, R | W | P | L},
-    {KeyId::DigitalCleanView, R | W | P},         {KeyId::MpegNoiseFilter, R | W | P},
-    {KeyId::HdmiBlackLevel, R | W | P},           {KeyId::UhdColorHdmi1, R | W},
-    {KeyId::UhdColorHdmi2, R | W},                {KeyId::UhdColorHdmi3, R | W},
-    {KeyId::UhdColorHdmi4, R | W},                {KeyId::UhdColorHdmi5, R | W},
-    {KeyId::FilmMode, R | W | P},                 {KeyId::AutoMotionPlusMode, R | W | P},
-    {KeyId::BlurReduction, R | W},                {KeyId::JudderReduction, R | W},
-    {KeyId::LedClearMotion, R | W | P},           {KeyId::MotionJudderCanceller, 0},
-    {KeyId::AnalogCleanView, R | W},              {KeyId::SmartLed, R | W | P},
-    {KeyId::CinemaBlack, R | W | P},              {KeyId::BlackOptimizer, R | W | P},
-    {KeyId::PictureOff, W},                       {KeyId::PictureReset, W},
-    {KeyId::PipSoundSelect, R | W},               {KeyId::SeniorMode, R | W},
-    {KeyId::HdrPlus, R | W},
+const KeyAbilities kAbilities[] = {
+    {PICTURE_KEY_PictureSizeMode, R | W | P | L},
+    {PICTURE_KEY_PictureSizeEntry, R | L},
+    {PICTURE_KEY_PictureSizeVideoPlayer, R | L},
+    {PICTURE_KEY_PictureSize43, R | W | P | L},
+    {PICTURE_KEY_AutoWide, R | W | P},
+    {PICTURE_KEY_ScreenFit, R | W | P},
+    {PICTURE_KEY_ScreenFitMediaPlayer, R | W | P},
+    {PICTURE_KEY_PositionMediaPlayer, W},
+    {PICTURE_KEY_WideMode219, R | L},
+    {PICTURE_KEY_WideMode219Photo, R | L},
+    {PICTURE_KEY_Panorama, R | W | P},
+    {PICTURE_KEY_PipAntenna, R | W | L},
+    {PICTURE_KEY_PipSize, R | W | P},
+    {PICTURE_KEY_PipPosition, R | W | P},
+    {PICTURE_KEY_PipSource, R | W | P | L},
+    {PICTURE_KEY_DynamicContrast, R | W | P | L},
+    {PICTURE_KEY_BlackTone, R | W | P},
+    {PICTURE_KEY_FleshTone, R | W},
+    {PICTURE_KEY_RgbOnlyMode, R | W | P},
+    {PICTURE_KEY_ColorSpaceMode, R | W | P},
+    {PICTURE_KEY_ColorSpaceGamut, R | W | P},
+    {PICTURE_KEY_ColorSpaceColor, R | W | P},
+    {PICTURE_KEY_ColorSpaceRed, R | W},
+    {PICTURE_KEY_ColorSpaceGreen, R | W},
+    {PICTURE_KEY_ColorSpaceBlue, R | W},
+    {PICTURE_KEY_ColorSpaceHue, R | W},
+    {PICTURE_KEY_ColorSpaceSaturation, R | W},
+    {PICTURE_KEY_ColorSpaceLightness, R | W},
+    {PICTURE_KEY_ColorSpaceReset, W},
+    {PICTURE_KEY_WhiteBalanceReset, W},
+    {PICTURE_KEY_WhiteBalance10pMode, R | W | P},
+    {PICTURE_KEY_WhiteBalance10pInterval, R | W},
+    {PICTURE_KEY_WhiteBalance10pRed, R | W},
+    {PICTURE_KEY_WhiteBalance10pGreen, R | W},
+    {PICTURE_KEY_WhiteBalance10pBlue, R | W},
+    {PICTURE_KEY_WhiteBalance10pReset, W},
+    {PICTURE_KEY_WhiteBalance20pMode, R | W | P},
+    {PICTURE_KEY_WhiteBalance20pInterval, R | W},
+    {PICTURE_KEY_WhiteBalance20pRed, R | W},
+    {PICTURE_KEY_WhiteBalance20pGreen, R | W},
+    {PICTURE_KEY_WhiteBalance20pBlue, R | W},
+    {PICTURE_KEY_WhiteBalance20pReset, W},
+    {PICTURE_KEY_Gamma, R | W},
+    {PICTURE_KEY_GammaConfig, R | W | P},
+    {PICTURE_KEY_GammaValue, R | W},
+    {PICTURE_KEY_XvYcc, 0},
+    {PICTURE_KEY_BlackEnhancer, R | W | P},
+    {PICTURE_KEY_ColorTone, R | W | P | L},
+    {PICTURE_KEY_DigitalCleanView, R | W | P},
+    {PICTURE_KEY_MpegNoiseFilter, R | W | P},
+    {PICTURE_KEY_HdmiBlackLevel, R | W | P},
+    {PICTURE_KEY_UhdColorHdmi1, R | W},
+    {PICTURE_KEY_UhdColorHdmi2, R | W},
+    {PICTURE_KEY_UhdColorHdmi3, R | W},
+    {PICTURE_KEY_UhdColorHdmi4, R | W},
+    {PICTURE_KEY_UhdColorHdmi5, R | W},
+    {PICTURE_KEY_FilmMode, R | W | P},
+    {PICTURE_KEY_AutoMotionPlusMode, R | W | P},
+    {PICTURE_KEY_BlurReduction, R | W},
+    {PICTURE_KEY_JudderReduction, R | W},
+    {PICTURE_KEY_LedClearMotion, R | W | P},
+    {PICTURE_KEY_MotionJudderCanceller, 0},
+    {PICTURE_KEY_AnalogCleanView, R | W},
+    {PICTURE_KEY_SmartLed, R | W | P},
+    {PICTURE_KEY_CinemaBlack, R | W | P},
+    {PICTURE_KEY_BlackOptimizer, R | W | P},
+    {PICTURE_KEY_PictureOff, W},
+    {PICTURE_KEY_PictureReset, W},
+    {PICTURE_KEY_PipSoundSelect, R | W},
+    {PICTURE_KEY_SeniorMode, R | W},
+    {PICTURE_KEY_HdrPlus, R | W},
 };
 // clang-format on
-static_assert(std::size(kAbilities) == picture::kKeyCount, "one row per key id");
+static_assert(std::size(kAbilities) == PICTURE_SETTING_KEY_COUNT, "one row per key");
 
 const char *section_of(const std::string &key)
 {
@@ -83,6 +116,13 @@ const char *section_of(const std::string &key)
             if (prefix && key.rfind(prefix, 0) == 0)
                 return s.title;
     return kSections[std::size(kSections) - 1].title;
+}
+
+// The key's row in the provider's lookup order.
+std::size_t key_position(const std::string &key)
+{
+    return std::find(std::begin(picture_setting_keys), std::end(picture_setting_keys), key) -
+           std::begin(picture_setting_keys);
 }
 
 std::size_t edit_distance(const std::string &a, const std::string &b)
@@ -120,11 +160,15 @@ const std::vector<KeyInfo> &key_catalog()
 {
     static const std::vector<KeyInfo> keys = [] {
         std::vector<KeyInfo> out;
-        for (const picture::KeyRow &row : picture::g_keyitemmap)
-            out.push_back(
-                {row.key, section_of(row.key), abilities_of_id(static_cast<int>(row.id))});
+        for (const KeyAbilities &row : kAbilities) {
+            const char *key = picture_setting_keys[row.key];
+            out.push_back({key, section_of(key), row.abilities});
+        }
+        std::sort(out.begin(), out.end(), [](const KeyInfo &a, const KeyInfo &b) {
+            return key_position(a.key) < key_position(b.key);
+        });
         out.push_back(
-            {picture::kPipChannelKey, section_of(picture::kPipChannelKey), kLists | kStrings});
+            {PICTURE_PIP_CHANNEL_KEY, section_of(PICTURE_PIP_CHANNEL_KEY), kLists | kStrings});
         return out;
     }();
     return keys;
@@ -147,14 +191,6 @@ const KeyInfo *find_key(const std::string &key)
         if (k.key == key)
             return &k;
     return nullptr;
-}
-
-unsigned abilities_of_id(int id)
-{
-    for (const IdAbilities &row : kAbilities)
-        if (static_cast<int>(row.id) == id)
-            return row.abilities;
-    return 0;
 }
 
 std::vector<std::string> closest_keys(const std::string &key)

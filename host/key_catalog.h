@@ -35,7 +35,4 @@ const KeyInfo *find_key(const std::string &key);
 // near enough to be what was meant.
 std::vector<std::string> closest_keys(const std::string &key);
 
-// The abilities of a key of the key table by its id; for the table's check.
-unsigned abilities_of_id(int id);
-
 }  // namespace host

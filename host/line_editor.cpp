@@ -102,7 +102,7 @@ LineEditor::~LineEditor()
 #endif
 }
 
-bool LineEditor::read(std::string *line)
+bool LineEditor::read(std::string *line) const
 {
 #ifdef HAVE_READLINE
     if (interactive_) {

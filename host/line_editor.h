@@ -16,7 +16,7 @@ public:
     LineEditor &operator=(const LineEditor &) = delete;
 
     // The next line; false at the end of input.
-    bool read(std::string *line);
+    bool read(std::string *line) const;
 
 private:
     bool interactive_;

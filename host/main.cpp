@@ -416,7 +416,7 @@ int complete(const std::string &line)
             rest += host::quote(words[i]) + " ";
     }
     std::vector<std::string> out;
-    if (typed.rfind("-", 0) == 0) {
+    if (typed.rfind('-', 0) == 0) {
         for (const OptionSpec &o : kOptions)
             if (std::string(o.name).rfind(typed, 0) == 0)
                 out.push_back(o.name);

@@ -88,7 +88,8 @@ public:
         for (const Field &f : it->second) {
             if (next < seen.size() && seen[next] == f.name) {
                 if (std::string wrong = check_types(value[f.name], f.types); !wrong.empty())
-                    return object + "." + f.name + ": " + wrong;
+                    return std::string(object).append(".").append(f.name).append(": ").append(
+                        wrong);
                 ++next;
             } else if (!f.optional) {
                 return object + ": missing or out of order: " + f.name + " in " + value.dump();

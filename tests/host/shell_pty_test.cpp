@@ -51,7 +51,7 @@ public:
 
     bool started() const { return pid_ > 0; }
 
-    void type(const std::string &keys)
+    void type(const std::string &keys) const
     {
         ASSERT_EQ(write(fd_, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
     }
