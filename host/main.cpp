@@ -96,10 +96,10 @@ const char kExitStatuses[] =
 std::string usage()
 {
     std::string out = "usage: picture-menu [OPTION...] [COMMAND [ARGS...]]\n"
-                      "Drives the picture provider against a simulated TV. Options may also\n"
-                      "follow the command; after -- every word is an argument.\n"
                       "       picture-menu [--log] [--trace] replay FILE [--provider PATH] "
-                      "[--continue]\n\noptions:\n";
+                      "[--continue]\n"
+                      "Drives the picture provider against a simulated TV. Options may also\n"
+                      "follow the command; after -- every word is an argument.\n\noptions:\n";
     for (const OptionSpec &o : kOptions) {
         std::string head = std::string("  ") + o.name + (o.arg ? std::string(" ") + o.arg : "");
         out += head + std::string(head.size() < 22 ? 22 - head.size() : 1, ' ') + o.what + "\n";
