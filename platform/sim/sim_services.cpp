@@ -85,30 +85,29 @@ static const sim::detail::Registrar reg_vconf{"vconf_get_int", "vconf_set_int", 
 
 // ---- system information ----------------------------------------------------
 
-extern "C" SIM_EXPORT int system_info_get_value_bool(system_info_key_e key, bool *out)
+// Both readers: the answer for `key`, as the reader's type; -1 for a key the
+// TV does not answer.
+template <typename T> static int system_info_value(const char *function, int key, T *out)
 {
-    if (auto *f = sim::detail::call("system_info_get_value_bool", "%d, out", key))
+    if (auto *f = sim::detail::call(function, "%d, out", key))
         return sim::detail::forced_result(*f, out);
     SIM_EXPECT(out, "null out-parameter");
     auto &info = sim::state().system_info;
     auto it = info.find(key);
     if (it == info.end())
         return kError;
-    *out = it->second != 0;
+    *out = static_cast<T>(it->second);
     return 0;
+}
+
+extern "C" SIM_EXPORT int system_info_get_value_bool(system_info_key_e key, bool *out)
+{
+    return system_info_value(__func__, key, out);
 }
 
 extern "C" SIM_EXPORT int system_info_get_value_int(system_info_key_e key, int *out)
 {
-    if (auto *f = sim::detail::call("system_info_get_value_int", "%d, out", key))
-        return sim::detail::forced_result(*f, out);
-    SIM_EXPECT(out, "null out-parameter");
-    auto &info = sim::state().system_info;
-    auto it = info.find(key);
-    if (it == info.end())
-        return kError;
-    *out = it->second;
-    return 0;
+    return system_info_value(__func__, key, out);
 }
 
 static const sim::detail::Registrar reg_system_info{"system_info_get_value_bool",

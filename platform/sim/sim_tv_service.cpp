@@ -1,6 +1,6 @@
-// Stand-in TV service and menu utilities: per-profile control objects that
-// work on State::tv, the service records and criteria they exchange, and the
-// menu, antenna and TV service utilities.
+// Stand-in TV service: per-profile control objects that work on State::tv,
+// their factories and the TV's defaults. The records and criteria are in
+// sim_tv_records.cpp, the menu utilities in sim_menu_util.cpp.
 #include <algorithm>
 #include <cstdio>
 #include <map>
@@ -10,274 +10,141 @@
 
 #include "menu_util.h"
 #include "sim_internal.h"
+#include "sim_tv_internal.h"
 #include "tv_service.h"
 
 namespace {
 
-using Fields = std::map<int, unsigned long long>;
-
-constexpr int kError = -1;
-constexpr unsigned short kNoNumber = 0xFFFF;
-constexpr int kAntennaTypes = 40;
-constexpr std::size_t kTextSize = 512;  // the menu utilities' text buffers
-
-// Private data of a service record.
-struct Record {
-    std::map<int, TSServiceField> fields;
-};
-
-// Private data of a criteria helper.
-struct Criteria {
-    std::vector<int> fetch;  // empty: every field
-    std::vector<std::pair<int, unsigned long long>> where_not;
-    std::vector<std::pair<int, ESortOrder>> order_by;  // first key sorts first
-};
-
-// The records keep their data behind a private pointer that the navigation
-// has to fill and read; an explicit instantiation may name a private member,
-// and the friend it defines hands the member out.
-void *&private_data(TCServiceData &object);
-void *&private_data(TCCriteriaHelper &object);
-
-template <typename Class, void *Class::*Member> struct PrivateData {
-    friend void *&private_data(Class &object) { return object.*Member; }
-};
-template struct PrivateData<TCServiceData, &TCServiceData::m_fields>;
-template struct PrivateData<TCCriteriaHelper, &TCCriteriaHelper::m_criteria>;
-
-Record &record(TCServiceData &service)
-{
-    return *static_cast<Record *>(private_data(service));
-}
-
-Criteria &criteria_of(TCCriteriaHelper &criteria)
-{
-    return *static_cast<Criteria *>(private_data(criteria));
-}
-
-sim::TvState &tv()
-{
-    return sim::state().tv;
-}
-
-bool known_profile(int profile)
-{
-    return profile == PROFILE_TYPE_MAIN || profile == PROFILE_TYPE_PIP;
-}
-
-std::string mode_text(const TSTvMode &mode)
-{
-    return "{" + std::to_string(mode.antennaMode) + ", " + std::to_string(mode.serviceMode) + "}";
-}
-
-unsigned long long field_or(const Fields &fields, int id, unsigned long long absent)
-{
-    auto it = fields.find(id);
-    return it == fields.end() ? absent : it->second;
-}
-
-// Replaces the record's fields with those the criteria fetch.
-void fill(TCServiceData &service, const Fields &fields, const Criteria &criteria)
-{
-    Record &r = record(service);
-    r.fields.clear();
-    for (const auto &[id, value] : fields) {
-        bool wanted =
-            criteria.fetch.empty() ||
-            std::find(criteria.fetch.begin(), criteria.fetch.end(), id) != criteria.fetch.end();
-        if (wanted)
-            r.fields[id] = TSServiceField{id, value};
-    }
-}
-
-bool passes(const Criteria &criteria, const Fields &fields)
-{
-    for (const auto &[id, value] : criteria.where_not) {
-        auto it = fields.find(id);
-        if (it != fields.end() && it->second == value)
-            return false;
-    }
-    return true;
-}
-
-// Indices into the line-up in the criteria's order (a stable sort, so equal
-// keys keep the line-up order; an absent key field sorts as all bits set),
-// with or without the services that the criteria exclude.
-std::vector<std::size_t> ordered(const Criteria &criteria, bool only_passing)
-{
-    const std::vector<sim::Channel> &channels = tv().channels;
-    std::vector<std::size_t> picked;
-    for (std::size_t i = 0; i < channels.size(); i++) {
-        if (!only_passing || passes(criteria, channels[i].fields))
-            picked.push_back(i);
-    }
-    std::stable_sort(picked.begin(), picked.end(), [&](std::size_t a, std::size_t b) {
-        for (const auto &[id, order] : criteria.order_by) {
-            unsigned long long va = field_or(channels[a].fields, id, ~0ULL);
-            unsigned long long vb = field_or(channels[b].fields, id, ~0ULL);
-            if (va != vb)
-                return order == SORT_ORDER_DESCENDING ? va > vb : va < vb;
-        }
-        return false;
-    });
-    return picked;
-}
-
-const sim::Channel *channel_by_id(unsigned long long service_id)
-{
-    for (const sim::Channel &c : tv().channels) {
-        auto it = c.fields.find(12);
-        if (it != c.fields.end() && it->second == service_id)
-            return &c;
-    }
-    return nullptr;
-}
-
-const sim::Channel *pip_channel()
-{
-    const sim::TvState &t = tv();
-    return t.pip_channel < t.channels.size() ? &t.channels[t.pip_channel] : nullptr;
-}
-
-// "7-1" when the minor is a real one (0 and 0xFFFF mean none), else "7".
-std::string number_text(unsigned short major, unsigned short minor)
-{
-    std::string text = std::to_string(major);
-    if (minor != 0 && minor != kNoNumber)
-        text += "-" + std::to_string(minor);
-    return text;
-}
-
-// Wide text to UTF-8.
-std::string narrow(const std::wstring &wide)
-{
-    std::string text;
-    for (wchar_t wc : wide) {
-        auto c = static_cast<unsigned long>(wc);
-        if (c < 0x80) {
-            text += static_cast<char>(c);
-        } else if (c < 0x800) {
-            text += static_cast<char>(0xC0 | (c >> 6));
-            text += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            text += static_cast<char>(0xE0 | (c >> 12));
-            text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            text += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            text += static_cast<char>(0xF0 | ((c >> 18) & 0x07));
-            text += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            text += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return text;
-}
-
-// "major-minor name" of a service.
-std::string channel_text(const Fields &fields, const std::wstring &name)
-{
-    auto major = static_cast<unsigned short>(field_or(fields, 13, kNoNumber));
-    auto minor = static_cast<unsigned short>(field_or(fields, 14, kNoNumber));
-    return number_text(major, minor) + " " + narrow(name);
-}
-
-// A forced answer's first record, into a caller's service record.
-void fill_forced(TCServiceData &service, const sim::detail::Forced &forced)
-{
-    if (forced.records.empty())
-        return;
-    record(service).fields.clear();
-    for (const auto &[id, value] : forced.records.front())
-        record(service).fields[id] = TSServiceField{id, value};
-}
-
-// UTF-8 to wide text, for a forced name.
-std::wstring widen(const std::string &text)
-{
-    std::wstring wide;
-    for (std::size_t i = 0; i < text.size();) {
-        auto c = static_cast<unsigned char>(text[i]);
-        int extra = c < 0x80 ? 0 : c < 0xE0 ? 1 : c < 0xF0 ? 2 : 3;
-        unsigned long code = extra == 0 ? c : c & (0x3F >> extra);
-        for (int k = 1; k <= extra && i + k < text.size(); k++)
-            code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        wide += static_cast<wchar_t>(code);
-        i += static_cast<std::size_t>(extra) + 1;
-    }
-    return wide;
-}
-
-// A forced text into a caller's buffer of the menu utilities' size.
-void put_forced_text(const sim::detail::Forced &forced, char *buffer)
-{
-    if (forced.text && buffer)
-        std::snprintf(buffer, kTextSize, "%s", forced.text->c_str());
-}
-
-// A forced factory hands out no object unless the forced out says which:
-// 0 a null object, anything else the stand-in's own object.
-template <typename Interface>
-int forced_factory(const sim::detail::Forced &forced, Interface *object, Interface **out)
-{
-    if (forced.out && out)
-        *out = *forced.out ? object : nullptr;
-    return forced.result;
-}
+using namespace sim::tvs;
 
 // ---- video control ---------------------------------------------------------
 
 // Values are stored whether committed or previewed: a preview shows on screen
 // too. The stand-in keeps the picture size of the main picture only; the
 // other profiles answer every picture size call with a failure.
+
+// The getters and setters of one value of the main picture, generated: where
+// it lives, what the TV service answers for success, which values the setter
+// takes and what it answers for one it does not take.
+template <typename T, typename F> struct VideoValue {
+    const char *get_name;
+    const char *set_name;
+    F sim::TvState::*field;
+    int success;
+    bool (*takes)(T value);  // null: every value
+    int refused;
+};
+
+template <typename T, typename F>
+int get_video_value(EProfile profile, const VideoValue<T, F> &v, T *out)
+{
+    if (auto *f = sim::detail::call(v.get_name, "out"))
+        return sim::detail::forced_result(*f, out);
+    SIM_EXPECT(out != nullptr, "null out-parameter");
+    if (profile != PROFILE_TYPE_MAIN)
+        return kError;
+    *out = static_cast<T>(tv().*v.field);
+    return v.success;
+}
+
+template <typename T, typename F>
+int set_video_value(EProfile profile, const VideoValue<T, F> &v, T value, bool commit)
+{
+    if (auto *f = sim::detail::call(v.set_name, "%d, %d", static_cast<int>(value), commit))
+        return f->result;
+    if (profile != PROFILE_TYPE_MAIN)
+        return kError;
+    if (v.takes && !v.takes(value))
+        return v.refused;
+    tv().*v.field = static_cast<F>(value);
+    return v.success;
+}
+
+bool takes_screen_mode(EScreenModeData mode)
+{
+    return mode == SCREENMODE_16_9 || mode == SCREENMODE_ZOOM || mode == SCREENMODE_4_3 ||
+           mode == SCREENMODE_21_9;
+}
+
+bool takes_picture_size(EPictureSizeType size)
+{
+    return static_cast<int>(size) >= PICTURESIZE_16_9 && size <= PICTURESIZE_ORIGINAL_RATIO;
+}
+
+bool takes_screen_fit(EScreenFitOptionType option)
+{
+    return static_cast<int>(option) >= SCREENFITOPTION_OFF && option <= SCREENFITOPTION_AUTO;
+}
+
+// The screen mode and picture size answer 0 for success, the options 1.
+const VideoValue<EScreenModeData, int> kScreenMode{"IVideoControl::GetScreenMode",
+                                                   "IVideoControl::SetScreenMode",
+                                                   &sim::TvState::screen_mode,
+                                                   0,
+                                                   takes_screen_mode,
+                                                   kError};
+const VideoValue<EPictureSizeType, int> kPictureSize{"IVideoControl::GetPictureSize",
+                                                     "IVideoControl::SetAspectRatio",
+                                                     &sim::TvState::picture_size,
+                                                     0,
+                                                     takes_picture_size,
+                                                     kError};
+const VideoValue<EScreenFitOptionType, int> kScreenFit{"IVideoControl::GetScreenFitOption",
+                                                       "IVideoControl::SetScreenFitOption",
+                                                       &sim::TvState::screen_fit,
+                                                       1,
+                                                       takes_screen_fit,
+                                                       0};
+const VideoValue<bool, bool> kAutoWide{"IVideoControl::GetAutoWideOption",
+                                       "IVideoControl::SetAutoWideOption",
+                                       &sim::TvState::auto_wide,
+                                       1,
+                                       nullptr,
+                                       0};
+const VideoValue<bool, bool> kPanorama{"IVideoControl::GetPanoramaOption",
+                                       "IVideoControl::SetPanoramaOption",
+                                       &sim::TvState::panorama,
+                                       1,
+                                       nullptr,
+                                       0};
+
 class VideoControl final : public IVideoControl {
 public:
     explicit VideoControl(EProfile profile) : profile_(profile) {}
 
     int GetScreenMode(EScreenModeData *mode) override
     {
-        if (auto *f = sim::detail::call("IVideoControl::GetScreenMode", "out"))
-            return sim::detail::forced_result(*f, mode);
-        SIM_EXPECT(mode != nullptr, "null out-parameter");
-        if (profile_ != PROFILE_TYPE_MAIN)
-            return kError;
-        *mode = static_cast<EScreenModeData>(tv().screen_mode);
-        return 0;
+        return get_video_value(profile_, kScreenMode, mode);
     }
-
     int SetScreenMode(EScreenModeData mode, bool commit) override
     {
-        if (auto *f = sim::detail::call("IVideoControl::SetScreenMode", "%d, %d", mode, commit))
-            return f->result;
-        if (profile_ != PROFILE_TYPE_MAIN)
-            return kError;
-        if (mode != SCREENMODE_16_9 && mode != SCREENMODE_ZOOM && mode != SCREENMODE_4_3 &&
-            mode != SCREENMODE_21_9)
-            return kError;
-        tv().screen_mode = mode;
-        return 0;
+        return set_video_value(profile_, kScreenMode, mode, commit);
     }
-
-    int SetAspectRatio(EPictureSizeType size, bool commit) override
-    {
-        if (auto *f = sim::detail::call("IVideoControl::SetAspectRatio", "%d, %d", size, commit))
-            return f->result;
-        if (profile_ != PROFILE_TYPE_MAIN)
-            return kError;
-        if (static_cast<int>(size) < PICTURESIZE_16_9 || size > PICTURESIZE_ORIGINAL_RATIO)
-            return kError;
-        tv().picture_size = size;
-        return 0;
-    }
-
     int GetPictureSize(EPictureSizeType *size) override
     {
-        if (auto *f = sim::detail::call("IVideoControl::GetPictureSize", "out"))
-            return sim::detail::forced_result(*f, size);
-        SIM_EXPECT(size != nullptr, "null out-parameter");
-        if (profile_ != PROFILE_TYPE_MAIN)
-            return kError;
-        *size = static_cast<EPictureSizeType>(tv().picture_size);
-        return 0;
+        return get_video_value(profile_, kPictureSize, size);
+    }
+    int SetAspectRatio(EPictureSizeType size, bool commit) override
+    {
+        return set_video_value(profile_, kPictureSize, size, commit);
+    }
+    int GetScreenFitOption(EScreenFitOptionType *option) override
+    {
+        return get_video_value(profile_, kScreenFit, option);
+    }
+    int SetScreenFitOption(EScreenFitOptionType option, bool commit) override
+    {
+        return set_video_value(profile_, kScreenFit, option, commit);
+    }
+    int GetAutoWideOption(bool *on) override { return get_video_value(profile_, kAutoWide, on); }
+    int SetAutoWideOption(bool on, bool commit) override
+    {
+        return set_video_value(profile_, kAutoWide, on, commit);
+    }
+    int GetPanoramaOption(bool *on) override { return get_video_value(profile_, kPanorama, on); }
+    int SetPanoramaOption(bool on, bool commit) override
+    {
+        return set_video_value(profile_, kPanorama, on, commit);
     }
 
     // Every profile counts the reset; the main picture's values go back to
@@ -297,72 +164,6 @@ public:
             t.panorama = defaults.panorama;
         }
         return 0;
-    }
-
-    int SetScreenFitOption(EScreenFitOptionType option, bool commit) override
-    {
-        if (auto *f =
-                sim::detail::call("IVideoControl::SetScreenFitOption", "%d, %d", option, commit))
-            return f->result;
-        if (profile_ != PROFILE_TYPE_MAIN)
-            return kError;
-        if (static_cast<int>(option) < SCREENFITOPTION_OFF || option > SCREENFITOPTION_AUTO)
-            return 0;
-        tv().screen_fit = option;
-        return 1;
-    }
-
-    int GetScreenFitOption(EScreenFitOptionType *option) override
-    {
-        if (auto *f = sim::detail::call("IVideoControl::GetScreenFitOption", "out"))
-            return sim::detail::forced_result(*f, option);
-        SIM_EXPECT(option != nullptr, "null out-parameter");
-        if (profile_ != PROFILE_TYPE_MAIN)
-            return kError;
-        *option = static_cast<EScreenFitOptionType>(tv().screen_fit);
-        return 1;
-    }
-
-    int GetAutoWideOption(bool *on) override
-    {
-        if (auto *f = sim::detail::call("IVideoControl::GetAutoWideOption", "out"))
-            return sim::detail::forced_result(*f, on);
-        SIM_EXPECT(on != nullptr, "null out-parameter");
-        if (profile_ != PROFILE_TYPE_MAIN)
-            return kError;
-        *on = tv().auto_wide;
-        return 1;
-    }
-
-    int SetAutoWideOption(bool on, bool commit) override
-    {
-        if (auto *f = sim::detail::call("IVideoControl::SetAutoWideOption", "%d, %d", on, commit))
-            return f->result;
-        if (profile_ != PROFILE_TYPE_MAIN)
-            return kError;
-        tv().auto_wide = on;
-        return 1;
-    }
-
-    int GetPanoramaOption(bool *on) override
-    {
-        if (auto *f = sim::detail::call("IVideoControl::GetPanoramaOption", "out"))
-            return sim::detail::forced_result(*f, on);
-        SIM_EXPECT(on != nullptr, "null out-parameter");
-        if (profile_ != PROFILE_TYPE_MAIN)
-            return kError;
-        *on = tv().panorama;
-        return 1;
-    }
-
-    int SetPanoramaOption(bool on, bool commit) override
-    {
-        if (auto *f = sim::detail::call("IVideoControl::SetPanoramaOption", "%d, %d", on, commit))
-            return f->result;
-        if (profile_ != PROFILE_TYPE_MAIN)
-            return kError;
-        tv().panorama = on;
-        return 1;
     }
 
 private:
@@ -752,300 +553,6 @@ static const sim::detail::Registrar reg_factories{
     "TVServiceAPI::CreateVideoControl",  "TVServiceAPI::CreateAVControl",
     "TVServiceAPI::CreateSourceControl", "TVServiceAPI::CreateServiceNavigation",
     "TVServiceAPI::CreateUtil",          "TVServiceAPI::CreateReferenceCount"};
-
-// ---- records -----------------------------------------------------------------
-
-// A record's accessors work on the caller's own copy, not on the service:
-// they are neither journaled nor forceable.
-TCServiceData::TCServiceData() : m_fields(new Record)
-{
-}
-
-TCServiceData::TCServiceData(const TCServiceData &other)
-    : m_fields(new Record(*static_cast<const Record *>(other.m_fields)))
-{
-}
-
-TCServiceData &TCServiceData::operator=(const TCServiceData &other)
-{
-    if (this != &other)
-        *static_cast<Record *>(m_fields) = *static_cast<const Record *>(other.m_fields);
-    return *this;
-}
-
-TCServiceData::~TCServiceData()
-{
-    delete static_cast<Record *>(m_fields);
-}
-
-const TSServiceField *TCServiceData::GetField(int id) const
-{
-    const auto &fields = static_cast<const Record *>(m_fields)->fields;
-    auto it = fields.find(id);
-    return it == fields.end() ? nullptr : &it->second;
-}
-
-void TCServiceData::SetField(int id, unsigned long long value)
-{
-    static_cast<Record *>(m_fields)->fields[id] = TSServiceField{id, value};
-}
-
-void TCServiceData::Clear()
-{
-    static_cast<Record *>(m_fields)->fields.clear();
-}
-
-// The criteria describe what the caller asks of the service, so they are
-// journaled; a forced call leaves the criteria unchanged.
-TCCriteriaHelper::TCCriteriaHelper() : m_criteria(new Criteria)
-{
-}
-
-TCCriteriaHelper::~TCCriteriaHelper()
-{
-    delete static_cast<Criteria *>(m_criteria);
-}
-
-void TCCriteriaHelper::Fetch(int field)
-{
-    if (sim::detail::call("TCCriteriaHelper::Fetch", "%d", field))
-        return;
-    static_cast<Criteria *>(m_criteria)->fetch.push_back(field);
-}
-
-void TCCriteriaHelper::WhereNot(int field, unsigned long long value)
-{
-    if (sim::detail::call("TCCriteriaHelper::WhereNot", "%d, %llu", field, value))
-        return;
-    static_cast<Criteria *>(m_criteria)->where_not.emplace_back(field, value);
-}
-
-void TCCriteriaHelper::OrderBy(int field, ESortOrder order)
-{
-    if (sim::detail::call("TCCriteriaHelper::OrderBy", "%d, %d", field, order))
-        return;
-    auto &keys = static_cast<Criteria *>(m_criteria)->order_by;
-    keys.erase(std::remove_if(keys.begin(), keys.end(),
-                              [field](const auto &k) { return k.first == field; }),
-               keys.end());
-    keys.emplace_back(field, order);
-}
-
-void TCCriteriaHelper::RemoveOrderBy(int field)
-{
-    if (sim::detail::call("TCCriteriaHelper::RemoveOrderBy", "%d", field))
-        return;
-    auto &keys = static_cast<Criteria *>(m_criteria)->order_by;
-    keys.erase(std::remove_if(keys.begin(), keys.end(),
-                              [field](const auto &k) { return k.first == field; }),
-               keys.end());
-}
-
-static const sim::detail::Registrar reg_criteria{
-    "TCCriteriaHelper::Fetch", "TCCriteriaHelper::WhereNot", "TCCriteriaHelper::OrderBy",
-    "TCCriteriaHelper::RemoveOrderBy"};
-
-// Navigation by channel number: the criteria sort by major number (13).
-// A forced result != 0 is true, and leaves the criteria unchanged.
-bool TCNavigationModeHelper::GetNavigationCriteria(ENavigationMode mode, TSTvMode tvMode,
-                                                   TCCriteriaHelper &criteria,
-                                                   unsigned long long id)
-{
-    if (auto *f =
-            sim::detail::call("TCNavigationModeHelper::GetNavigationCriteria",
-                              "%d, %s, criteria, 0x%llX", mode, mode_text(tvMode).c_str(), id))
-        return f->result != 0;
-    if (mode != NAVIGATION_MODE_ALL)
-        return false;  // the only mode the stand-in knows
-    criteria_of(criteria).order_by.assign(1, {13, SORT_ORDER_ASCENDING});
-    return true;
-}
-
-bool TCNavigationModeHelper::GetNavigationCriteria(TSTvMode tvMode, ENavigationMode mode,
-                                                   TCCriteriaHelper &criteria,
-                                                   unsigned long long id)
-{
-    if (auto *f =
-            sim::detail::call("TCNavigationModeHelper::GetNavigationCriteria",
-                              "%s, %d, criteria, 0x%llX", mode_text(tvMode).c_str(), mode, id))
-        return f->result != 0;
-    if (mode != NAVIGATION_MODE_ALL)
-        return false;  // the only mode the stand-in knows
-    criteria_of(criteria).order_by.assign(1, {13, SORT_ORDER_ASCENDING});
-    return true;
-}
-
-// A forced result != 0 is true and leaves the name alone unless a text is forced.
-bool TCServiceDataUtility::GetServiceName(unsigned long long serviceId, std::wstring &name,
-                                          bool full)
-{
-    if (auto *f = sim::detail::call("TCServiceDataUtility::GetServiceName", "%llu, out, %d",
-                                    serviceId, full)) {
-        if (f->text)
-            name = widen(*f->text);
-        return f->result != 0;
-    }
-    const sim::Channel *c = channel_by_id(serviceId);
-    if (!c)
-        return false;
-    name = c->name;
-    return true;
-}
-
-static const sim::detail::Registrar reg_record_helpers{
-    "TCNavigationModeHelper::GetNavigationCriteria", "TCServiceDataUtility::GetServiceName"};
-
-// ---- menu utilities ----------------------------------------------------------
-
-int CMenuUtil::GetSourceStatus(ESource source, EProfile profile)
-{
-    if (auto *f = sim::detail::call("CMenuUtil::GetSourceStatus", "%d, %d", source, profile))
-        return f->result;
-    if (!known_profile(profile))
-        return SOURCE_STATUS_NOT_AVAILABLE;
-    const std::map<int, int> &known = tv().source_status;
-    auto it = known.find(source);
-    return it == known.end() ? SOURCE_STATUS_AVAILABLE : it->second;
-}
-
-// Writes "major-minor name" of the PIP channel (or of the main picture's
-// service); -1 leaves the buffer alone when there is no such service.
-int CMenuUtil::GetChannelString(char *text, bool pip)
-{
-    if (auto *f = sim::detail::call("CMenuUtil::GetChannelString", "buffer, %d", pip)) {
-        put_forced_text(*f, text);
-        return f->result;
-    }
-    SIM_EXPECT(text != nullptr, "null buffer");
-    std::string channel;
-    if (pip) {
-        const sim::Channel *c = pip_channel();
-        if (!c)
-            return kError;
-        channel = channel_text(c->fields, c->name);
-    } else {
-        const Fields &current = tv().current_service;
-        const sim::Channel *c = channel_by_id(field_or(current, 12, ~0ULL));
-        if (!c)
-            return kError;
-        channel = channel_text(current, c->name);
-    }
-    std::snprintf(text, kTextSize, "%s", channel.c_str());
-    return 0;
-}
-
-// A forced call of a function without result does nothing more.
-void CMenuUtil::FlushCache()
-{
-    sim::detail::call("CMenuUtil::FlushCache", "%s", "");
-}
-
-// The flags: a forced result != 0 is true.
-bool CMenuUtil::FlagATSC()
-{
-    if (auto *f = sim::detail::call("CMenuUtil::FlagATSC", "%s", ""))
-        return f->result != 0;
-    return tv().atsc;
-}
-
-bool CMenuUtil::FlagLFDProductModel()
-{
-    if (auto *f = sim::detail::call("CMenuUtil::FlagLFDProductModel", "%s", ""))
-        return f->result != 0;
-    return tv().lfd_product;
-}
-
-bool CMenuUtil::CheckApplicationVisible(const char *appId)
-{
-    if (auto *f = sim::detail::call("CMenuUtil::CheckApplicationVisible", "\"%s\"",
-                                    appId ? appId : "(null)"))
-        return f->result != 0;
-    SIM_EXPECT(appId != nullptr, "null application id");
-    return sim::state().visible_apps.count(appId) != 0;
-}
-
-static const sim::detail::Registrar reg_menu_util{
-    "CMenuUtil::GetSourceStatus",     "CMenuUtil::GetChannelString",
-    "CMenuUtil::FlushCache",          "CMenuUtil::FlagATSC",
-    "CMenuUtil::FlagLFDProductModel", "CMenuUtil::CheckApplicationVisible"};
-
-// The stand-in keeps the antenna of the PIP window only (other profiles fail);
-// types 0 to 39 exist.
-int CAntennaUtil::GetAntennaMode(EMenuAntennaType *mode, EProfile profile)
-{
-    if (auto *f = sim::detail::call("CAntennaUtil::GetAntennaMode", "out, %d", profile))
-        return sim::detail::forced_result(*f, mode);
-    SIM_EXPECT(mode != nullptr, "null out-parameter");
-    if (profile != PROFILE_TYPE_PIP)
-        return kError;
-    *mode = static_cast<EMenuAntennaType>(tv().pip_antenna_mode);
-    return 0;
-}
-
-int CAntennaUtil::SetAntennaMode(EMenuAntennaType mode, EProfile profile)
-{
-    if (auto *f = sim::detail::call("CAntennaUtil::SetAntennaMode", "%d, %d", mode, profile))
-        return f->result;
-    if (profile != PROFILE_TYPE_PIP || static_cast<int>(mode) < 0 || mode >= kAntennaTypes)
-        return kError;
-    tv().pip_antenna_mode = mode;
-    return 0;
-}
-
-void CAntennaUtil::SetAvailableAntennaModeForPIP()
-{
-    sim::detail::call("CAntennaUtil::SetAvailableAntennaModeForPIP", "%s", "");
-}
-
-// A forced call leaves the buffer alone, unless a text is forced.
-void CAntennaUtil::GetAntennaName(EMenuAntennaType mode, char *name)
-{
-    if (auto *f = sim::detail::call("CAntennaUtil::GetAntennaName", "%d, buffer", mode)) {
-        put_forced_text(*f, name);
-        return;
-    }
-    SIM_EXPECT(name != nullptr, "null buffer");
-    static const char *const kNamed[] = {"Air", "Cable", "Satellite"};
-    int type = mode;
-    if (type >= 0 && type < 3)
-        std::snprintf(name, kTextSize, "%s", kNamed[type]);
-    else
-        std::snprintf(name, kTextSize, "Antenna %d", type);
-}
-
-static const sim::detail::Registrar reg_antenna_util{
-    "CAntennaUtil::GetAntennaMode", "CAntennaUtil::SetAntennaMode",
-    "CAntennaUtil::SetAvailableAntennaModeForPIP", "CAntennaUtil::GetAntennaName"};
-
-// A forced result is the profile.
-EProfile CTvService::GetCurrentProfile()
-{
-    if (auto *f = sim::detail::call("CTvService::GetCurrentProfile", "%s", ""))
-        return static_cast<EProfile>(f->result);
-    return tv().current_profile;
-}
-
-// A forced call of the two text functions gives the forced text, or the empty one.
-std::string CTvService::ChannelNumberString(TSTvMode mode, int channelType, unsigned short major,
-                                            unsigned short minor)
-{
-    if (auto *f = sim::detail::call("CTvService::ChannelNumberString", "%s, %d, %u, %u",
-                                    mode_text(mode).c_str(), channelType, major, minor))
-        return f->text.value_or("");
-    return number_text(major, minor);
-}
-
-std::string CTvService::Twstring2String(const std::wstring &text)
-{
-    std::string narrowed = narrow(text);
-    if (auto *f = sim::detail::call("CTvService::Twstring2String", "\"%s\"", narrowed.c_str()))
-        return f->text.value_or("");
-    return narrowed;
-}
-
-static const sim::detail::Registrar reg_tv_service{"CTvService::GetCurrentProfile",
-                                                   "CTvService::ChannelNumberString",
-                                                   "CTvService::Twstring2String"};
 
 namespace sim::detail {
 

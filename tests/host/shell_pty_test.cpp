@@ -115,6 +115,10 @@ TEST_F(Shell, TabCompletesKeysUnderTheTypedPrefix)
     ASSERT_TRUE(t.wait_for("picture> "));
     t.type("list menu/picture/picture-options/auto-motion-plus/\t\t");
     ASSERT_TRUE(t.wait_for("led-clear-motion")) << t.seen();
+    // The listing ends where readline shows the line again; read up to there
+    // so that no leaf is still in flight.
+    ASSERT_TRUE(t.wait_for("picture> list menu/picture/picture-options/auto-motion-plus/"))
+        << t.seen();
     for (const char *leaf : {"mode", "blur-reduction", "judder-reduction"})
         EXPECT_NE(t.seen().find(leaf), std::string::npos) << leaf;
     EXPECT_EQ(t.seen().find("film-mode"), std::string::npos) << t.seen();

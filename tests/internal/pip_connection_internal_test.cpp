@@ -36,13 +36,13 @@ const std::vector<std::string> kOpenCalls = {
     "IReferenceCount::IncreaseCount()", "TVServiceAPI::CreateUtil(out)"};
 const char *const kGiveBack = "IReferenceCount::DecreaseCount()";
 
-class PipConnection : public ::testing::Test {
+class PipConnectionState : public ::testing::Test {
 protected:
     void SetUp() override { sim::reset(); }
     void TearDown() override { tv_pip_service_fini(); }
 };
 
-TEST_F(PipConnection, OpenOpenCloseClose)
+TEST_F(PipConnectionState, OpenOpenCloseClose)
 {
     EXPECT_EQ(tv_pip_service_init(), 0);
     EXPECT_EQ(tv_pip_service_init(), 0);
@@ -60,7 +60,7 @@ TEST_F(PipConnection, OpenOpenCloseClose)
 }
 
 // An increase that failed is given back all the same; the stand-in refuses it.
-TEST_F(PipConnection, FailingOpenLeavesNoTraceAndTheNextOpenStartsAgain)
+TEST_F(PipConnectionState, FailingOpenLeavesNoTraceAndTheNextOpenStartsAgain)
 {
     const struct {
         const char *function;
@@ -104,7 +104,7 @@ TEST_F(PipConnection, FailingOpenLeavesNoTraceAndTheNextOpenStartsAgain)
 // ---- channel information ------------------------------------------------------
 
 // The last type name, an unknown type with minor 0, and absent numbers.
-TEST_F(PipConnection, ChannelInfoDescribesTheCurrentPipChannel)
+TEST_F(PipConnectionState, ChannelInfoDescribesTheCurrentPipChannel)
 {
     const struct {
         std::map<int, unsigned long long> fields;
