@@ -2,13 +2,12 @@
 // callgrind (recorder_cost.cmake): the plain provider, the recorder with
 // recording off, and with recording on.
 //   recorder-cost plain|off|on COUNT [FILE]
-#include <dlfcn.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "picture_provider.h"
+#include "provider_loader.h"
 #include "sim/control.h"
 
 namespace {
@@ -41,10 +40,10 @@ int main(int argc, char **argv)
         setenv("PICTURE_RECORDER_FILE", argc > 3 ? argv[3] : "/dev/null", 1);
     sim::set_log_mode(sim::LogMode::Discard);
     sim::set_journal(false);
-    void *h = dlopen(mode == "plain" ? PROVIDER_LIBRARY : RECORDER_LIBRARY, RTLD_NOW | RTLD_LOCAL);
-    auto create = h ? reinterpret_cast<provider_create_fn>(dlsym(h, "create_provider")) : nullptr;
+    loader::Provider p =
+        loader::load_provider_or_exit(mode == "plain" ? PROVIDER_LIBRARY : RECORDER_LIBRARY);
     provider_op *table = nullptr;
-    if (!create || create(&table) != 0 || !table) {
+    if (p.create(&table) != 0 || !table) {
         std::fprintf(stderr, "cannot create the provider\n");
         return 1;
     }

@@ -21,6 +21,7 @@
 namespace host {
 namespace {
 
+#ifdef HAVE_READLINE
 constexpr int kHistoryLines = 1000;
 
 // Creates each missing folder of `path` up to its last slash.
@@ -31,7 +32,6 @@ void make_parents(const std::string &path)
         mkdir(path.substr(0, slash).c_str(), 0700);
 }
 
-#ifdef HAVE_READLINE
 std::vector<std::string> g_matches;
 
 char *next_match(const char *, int state)

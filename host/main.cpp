@@ -24,6 +24,9 @@
 #include "provider_host.h"
 #include "record.h"
 #include "replay.h"
+#ifdef PICTURE_SERVE
+#include "serve.h"
+#endif
 #include "sim/control.h"
 #include "sim_commands.h"
 #include "state_file.h"
@@ -98,8 +101,15 @@ std::string usage()
     std::string out = "usage: picture-menu [OPTION...] [COMMAND [ARGS...]]\n"
                       "       picture-menu [--log] [--trace] replay FILE [--provider PATH] "
                       "[--continue]\n"
+#ifdef PICTURE_SERVE
+                      "       picture-menu [--log] [--state FILE] serve [--listen ADDR:PORT]\n"
+#endif
                       "Drives the picture provider against a simulated TV. Options may also\n"
-                      "follow the command; after -- every word is an argument.\n\noptions:\n";
+                      "follow the command; after -- every word is an argument.\n"
+#ifdef PICTURE_SERVE
+                      "serve shows the Picture menu in a browser (default 127.0.0.1:8080).\n"
+#endif
+                      "\noptions:\n";
     for (const OptionSpec &o : kOptions) {
         std::string head = std::string("  ") + o.name + (o.arg ? std::string(" ") + o.arg : "");
         out += head + std::string(head.size() < 22 ? 22 - head.size() : 1, ' ') + o.what + "\n";
@@ -349,6 +359,13 @@ int run(const Options &o)
     }
     sim::clear_journal();
     sim::clear_log();
+#ifdef PICTURE_SERVE
+    // The server keeps the state file locked and saves it after each change.
+    if (o.words[0] == "serve")
+        return host::run_serve(
+            *provider, {o.words.begin() + 1, o.words.end()},
+            {state ? &*state : nullptr, o.log, program_dir() + PICTURE_MENU_WEB_DIR});
+#endif
     int status = o.words[0] == "shell" && o.words.size() == 1 ? run_shell(*provider, o)
                                                               : execute(*provider, o.words, o, 0);
     if (!state || (status == kBadInput && o.words[0] != "shell"))

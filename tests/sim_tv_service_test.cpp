@@ -143,19 +143,23 @@ TEST_F(SimTvService, ForceTurnsDownWhatItCannotGive)
     struct Case {
         const char *function;
         int result;
+        std::optional<long long> out;
         const char *reason;  // null: taken
     } cases[] = {
-        {"app_control_create", 0, "app_control_create: a forced success would make nothing"},
-        {"app_control_create", -1, nullptr},
-        {"app_context_manager_init", 0, "app_context_manager_init: a forced success"},
-        {"app_context_manager_init", 5, nullptr},
-        {"CTvService::GetCurrentProfile", -1, nullptr},
-        {"avoc_get_nothing", 0, "not a platform function: avoc_get_nothing"},
+        {"app_control_create", 0, std::nullopt,
+         "app_control_create: a forced success would make nothing"},
+        {"app_control_create", 0, 1, nullptr},
+        {"app_control_create", -1, std::nullopt, nullptr},
+        {"app_control_create", -1, 1, "app_control_create: a failure hands out no handle"},
+        {"app_context_manager_init", 0, std::nullopt, "app_context_manager_init: a forced success"},
+        {"app_context_manager_init", 5, std::nullopt, nullptr},
+        {"CTvService::GetCurrentProfile", -1, std::nullopt, nullptr},
+        {"avoc_get_nothing", 0, std::nullopt, "not a platform function: avoc_get_nothing"},
     };
     for (const Case &c : cases) {
         sim::reset();
         try {
-            sim::force(c.function, c.result);
+            sim::force(c.function, c.result, c.out);
             EXPECT_EQ(c.reason, nullptr) << c.function << " " << c.result << " taken";
             EXPECT_EQ(sim::forced().at(c.function).result, c.result);
         } catch (const std::invalid_argument &e) {

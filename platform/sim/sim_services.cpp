@@ -18,11 +18,23 @@ const char *or_null(const char *s)
     return s ? s : "(null)";
 }
 
-// A forced call skips the work, so a forced success would report a handle or
-// a context that was never made.
+// A forced call skips the work, so a forced success would report a context
+// that was never made.
 const char *refuse_success(const sim::detail::Forced &forced)
 {
     return forced.result == 0 ? "a forced success would make nothing; force a failure" : nullptr;
+}
+
+// A forced create makes a handle only when its out says so (out 1): a
+// success has to hand one out, a failure must not, or nobody destroys it.
+const char *refuse_create(const sim::detail::Forced &forced)
+{
+    bool handle = forced.out && *forced.out != 0;
+    if (forced.result == 0 && !handle)
+        return "a forced success would make nothing; force a failure, or a success with out 1";
+    if (forced.result != 0 && handle)
+        return "a failure hands out no handle; force it without out 1";
+    return nullptr;
 }
 
 }  // namespace
@@ -179,7 +191,7 @@ extern "C" SIM_EXPORT int app_control_destroy(app_control_h handle)
     return 0;
 }
 
-static const sim::detail::Registrar reg_app_create{{"app_control_create"}, refuse_success};
+static const sim::detail::Registrar reg_app_create{{"app_control_create"}, refuse_create};
 static const sim::detail::Registrar reg_app_control{
     "app_control_set_app_id", "app_control_add_extra_data", "app_control_send_launch_request",
     "app_control_destroy"};

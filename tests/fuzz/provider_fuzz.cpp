@@ -41,6 +41,10 @@ std::string g_request;  // the request being checked, for the failure message
 [[noreturn]] void fail(const char *what, const char *cond)
 {
     std::fprintf(stderr, "provider_fuzz: %s (%s) after %s\n", what, cond, g_request.c_str());
+    for (const std::string &call : sim::journal())
+        std::fprintf(stderr, "  call: %s\n", call.c_str());
+    for (const auto &[name, f] : sim::forced())
+        std::fprintf(stderr, "  forced: %s %d\n", name.c_str(), f.result);
     std::abort();
 }
 

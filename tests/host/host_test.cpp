@@ -206,7 +206,8 @@ const BadInputCase kBadInput[] = {
     {"UnforceNotAPlatformFunction", "sim unforce avoc_get_everything",
      "sim force avoc_get_film_mode 1", "sim unforce: not a platform function: avoc_get_everything"},
     {"ForcedSuccessWithoutHandle", "sim force app_control_create 0", "sim avoc film_mode 2",
-     "sim force: app_control_create: a forced success would make nothing; force a failure"},
+     "sim force: app_control_create: a forced success would make nothing; force a failure, or a "
+     "success with out 1"},
     {"ForcedSuccessWithoutContext", "sim force app_context_manager_init 0", "sim avoc film_mode 2",
      "sim force: app_context_manager_init: a forced success would make nothing; force a failure"},
     {"StateLineNotSim", "menu", "sim avoc film_mode 2\nset menu/picture/reset 1",

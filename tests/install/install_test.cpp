@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <set>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -93,6 +94,9 @@ TEST_F(Install, EachComponentInstallsItsFilesAndNothingElse)
                                 path(DATADIR, "bash-completion/completions/picture-menu")};
     if (HOST_CATALOGUE)
         tools.insert(path(HOST_LOCALE_DIR, catalogue.c_str()));
+    std::stringstream web(MENU_WEB_FILES);  // the emulator page, when serve is built
+    for (std::string file; std::getline(web, file, ',');)
+        tools.insert(file);
     const Component components[] = {
         {"provider", {path(PROVIDER_DIR, "libpicture-provider.so")}},
         {"tools", tools},

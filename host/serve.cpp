@@ -1,0 +1,279 @@
+// picture-menu serve: the HTTP server. Loopback by default; requests for
+// another host name or writes from another site are refused, and the page's
+// files come from a fixed list in their own directory.
+#include "serve.h"
+
+#include <pthread.h>
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <thread>
+
+#include <httplib.h>
+
+#include "serve_internal.h"
+#include "sim/control.h"
+#include "words.h"
+
+namespace host {
+namespace {
+
+using serve::Reply;
+
+// Requests carry a few words of JSON; anything bigger is not from the page.
+constexpr std::size_t kMaxBody = std::size_t{16} * 1024;
+// Enough workers for a page's connections, its event stream and a few tools.
+constexpr std::size_t kWorkers = 16;
+
+struct StaticFile {
+    const char *path;
+    const char *file;
+    const char *type;
+};
+
+const StaticFile kStaticFiles[] = {
+    {"/", "index.html", "text/html; charset=utf-8"},
+    {"/style.css", "style.css", "text/css; charset=utf-8"},
+    {"/api.js", "api.js", "text/javascript; charset=utf-8"},
+    {"/picture.js", "picture.js", "text/javascript; charset=utf-8"},
+    {"/plots.js", "plots.js", "text/javascript; charset=utf-8"},
+    {"/menu.js", "menu.js", "text/javascript; charset=utf-8"},
+    {"/side.js", "side.js", "text/javascript; charset=utf-8"},
+    {"/main.js", "main.js", "text/javascript; charset=utf-8"},
+};
+
+struct Listen {
+    std::string host;  // as written, brackets of an IPv6 address included
+    std::string bind;  // the address to bind
+    int port = 8080;
+};
+
+Listen parse_listen(const std::vector<std::string> &args)
+{
+    Listen l{"127.0.0.1", "127.0.0.1", 8080};
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        std::string value;
+        if (arg.rfind("--listen=", 0) == 0)
+            value = arg.substr(9);
+        else if (arg == "--listen" && i + 1 < args.size())
+            value = args[++i];
+        else if (arg == "--listen")
+            throw BadInput("serve: --listen: missing ADDR:PORT");
+        else
+            throw BadInput("serve: unexpected argument: " + arg);
+        std::size_t colon = value.rfind(':');
+        if (colon == std::string::npos || colon == 0)
+            throw BadInput("serve: --listen: expected ADDR:PORT: " + value);
+        l.host = value.substr(0, colon);
+        l.bind = l.host;
+        if (l.bind.front() == '[' && l.bind.back() == ']')
+            l.bind = l.bind.substr(1, l.bind.size() - 2);
+        try {
+            l.port = static_cast<int>(parse_number(value.substr(colon + 1), 0, 65535));
+        } catch (const BadInput &e) {
+            throw BadInput(std::string("serve: --listen: ") + e.what());
+        }
+    }
+    return l;
+}
+
+std::string read_file(const std::string &path, bool *found)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    *found = static_cast<bool>(in);
+    return text.str();
+}
+
+void reply(httplib::Response &res, const Reply &r)
+{
+    res.status = r.http;
+    if (r.id)
+        res.set_header("X-Request-Id", std::to_string(r.id));
+    res.set_content(r.body, "application/json");
+}
+
+// DNS rebinding: a page of another site that resolves its name to this
+// address still sends its own name as Host.
+bool host_allowed(const httplib::Request &req, const std::set<std::string> &hosts)
+{
+    return hosts.count(req.get_header_value("Host")) != 0;
+}
+
+bool origin_allowed(const httplib::Request &req, const std::set<std::string> &hosts)
+{
+    if (req.method == "GET" || req.method == "HEAD")
+        return true;
+    if (!req.has_header("Origin"))
+        return true;  // not sent by a browser from another site
+    std::string origin = req.get_header_value("Origin");
+    const std::string scheme = "http://";
+    return origin.rfind(scheme, 0) == 0 && hosts.count(origin.substr(scheme.size())) != 0;
+}
+
+void add_static_routes(httplib::Server &server, const std::string &web_dir)
+{
+    for (const StaticFile &f : kStaticFiles) {
+        std::string path = web_dir + "/" + f.file;
+        const char *type = f.type;
+        server.Get(f.path, [path, type](const httplib::Request &, httplib::Response &res) {
+            bool found = false;
+            std::string text = read_file(path, &found);
+            if (!found)
+                return reply(res, serve::error_reply(404, "", "missing page file: " + path));
+            res.set_header("Content-Security-Policy",
+                           "default-src 'self'; img-src 'self' data:; style-src 'self'");
+            res.set_content(text, type);
+        });
+    }
+}
+
+void add_api_routes(httplib::Server &server, serve::Api &api, serve::EventHub &events)
+{
+    auto get = [&api](const httplib::Request &req, httplib::Response &res) {
+        serve::Params query;
+        for (const auto &[name, value] : req.params)
+            query[name] = value;
+        reply(res, api.get(req.path, query));
+    };
+    auto post = [&api](const httplib::Request &req, httplib::Response &res) {
+        reply(res, api.post(req.path, req.body));
+    };
+    server.Get("/api/panel", [&api](const httplib::Request &, httplib::Response &res) {
+        reply(res, api.panel_reply());
+    });
+    server.Get("/api/vocabulary", [&api](const httplib::Request &, httplib::Response &res) {
+        reply(res, api.vocabulary());
+    });
+    server.Get("/api/events", [&events](const httplib::Request &, httplib::Response &res) {
+        unsigned long long seen = events.latest();
+        bool greeted = false;
+        res.set_chunked_content_provider(
+            "text/event-stream",
+            [&events, seen, greeted](std::size_t, httplib::DataSink &sink) mutable {
+                std::string text;
+                if (!greeted) {
+                    greeted = true;
+                    text = "retry: 1000\n: ready\n\n";
+                } else if (!events.wait(&seen, &text)) {
+                    sink.done();
+                    return true;
+                }
+                return sink.write(text.data(), text.size());
+            });
+    });
+    server.Get(R"(/api/[a-z-]+)", get);
+    server.Post(R"(/api/[a-z-]+)", post);
+}
+
+// Stops the server on SIGINT or SIGTERM, which the other threads block, or
+// on SIGUSR1 from the server's own thread when it stopped by itself.
+void watch_signals(httplib::Server &server, serve::EventHub &events, sigset_t signals,
+                   const std::atomic<bool> &finished)
+{
+    int signal = 0;
+    sigwait(&signals, &signal);
+    events.close();
+    // A stop before the server started listening would be lost: wait for it
+    // to start (a moment at most), unless it already ended on its own.
+    while (!server.is_running() && !finished)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    server.stop();
+}
+
+void set_up(httplib::Server &server, const std::set<std::string> &hosts)
+{
+    server.new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
+    server.set_payload_max_length(kMaxBody);
+    server.set_keep_alive_timeout(2);
+    server.set_default_headers({{"Cache-Control", "no-store"},
+                                {"X-Content-Type-Options", "nosniff"},
+                                {"X-Frame-Options", "DENY"}});
+    server.set_pre_routing_handler([hosts](const httplib::Request &req, httplib::Response &res) {
+        if (!host_allowed(req, hosts)) {
+            reply(res, serve::error_reply(403, "", "refused: Host is not this server"));
+            return httplib::Server::HandlerResponse::Handled;
+        }
+        if (!origin_allowed(req, hosts)) {
+            reply(res, serve::error_reply(403, "", "refused: a write from another site"));
+            return httplib::Server::HandlerResponse::Handled;
+        }
+        return httplib::Server::HandlerResponse::Unhandled;
+    });
+    server.set_error_handler([](const httplib::Request &req, httplib::Response &res) {
+        if (!res.body.empty())
+            return;
+        std::string what = res.status == 413 ? "the body is too large"
+                           : res.status == 404
+                               ? "no such route: " + req.method + " " + shown(req.path)
+                               : "bad request";
+        reply(res, serve::error_reply(res.status, "", what));
+    });
+}
+
+}  // namespace
+
+int run_serve(const ProviderHost &provider, const std::vector<std::string> &args,
+              const ServeOptions &options)
+{
+    Listen listen;
+    try {
+        listen = parse_listen(args);
+    } catch (const BadInput &e) {
+        std::fprintf(stderr, "picture-menu: %s\n", e.what());
+        return 2;
+    }
+    // Log lines are captured for the event stream, and echoed with --log.
+    sim::set_log_mode(options.echo_log ? sim::LogMode::CaptureAndEcho : sim::LogMode::Capture);
+
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, SIGINT);
+    sigaddset(&signals, SIGTERM);
+    sigaddset(&signals, SIGUSR1);
+    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+
+    httplib::Server server;
+    serve::EventHub events;
+    serve::Api api(provider, options.state, events);
+    // Without the library's SO_REUSEPORT: a second server on a busy port
+    // must fail, not share it.
+    server.set_socket_options([](socket_t sock) {
+        int yes = 1;
+        setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
+    int port = listen.port == 0
+                   ? server.bind_to_any_port(listen.bind)
+                   : (server.bind_to_port(listen.bind, listen.port) ? listen.port : -1);
+    if (port <= 0) {
+        std::fprintf(stderr, "picture-menu: serve: cannot listen on %s:%d\n", listen.host.c_str(),
+                     listen.port);
+        return 3;
+    }
+    std::string suffix = ":" + std::to_string(port);
+    std::set<std::string> hosts{listen.host + suffix, "localhost" + suffix};
+    set_up(server, hosts);
+    add_static_routes(server, options.web_dir);
+    add_api_routes(server, api, events);
+
+    std::atomic<bool> finished{false};
+    std::thread watcher(watch_signals, std::ref(server), std::ref(events), signals,
+                        std::cref(finished));
+    std::printf("picture-menu: serving http://%s%s/\n", listen.host.c_str(), suffix.c_str());
+    std::fflush(stdout);
+    bool served = server.listen_after_bind();
+    finished = true;
+    // Wakes the watcher when the server stopped on its own.
+    pthread_kill(watcher.native_handle(), SIGUSR1);
+    watcher.join();
+    return served ? 0 : 3;
+}
+
+}  // namespace host

@@ -1,0 +1,210 @@
+// The JSON API of picture-menu serve: one route per command, each answered
+// with the command's --json record.
+#include <algorithm>
+#include <array>
+
+#include "commands.h"
+#include "key_catalog.h"
+#include "serve_internal.h"
+#include "sim/control.h"
+#include "sim_commands.h"
+#include "state_file.h"
+#include "words.h"
+
+namespace host::serve {
+namespace {
+
+// A route: the command it runs and its parameters in the command's order,
+// from the query string (GET) or the JSON body (POST). "key" is a setting
+// key; "line" is a line of words, as the shell reads it.
+struct Route {
+    const char *method;
+    const char *path;
+    const char *command;
+    std::array<const char *, 2> params;
+    const char *fixed;  // a word after the command, or null
+};
+
+const Route kRoutes[] = {
+    {"GET", "/api/menu", "menu", {}, nullptr},
+    {"GET", "/api/keys", "keys", {}, nullptr},
+    {"GET", "/api/get", "get", {"key"}, nullptr},
+    {"POST", "/api/set", "set", {"key", "value"}, nullptr},
+    {"POST", "/api/preview", "preview", {"key", "value"}, nullptr},
+    {"GET", "/api/list", "list", {"key"}, nullptr},
+    {"GET", "/api/label", "label", {"key"}, nullptr},
+    {"GET", "/api/help", "help", {"key"}, nullptr},
+    {"GET", "/api/string", "string", {"key"}, nullptr},
+    {"POST", "/api/set-string", "set-string", {"key", "value"}, nullptr},
+    {"GET", "/api/info", "info", {"name"}, nullptr},
+    {"POST", "/api/key", "key", {"name"}, nullptr},
+    {"GET", "/api/sim", "sim", {}, "show"},
+    {"POST", "/api/sim", "sim", {"line"}, nullptr},
+};
+
+const Route *find_route(const std::string &method, const std::string &path)
+{
+    for (const Route &r : kRoutes)
+        if (method == r.method && path == r.path)
+            return &r;
+    return nullptr;
+}
+
+bool reads_only(const Route &r)
+{
+    return std::string(r.method) == "GET";
+}
+
+// The body's fields as parameters: texts as they are, integers in decimal.
+Params body_params(const std::string &body)
+{
+    json value = json::parse(body);  // throws json::parse_error
+    if (!value.is_object())
+        throw BadInput("the body is not a JSON object");
+    Params params;
+    for (const auto &[name, field] : value.items()) {
+        if (field.is_string())
+            params[name] = field.get<std::string>();
+        else if (field.is_number_integer())
+            params[name] = field.is_number_unsigned()
+                               ? std::to_string(field.get<unsigned long long>())
+                               : std::to_string(field.get<long long>());
+        else
+            throw BadInput(name + ": expected a number or a text");
+    }
+    return params;
+}
+
+json log_lines()
+{
+    json lines = json::array();
+    for (const sim::LogLine &l : sim::log())
+        lines.push_back({{"priority", l.priority},
+                         {"file", l.file},
+                         {"function", l.function},
+                         {"line", l.line},
+                         {"message", l.message}});
+    return lines;
+}
+
+}  // namespace
+
+Reply error_reply(int http, const std::string &command, const std::string &message)
+{
+    // Refused input is the command line's bad input; a state that cannot be
+    // saved is its "cannot run".
+    return {http, to_json(error_record(command, message, http >= 500 ? 3 : 2))};
+}
+
+Reply Api::get(const std::string &path, const Params &query)
+{
+    return run("GET", path, query);
+}
+
+Reply Api::post(const std::string &path, const std::string &body)
+{
+    const Route *route = find_route("POST", path);
+    if (!route)
+        return error_reply(404, "", "no such route: POST " + shown(path));
+    Params params;
+    try {
+        params = body_params(body);
+    } catch (const json::exception &e) {
+        return error_reply(400, route->command, std::string("bad JSON: ") + e.what());
+    } catch (const BadInput &e) {
+        return error_reply(400, route->command, e.what());
+    }
+    return run("POST", path, params);
+}
+
+Reply Api::run(const std::string &method, const std::string &path, const Params &params)
+{
+    const Route *route = find_route(method, path);
+    if (!route)
+        return error_reply(404, "", "no such route: " + method + " " + shown(path));
+    std::vector<std::string> words{route->command};
+    for (const char *name : route->params) {
+        if (!name)
+            continue;
+        auto it = params.find(name);
+        if (it == params.end())
+            return error_reply(400, route->command,
+                               std::string(route->command) + ": missing " + name);
+        if (std::string(name) == "key" && !find_key(it->second))
+            return error_reply(404, route->command,
+                               std::string(route->command) + ": unknown key: " + shown(it->second));
+        if (std::string(name) == "line") {
+            std::vector<std::string> line;
+            try {
+                line = split_words(it->second);
+            } catch (const BadInput &e) {
+                return error_reply(400, route->command,
+                                   std::string(route->command) + ": " + e.what());
+            }
+            words.insert(words.end(), line.begin(), line.end());
+        } else {
+            words.push_back(it->second);
+        }
+    }
+    for (const auto &field : params) {
+        auto named = [&field](const char *p) { return p && field.first == p; };
+        if (std::find_if(route->params.begin(), route->params.end(), named) == route->params.end())
+            return error_reply(400, route->command,
+                               std::string(route->command) +
+                                   ": unknown field: " + shown(field.first));
+    }
+    if (route->fixed)
+        words.emplace_back(route->fixed);
+
+    std::lock_guard<std::mutex> lock(mutex_);
+    sim::clear_journal();
+    sim::clear_log();
+    json before = reads_only(*route) ? json() : panel();
+    Reply reply;
+    json event{{"id", ++requests_}, {"request", method + " " + path}, {"words", words}};
+    try {
+        Outcome out = run_command(provider_, words);
+        reply.body = to_json(out.record);
+        event["status"] = out.status;
+    } catch (const BadInput &e) {
+        reply = error_reply(400, route->command, e.what());
+        event["error"] = e.what();
+    }
+    event["log"] = log_lines();
+    event["calls"] = sim::journal();
+    json after = reads_only(*route) ? json() : panel();
+    if (before != after && state_) {
+        try {
+            state_->save();
+        } catch (const std::exception &e) {
+            reply = error_reply(500, route->command, e.what());
+            event["error"] = e.what();
+        }
+    }
+    reply.id = requests_;
+    events_.publish("request", event);
+    if (before != after)
+        events_.publish("panel", after);
+    sim::clear_journal();
+    sim::clear_log();
+    return reply;
+}
+
+Reply Api::panel_reply()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return {200, dump(panel())};
+}
+
+Reply Api::vocabulary()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    json avoc = json::array();
+    for (const auto &[name, value] : sim::default_state().avoc)
+        avoc.push_back(name);
+    return {200, dump({{"commands", command_help()},
+                       {"functions", sim::known_functions()},
+                       {"avoc", avoc}})};
+}
+
+}  // namespace host::serve

@@ -1,0 +1,55 @@
+// The event stream of picture-menu serve.
+#include "serve_internal.h"
+
+namespace host::serve {
+
+// Enough for a page that was busy drawing for a moment; older events are gone.
+constexpr std::size_t kKeptEvents = 256;
+
+std::string dump(const json &value)
+{
+    return value.dump(-1, ' ', false, json::error_handler_t::replace);
+}
+
+void EventHub::publish(const std::string &event, const json &data)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    ++last_;
+    events_.emplace_back(last_, "id: " + std::to_string(last_) + "\nevent: " + event +
+                                    "\ndata: " + dump(data) + "\n\n");
+    if (events_.size() > kKeptEvents)
+        events_.pop_front();
+    changed_.notify_all();
+}
+
+bool EventHub::wait(unsigned long long *seen, std::string *out)
+{
+    std::unique_lock<std::mutex> lock(mutex_);
+    // A quiet stream still sends a comment now and then, which is how a
+    // listener that went away is noticed.
+    changed_.wait_for(lock, std::chrono::seconds(15), [&] { return closed_ || last_ > *seen; });
+    if (closed_)
+        return false;
+    for (const auto &[id, text] : events_)
+        if (id > *seen)
+            *out += text;
+    if (out->empty())
+        *out = ": idle\n\n";
+    *seen = last_;
+    return true;
+}
+
+unsigned long long EventHub::latest()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return last_;
+}
+
+void EventHub::close()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    closed_ = true;
+    changed_.notify_all();
+}
+
+}  // namespace host::serve

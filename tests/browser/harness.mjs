@@ -1,0 +1,101 @@
+// The browser tests' harness: picture-menu serve on a free port, the system's
+// headless chromium, remote key presses, and pixels sampled from screenshots.
+import { spawn } from 'node:child_process';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import readline from 'node:readline';
+import { chromium } from 'playwright-core';
+
+const here = path.dirname(new URL(import.meta.url).pathname);
+export const PROGRAM = process.env.PICTURE_MENU ||
+  path.resolve(here, '../../build/default/bin/picture-menu');
+const CHROMIUM = process.env.CHROMIUM || '/usr/bin/chromium';
+
+// The network is closed and the tests run as root: no sandbox, nothing fetched.
+const ARGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+  '--disable-background-networking', '--disable-component-update', '--disable-sync'];
+
+// A server on a free loopback port; resolves once it printed its URL.
+export function startServer(extra = []) {
+  const child = spawn(PROGRAM, [...extra, 'serve', '--listen', '127.0.0.1:0'],
+    { stdio: ['ignore', 'pipe', 'inherit'] });
+  return new Promise((resolve, reject) => {
+    const lines = readline.createInterface({ input: child.stdout });
+    lines.once('line', (line) => {
+      const url = /http:\/\/\S+/.exec(line);
+      if (url) resolve({ url: url[0], stop: () => stopServer(child) });
+      else reject(new Error(`unexpected first line: ${line}`));
+    });
+    child.once('exit', (code) => reject(new Error(`picture-menu exited with ${code}`)));
+  });
+}
+
+function stopServer(child) {
+  return new Promise((resolve) => {
+    child.once('exit', (code) => resolve(code));
+    child.kill('SIGTERM');
+  });
+}
+
+// A browser with a fresh, empty profile directory.
+export async function launch() {
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'picture-menu-chromium-'));
+  const context = await chromium.launchPersistentContext(profile, {
+    executablePath: CHROMIUM, headless: true, args: ARGS,
+    viewport: { width: 1560, height: 900 },
+  });
+  return {
+    context,
+    close: async () => {
+      await context.close();
+      fs.rmSync(profile, { recursive: true, force: true });
+    },
+  };
+}
+
+// Opens the page and waits until it drew the menu over the picture.
+export async function open(context, url) {
+  const page = await context.newPage();
+  const errors = [];
+  page.on('pageerror', (e) => errors.push(e.message));
+  await page.goto(url);
+  await page.waitForSelector('body[data-ready="true"]');
+  return { page, errors };
+}
+
+// Presses a remote key and waits until the page has handled it.
+export async function press(page, key) {
+  const before = await page.evaluate(() => Number(document.body.dataset.keys || 0));
+  await page.keyboard.press(key);
+  await page.waitForFunction((n) => Number(document.body.dataset.keys || 0) > n, before);
+}
+
+// The text of the focused row's label, and of the open editor.
+export const focusedKey = (page) => page.$eval('#osd li.focused', (li) => li.dataset.key);
+export const editorText = (page) =>
+  page.$eval('#osd .editor .current', (e) => e.textContent).catch(() => null);
+
+// Moves the focus down until the row of `key` is focused.
+export async function focus(page, key) {
+  for (let i = 0; i < 80 && (await focusedKey(page)) !== key; i++) await press(page, 'ArrowDown');
+  if ((await focusedKey(page)) !== key) throw new Error(`no row for ${key}`);
+}
+
+// Pixels of a screenshot of the TV's screen, read back through an image in the page.
+export async function screenPixels(page, points) {
+  const png = await page.locator('#screen').screenshot();
+  return page.evaluate(async ({ data, points: at }) => {
+    const img = new Image();
+    img.src = `data:image/png;base64,${data}`;
+    await img.decode();
+    const canvas = document.createElement('canvas');
+    canvas.width = img.width;
+    canvas.height = img.height;
+    const g = canvas.getContext('2d');
+    g.drawImage(img, 0, 0);
+    return at.map(([x, y]) => Array.from(g.getImageData(x, y, 1, 1).data.slice(0, 3)));
+  }, { data: png.toString('base64'), points });
+}
+
+export const isBlack = ([r, g, b]) => r + g + b <= 6;
