@@ -66,11 +66,6 @@ std::function<void()> failing(const char *function)
     return [function] { sim::force(function, -1, 0); };
 }
 
-std::function<void()> system_info(int key, int value)
-{
-    return [key, value] { sim::state().system_info[key] = value; };
-}
-
 std::function<void()> picture_size(int size)
 {
     return [size] { sim::state().tv.picture_size = size; };
@@ -96,39 +91,27 @@ const provider_slot H = PROVIDER_SLOT_GET_HELP_TEXT;
 
 INSTANTIATE_TEST_SUITE_P(
     LabelsAndHelpTexts, TextChoice,
-    ::testing::Values(
-        TextCase{"gamma_0", L, kGammaValue, gamma_config(0), "t:HLG"},
-        TextCase{"gamma_1", L, kGammaValue, gamma_config(1), "t:ST"},
-        TextCase{"gamma_2", L, kGammaValue, gamma_config(2), "t:BT"},
-        TextCase{"gamma_5", L, kGammaValue, gamma_config(5), ""},
-        TextCase{"gamma_failing", L, kGammaValue, failing("avoc_get_gamma_config"), "t:BT"},
-        TextCase{"chip_12", L, kLedClearMotion, system_info(253, 12), "t:Clear Motion"},
-        TextCase{"chip_11", L, kLedClearMotion, system_info(253, 11), "t:LED Clear Motion"},
-        TextCase{"chip_failing", L, kLedClearMotion, failing("system_info_get_value_int"),
-                 "My Menu Item"},
-        TextCase{"other_key", L, "menu/picture/reset", [] {}, "My Menu Item"},
-        TextCase{"unknown_key", L, "no/such/key", [] {}, "My Menu Item"},
-        TextCase{"help_gamma_0", H, kGammaValue, gamma_config(0), "t:adjust HLG"},
-        TextCase{"help_gamma_1", H, kGammaValue, gamma_config(1), "t:adjust ST"},
-        TextCase{"help_gamma_2", H, kGammaValue, gamma_config(2), "t:adjust BT"},
-        TextCase{"help_gamma_5", H, kGammaValue, gamma_config(5), ""},
-        TextCase{"help_gamma_failing", H, kGammaValue, failing("avoc_get_gamma_config"),
-                 "t:adjust BT"},
-        TextCase{"help_flag_on", H, kMotionMode, system_info(258, 1), "t:blur and judder"},
-        TextCase{"help_flag_off", H, kMotionMode, system_info(258, 0), "t:judder"},
-        TextCase{"help_flag_failing", H, kMotionMode, failing("system_info_get_value_bool"),
-                 "t:judder"},
-        TextCase{"help_size_0", H, kPictureSize, picture_size(0), "t:16:9"},
-        TextCase{"help_size_1", H, kPictureSize, picture_size(1), "t:fit"},
-        TextCase{"help_size_2", H, kPictureSize, picture_size(2), ""},
-        TextCase{"help_size_3", H, kPictureSize, picture_size(3), "t:4:3"},
-        TextCase{"help_size_failing", H, kPictureSize, failing("IVideoControl::GetPictureSize"),
-                 "My Help Text"},
-        TextCase{"help_player_0", H, kVideoPlayerSize, video_player_size(0), "t:16:9"},
-        TextCase{"help_player_3", H, kVideoPlayerSize, video_player_size(3), "t:4:3"},
-        TextCase{"help_player_failing", H, kVideoPlayerSize, failing("vconf_get_int"),
-                 "My Help Text"},
-        TextCase{"help_other_key", H, "menu/picture/reset", [] {}, "My Help Text"}),
+    ::testing::Values(TextCase{"gamma_1", L, kGammaValue, gamma_config(1), "t:ST"},
+                      TextCase{"gamma_5", L, kGammaValue, gamma_config(5), ""},
+                      TextCase{"gamma_failing", L, kGammaValue, failing("avoc_get_gamma_config"),
+                               "t:BT"},
+                      TextCase{"chip_failing", L, kLedClearMotion,
+                               failing("system_info_get_value_int"), "My Menu Item"},
+                      TextCase{"unknown_key", L, "no/such/key", [] {}, "My Menu Item"},
+                      TextCase{"help_gamma_1", H, kGammaValue, gamma_config(1), "t:adjust ST"},
+                      TextCase{"help_gamma_5", H, kGammaValue, gamma_config(5), ""},
+                      TextCase{"help_gamma_failing", H, kGammaValue,
+                               failing("avoc_get_gamma_config"), "t:adjust BT"},
+                      TextCase{"help_flag_failing", H, kMotionMode,
+                               failing("system_info_get_value_bool"), "t:judder"},
+                      TextCase{"help_size_1", H, kPictureSize, picture_size(1), "t:fit"},
+                      TextCase{"help_size_2", H, kPictureSize, picture_size(2), ""},
+                      TextCase{"help_size_failing", H, kPictureSize,
+                               failing("IVideoControl::GetPictureSize"), "My Help Text"},
+                      TextCase{"help_player_3", H, kVideoPlayerSize, video_player_size(3), "t:4:3"},
+                      TextCase{"help_player_failing", H, kVideoPlayerSize, failing("vconf_get_int"),
+                               "My Help Text"},
+                      TextCase{"help_other_key", H, "menu/picture/reset", [] {}, "My Help Text"}),
     [](const auto &param_info) { return std::string(param_info.param.name); });
 
 TEST_F(LabelsTest, DisplayNameRejectsBadArgumentsAndLooksTheKeyUpOnce)
