@@ -44,21 +44,15 @@ TEST_F(HostTest, MenuShowsEveryKeyOnceInItsSectionAllTranslated)
     EXPECT_EQ(section_of["db/menu/picture/pip/source"], "Picture-in-picture");
     EXPECT_EQ(section_of["menu/picture/senior-mode"], "Picture-wide");
 
-    Result text = run("");  // the menu is the default command
-    ASSERT_EQ(text.exit, 0);
-    for (const auto &[key, section] : section_of)
-        EXPECT_NE(text.output.find("\n  " + key + "\n    label    "), std::string::npos) << key;
+    EXPECT_EQ(run("").output, run("menu").output) << "the menu is the default command";
 }
 
-// A key without a read is told apart from a read that fails.
+// A read that fails shows its status and the failed call, unlike a key
+// without a read ("(no read)", in the menu transcript).
 TEST_F(HostTest, MenuTellsNoReadFromAFailedRead)
 {
     Result r = run("shell", "sim force avoc_get_film_mode 5\nmenu\n");
     EXPECT_EQ(r.exit, 0) << r.output;
-    EXPECT_NE(r.output.find("  menu/picture/reset\n    label    My Menu Item\n"
-                            "    value    (no read)\n"),
-              std::string::npos)
-        << r.output;
     EXPECT_NE(r.output.find("  menu/picture/picture-options/film-mode\n    label    My Menu Item\n"
                             "    value    (status 1)  failed call avoc_get_film_mode(0, out, 1) "
                             "returned 5"),
@@ -182,15 +176,7 @@ struct BadInputCase {
     std::string message;  // standard error holds "picture-menu: " + message
 };
 
-const std::string kLongKey(100000, '0');  // within one argument's limit
-
 const BadInputCase kBadInput[] = {
-    {"UnknownCommand", "frob", "sim avoc film_mode 2", "unknown command: frob"},
-    {"UnknownKey", "get menu/picture/nothing", "sim avoc film_mode 2",
-     "get: unknown key: menu/picture/nothing"},
-    {"HugeKeyIsCut", "get " + kLongKey, "sim avoc film_mode 2",
-     "get: unknown key: " + kLongKey.substr(0, 80) + "..."},
-    {"NonNumeric", "set menu/picture/reset one", "sim avoc film_mode 2", "set: not a number: one"},
     {"OutOfRange", "preview menu/picture/reset 2147483648", "sim avoc film_mode 2",
      "preview: number out of range: 2147483648"},
     {"MissingArgument", "set menu/picture/reset", "sim avoc film_mode 2",
