@@ -129,13 +129,5 @@ TEST_F(PictureSizeKeys, PictureSizeLinesOfGetAndPreview)
     EXPECT_THAT(messages(), Contains("set_picture_size fro preview,status:0,value:3"));
 }
 
-TEST_F(PictureSizeKeys, WideModeReadsThePictureSize)
-{
-    sim::state().tv.picture_size = 4;
-    int v = kUntouched;
-    EXPECT_EQ(get_int("menu/picture/picturesize/219wide_mode", &v), 0);
-    EXPECT_EQ(v, 4);
-}
-
 }  // namespace
 }  // namespace test
