@@ -315,13 +315,13 @@ int replay(const Options &o)
             state.emplace(o.state);
             state->load();
         }
-        host::ReplayOptions r{"", o.provider, o.locale, false, o.trace};
+        host::ReplayOptions r{"", o.provider, o.locale, false, o.trace, o.json};
         return host::replay(host::parse_replay({o.words.begin() + 1, o.words.end()}, r));
     } catch (const BadInput &e) {
-        std::fprintf(stderr, "picture-menu: %s\n", e.what());
+        complain(o, 0, "replay", e.what(), kBadInput);
         return kBadInput;
     } catch (const host::LoadError &e) {
-        std::fprintf(stderr, "picture-menu: cannot load the provider: %s\n", e.what());
+        complain(o, 0, "replay", std::string("cannot load the provider: ") + e.what(), kCannotRun);
         return kCannotRun;
     }
 }

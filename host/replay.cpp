@@ -10,6 +10,7 @@
 #include <map>
 #include <optional>
 
+#include "output.h"
 #include "provider_host.h"
 #include "recording.h"
 #include "words.h"
@@ -287,14 +288,23 @@ int replay(const ReplayOptions &options)
     sim::end_replay();
     provider.reset();
     std::fflush(stdout);
-    if (report.divergences > 0) {
+    int status = report.divergences > 0 ? 1 : 0;
+    if (options.json) {
+        Node outcome(Object{{"command", "replay"},
+                            {"file", rec.file},
+                            {"requests", static_cast<long long>(rec.requests.size())},
+                            {"calls", report.calls},
+                            {"divergences", report.divergences},
+                            {"status", status}});
+        std::printf("%s\n", to_json(outcome).c_str());
+    } else if (status == 0) {
+        std::printf("%s: %zu requests and %d platform calls match\n", rec.file.c_str(),
+                    rec.requests.size(), report.calls);
+    }
+    if (status != 0)
         std::fprintf(stderr, "%s: %d divergence%s\n", rec.file.c_str(), report.divergences,
                      report.divergences == 1 ? "" : "s");
-        return 1;
-    }
-    std::printf("%s: %zu requests and %d platform calls match\n", rec.file.c_str(),
-                rec.requests.size(), report.calls);
-    return 0;
+    return status;
 }
 
 }  // namespace host

@@ -12,6 +12,7 @@ struct ReplayOptions {
     std::string locale;       // the catalogue directory the host binds after creation
     bool keep_going = false;  // report every divergence, not only the first
     bool trace = false;       // the platform calls of each request on standard error
+    bool json = false;        // the outcome as one JSON object on standard output
 };
 
 // Parses "FILE [--provider PATH] [--continue]" over `options`. Throws BadInput.

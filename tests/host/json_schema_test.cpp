@@ -223,11 +223,20 @@ TEST_F(JsonSchema, EveryCommandsOutputFollowsTheReference)
                                "string", "set-string", "info", "key", "sim", "error"})
         EXPECT_TRUE(seen.count(object)) << object;
 
+    // A recording replayed, and one that is not there.
+    fs::path recording = dir_ / "tv.rec";
+    ASSERT_EQ(
+        run_apart("--record " + recording.string() + " get menu/picture/reset", "", &errors).exit,
+        1);
+    Result replayed = run_apart("--json replay " + recording.string(), "", &errors);
+    EXPECT_EQ(replayed.exit, 0) << errors;
+    EXPECT_TRUE(check_lines(replayed.output).count("replay")) << replayed.output;
+
     fs::path unwritable = dir_ / "no-such-folder" / "tv.txt";
-    for (const std::string &args :
-         std::vector<std::string>{"--json --state " + unwritable.string() + " sim reset",
-                                  "--json --provider " + (dir_ / "none.so").string() + " menu",
-                                  "--json get menu/picture/gama"}) {
+    for (const std::string &args : std::vector<std::string>{
+             "--json --state " + unwritable.string() + " sim reset",
+             "--json --provider " + (dir_ / "none.so").string() + " menu",
+             "--json get menu/picture/gama", "--json replay " + (dir_ / "none.rec").string()}) {
         Result failed = run_apart(args, "", &errors);
         EXPECT_NE(failed.exit, 0) << args;
         EXPECT_TRUE(check_lines(failed.output).count("error")) << failed.output;
