@@ -62,7 +62,7 @@ struct Options {
 };
 
 // The options: a flag or a text with its argument's name.
-struct OptionSpec {
+struct OptionRow {
     const char *name;
     bool Options::*flag;
     std::string Options::*text;
@@ -70,7 +70,7 @@ struct OptionSpec {
     const char *what;
 };
 
-const OptionSpec kOptions[] = {
+const OptionRow kOptions[] = {
     {"--json", &Options::json, nullptr, nullptr, "one JSON object per command (docs/json.md)"},
     {"--log", &Options::log, nullptr, nullptr, "the provider's log lines on standard error"},
     {"--trace", &Options::trace, nullptr, nullptr,
@@ -110,7 +110,7 @@ std::string usage()
                       "serve shows the Picture menu in a browser (default 127.0.0.1:8080).\n"
 #endif
                       "\noptions:\n";
-    for (const OptionSpec &o : kOptions) {
+    for (const OptionRow &o : kOptions) {
         std::string head = std::string("  ") + o.name + (o.arg ? std::string(" ") + o.arg : "");
         out += head + std::string(head.size() < 22 ? 22 - head.size() : 1, ' ') + o.what + "\n";
     }
@@ -137,13 +137,13 @@ std::string default_provider()
                : program_dir() + PICTURE_MENU_PROVIDER_DIR "/libpicture-provider.so";
 }
 
-const OptionSpec *find_option(const std::string &name)
+const OptionRow *find_option(const std::string &name)
 {
     if (name == "-h")
         return find_option("--help");
     if (name == "-V")
         return find_option("--version");
-    for (const OptionSpec &o : kOptions)
+    for (const OptionRow &o : kOptions)
         if (name == o.name)
             return &o;
     return nullptr;
@@ -154,23 +154,23 @@ void take_option(Options &o, int argc, char **argv, int *i)
 {
     std::string word = argv[*i];
     std::size_t eq = word.find('=');
-    const OptionSpec *spec = find_option(word.substr(0, eq));
-    if (!spec)
+    const OptionRow *row = find_option(word.substr(0, eq));
+    if (!row)
         throw BadInput("unknown option: " + host::shown(word.substr(0, eq)));
-    if (spec->flag) {
+    if (row->flag) {
         if (eq != std::string::npos)
-            throw BadInput(std::string(spec->name) + ": takes no value");
-        o.*spec->flag = true;
+            throw BadInput(std::string(row->name) + ": takes no value");
+        o.*row->flag = true;
         return;
     }
     if (eq != std::string::npos)
-        o.*spec->text = word.substr(eq + 1);
+        o.*row->text = word.substr(eq + 1);
     else if (*i + 1 < argc)
-        o.*spec->text = argv[++*i];
+        o.*row->text = argv[++*i];
     else
-        throw BadInput(std::string(spec->name) + ": missing argument");
-    if ((o.*spec->text).empty())
-        throw BadInput(std::string(spec->name) + ": empty argument");
+        throw BadInput(std::string(row->name) + ": missing argument");
+    if ((o.*row->text).empty())
+        throw BadInput(std::string(row->name) + ": empty argument");
 }
 
 // Options come before or after the command. After the command a word that
@@ -426,7 +426,7 @@ int complete(const std::string &line)
         line.empty() || std::isspace(static_cast<unsigned char>(line.back())) ? "" : words.back();
     std::string rest;  // the line without the program and the options
     for (std::size_t i = 1; i + (typed.empty() ? 0 : 1) < words.size(); ++i) {
-        const OptionSpec *option = find_option(words[i].substr(0, words[i].find('=')));
+        const OptionRow *option = find_option(words[i].substr(0, words[i].find('=')));
         if (option && option->text && words[i].find('=') == std::string::npos)
             ++i;  // its argument
         else if (!option)
@@ -434,7 +434,7 @@ int complete(const std::string &line)
     }
     std::vector<std::string> out;
     if (typed.rfind('-', 0) == 0) {
-        for (const OptionSpec &o : kOptions)
+        for (const OptionRow &o : kOptions)
             if (std::string(o.name).rfind(typed, 0) == 0)
                 out.push_back(o.name);
     } else {
