@@ -58,6 +58,8 @@ struct Options {
     std::string provider;
     std::string locale;
     std::string record;
+    std::string wait;
+    int wait_seconds = 5;  // a few: long enough for another command-line run
     std::vector<std::string> words;
 };
 
@@ -77,6 +79,8 @@ const OptionRow kOptions[] = {
      "the platform calls of each command on standard error"},
     {"--state", nullptr, &Options::state, "FILE",
      "load the simulated TV from FILE and save it back"},
+    {"--wait", nullptr, &Options::wait, "SECONDS",
+     "wait at most SECONDS for another run on the state file (default 5)"},
     {"--provider", nullptr, &Options::provider, "PATH", "the provider library to load"},
     {"--locale", nullptr, &Options::locale, "DIR", "the catalogue directory"},
     {"--record", nullptr, &Options::record, "FILE",
@@ -194,6 +198,12 @@ Options parse_options(int argc, char **argv)
         o.words = {"menu"};
     if (o.provider.empty())
         o.provider = default_provider();
+    try {
+        if (!o.wait.empty())
+            o.wait_seconds = static_cast<int>(host::parse_number(o.wait, 0, 24 * 3600));
+    } catch (const BadInput &e) {
+        throw BadInput(std::string("--wait: ") + e.what());
+    }
     struct stat info {};
     if (!o.locale.empty() && (stat(o.locale.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)))
         throw BadInput("--locale: not a directory: " + o.locale);
@@ -312,7 +322,7 @@ int replay(const Options &o)
     try {
         std::optional<host::StateFile> state;
         if (!o.state.empty()) {
-            state.emplace(o.state);
+            state.emplace(o.state, o.wait_seconds);
             state->load();
         }
         host::ReplayOptions r{"", o.provider, o.locale, false, o.trace, o.json};
@@ -350,7 +360,7 @@ int run(const Options &o)
     std::optional<host::StateFile> state;
     if (!o.state.empty()) {
         try {
-            state.emplace(o.state);
+            state.emplace(o.state, o.wait_seconds);
             state->load();
         } catch (const BadInput &e) {
             complain(o, 0, o.words[0], e.what(), kBadInput);

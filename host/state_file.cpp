@@ -7,11 +7,15 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "sim_commands.h"
@@ -51,13 +55,48 @@ bool same_file(const struct stat &a, const struct stat &b)
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-bool wait_for_lock(int fd)
+// Who holds the lock on the file `st` describes, from the kernel's list of
+// locks: "process 1234 (picture-menu serve)", or "another run" when it is gone.
+std::string holder_of(const struct stat &st)
+{
+    std::ifstream locks("/proc/locks");
+    std::string line;
+    while (std::getline(locks, line)) {
+        std::istringstream fields(line);
+        std::string number, kind, advisory, mode, device;
+        long pid = 0;
+        // A waiter's line has "->" after the number.
+        if (!(fields >> number >> kind >> advisory >> mode >> pid >> device) || kind != "FLOCK")
+            continue;
+        std::size_t colon = device.rfind(':');
+        if (colon == std::string::npos || device.substr(colon + 1) != std::to_string(st.st_ino))
+            continue;
+        std::ifstream cmdline("/proc/" + std::to_string(pid) + "/cmdline");
+        std::string command, word;
+        while (std::getline(cmdline, word, '\0'))
+            command += (command.empty() ? word.substr(word.rfind('/') + 1) : " " + word);
+        return "process " + std::to_string(pid) +
+               (command.empty() ? "" : " (" + shown(command) + ")");
+    }
+    return "another run";
+}
+
+// Tries the lock until `deadline`, saying once that it waits and for whom.
+bool lock_before(int fd, const struct stat &st, const std::string &path, int wait_seconds,
+                 std::chrono::steady_clock::time_point deadline, bool *told)
 {
     for (;;) {
-        if (flock(fd, LOCK_EX) == 0)
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0)
             return true;
-        if (errno != EINTR)
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            throw BadInput(path + ": cannot lock the state file: " + std::strerror(errno));
+        if (std::chrono::steady_clock::now() >= deadline)
             return false;
+        if (!*told)
+            std::fprintf(stderr, "picture-menu: %s: waiting for %s, at most %d s\n", path.c_str(),
+                         holder_of(st).c_str(), wait_seconds);
+        *told = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
 }
 
@@ -94,9 +133,9 @@ bool write_all(int fd, const std::string &text)
 
 }  // namespace
 
-StateFile::StateFile(const std::string &path) : path_(path)
+StateFile::StateFile(const std::string &path, int wait_seconds) : path_(path)
 {
-    open_and_lock();
+    open_and_lock(wait_seconds);
 }
 
 StateFile::~StateFile()
@@ -113,8 +152,9 @@ StateFile::~StateFile()
 
 // A save renames a new file over the old one, so the lock taken on the old
 // one may come too late: it is taken again until it is on the file in place.
-void StateFile::open_and_lock()
+void StateFile::open_and_lock(int wait_seconds)
 {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(wait_seconds);
     bool told = false;
     for (;;) {
         target_ = follow_links(path_);
@@ -138,15 +178,13 @@ void StateFile::open_and_lock()
             close(fd_);
             throw BadInput(path_ + ": not a regular file");
         }
-        if (flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-            if (!told && isatty(STDERR_FILENO))
-                std::fprintf(stderr, "picture-menu: %s: waiting for another run\n", path_.c_str());
-            told = true;
-            if (!wait_for_lock(fd_)) {
-                int error = errno;
-                close(fd_);
-                throw BadInput(path_ + ": cannot lock the state file: " + std::strerror(error));
-            }
+        try {
+            if (!lock_before(fd_, st, path_, wait_seconds, deadline, &told))
+                throw BadInput(path_ + ": in use by " + holder_of(st) + " for more than " +
+                               std::to_string(wait_seconds) + " s (--wait SECONDS waits longer)");
+        } catch (const BadInput &) {
+            close(fd_);
+            throw;
         }
         struct stat now {};
         if (stat(target_.c_str(), &now) == 0 && same_file(st, now))
@@ -155,7 +193,7 @@ void StateFile::open_and_lock()
     }
 }
 
-void StateFile::load() const
+void StateFile::load()
 {
     std::string text;
     char buffer[65536];
@@ -183,11 +221,16 @@ void StateFile::load() const
             throw BadInput(path_ + ":" + std::to_string(number) + ": " + e.what());
         }
     }
+    saved_ = state_text();
 }
 
+// The new file is locked before the rename shows it, so a run waiting on the
+// old one finds it replaced and waits again on the new one.
 void StateFile::save()
 {
     std::string text = state_text();
+    if (text == saved_)
+        return;
     std::string temp = target_ + ".XXXXXX";
     int fd = mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0)
@@ -207,15 +250,19 @@ void StateFile::save()
         failed("short write");
     else if (fsync(fd) != 0)
         failed("write failed");
-    if (close(fd) != 0)
-        failed("write failed");
-    if (cause.empty() && std::rename(temp.c_str(), target_.c_str()) != 0)
+    else if (flock(fd, LOCK_EX | LOCK_NB) != 0)
+        failed("cannot lock the new file");
+    else if (std::rename(temp.c_str(), target_.c_str()) != 0)
         failed("cannot rename");
     if (!cause.empty()) {
+        close(fd);
         std::remove(temp.c_str());
         throw std::runtime_error(path_ + ": cannot write the state: " + cause);
     }
+    close(fd_);
+    fd_ = fd;
     created_ = false;
+    saved_ = std::move(text);
 }
 
 }  // namespace host

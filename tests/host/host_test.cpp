@@ -105,6 +105,7 @@ INSTANTIATE_TEST_SUITE_P(Shell, Scenario, ::testing::ValuesIn(scenario_names()),
 
 // ---- the state file ----------------------------------------------------------
 
+// A hand-written file stays as written until a run changes the TV.
 TEST_F(HostTest, StateFileRoundTripsToItsCanonicalForm)
 {
     fs::path state = dir_ / "tv.txt";
@@ -132,13 +133,19 @@ TEST_F(HostTest, StateFileRoundTripsToItsCanonicalForm)
                                   "sim channels clear\n"
                                   "sim channel \"Channel \\\"One\\\"\" 1=2 12=1001 13=7 14=0\n"
                                   "sim force avoc_get_picture_mode -1 131076\n";
+    const std::string by_hand = read_file(state);
     Result first = run("--state " + state.string() + " sim show");
     ASSERT_EQ(first.exit, 0) << first.output;
-    EXPECT_EQ(read_file(state), canonical);
+    EXPECT_EQ(read_file(state), by_hand) << "a run that changes nothing writes nothing";
     EXPECT_TRUE(std::regex_search(first.output,
                                   std::regex("\n  force avoc_get_picture_mode +-1 131076 *\n")))
         << first.output;
 
+    ASSERT_EQ(run("--state " + state.string() + " sim avoc film_mode 3").exit, 0);
+    EXPECT_EQ(read_file(state),
+              std::regex_replace(canonical, std::regex("film_mode 2"), "film_mode 3"));
+    ASSERT_EQ(run("--state " + state.string() + " sim avoc film_mode 2").exit, 0);
+    EXPECT_EQ(read_file(state), canonical);
     Result again = run("--state " + state.string() + " info provider/owner");
     ASSERT_EQ(again.exit, 0) << again.output;
     EXPECT_EQ(read_file(state), canonical);

@@ -1,5 +1,7 @@
 // The state file of --state: what reaches it, what never does, and that
 // nothing in it is lost.
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -18,31 +20,46 @@ namespace {
 
 using namespace host_test;
 
-// Reading the simulated TV never changes it: after every read-only command
-// on every key the file is the same to the byte.
-TEST_F(HostTest, ReadOnlyCommandsLeaveTheStateFileAsItWas)
+// Reading the simulated TV never writes the file: after every read-only
+// command on every key it is the same file (inode and time), hand-written
+// spelling and all, and a file in a read-only folder can be read.
+TEST_F(HostTest, ReadOnlyCommandsNeverWriteTheStateFile)
 {
     fs::path state = dir_ / "tv.txt";
     std::string at = "--state " + state.string() + " ";
-    ASSERT_EQ(run(at + "shell", "sim picture-mode 0x20005\n"
-                                "sim avoc 10p_white_balance_interval 3\n"
-                                "set menu/picture/picture-options/film-mode 2\n")
-                  .exit,
-              0);
+    write_file(state, "# by hand\nsim picture-mode 0x20005\n  sim avoc film_mode 2   \n");
     const std::string before = read_file(state);
+    struct stat was {};
+    ASSERT_EQ(stat(state.c_str(), &was), 0);
     std::string script = "menu\nsim show\ninfo provider/owner\n";
     for (const char *key : picture_setting_keys)
         for (const char *command : {"get", "list", "label", "help"})
             script += std::string(command) + " " + key + "\n";
     for (const char *command : {"string", "list", "label"})
         script += std::string(command) + " " + PICTURE_PIP_CHANNEL_KEY + "\n";
+    // A preview is never saved, and a value changed back is no change.
+    script += "preview menu/picture/picture-options/film-mode 1\n"
+              "set menu/picture/picture-options/film-mode 0\n"
+              "set menu/picture/picture-options/film-mode 2\n";
 
     run(at + "shell", script);
+    // A folder no one may write in; root reads it as nobody.
+    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                              fs::perms::others_exec);
+    if (geteuid() == 0 && fs::exists("/usr/bin/setpriv"))
+        wrapper_ = "exec /usr/bin/setpriv --reuid=65534 --regid=65534 --clear-groups";
+    for (const char *command :
+         {"menu", "--json menu", "get menu/picture/picture-options/film-mode"})
+        EXPECT_EQ(run(at + command).exit, 0) << command;
+    wrapper_.clear();
+    fs::permissions(dir_, fs::perms::owner_all);
+    struct stat now {};
+    ASSERT_EQ(stat(state.c_str(), &now), 0);
     EXPECT_EQ(read_file(state), before);
-    for (const char *command : {"menu", "--json menu"}) {
-        run(at + command);
-        EXPECT_EQ(read_file(state), before) << command;
-    }
+    EXPECT_EQ(now.st_ino, was.st_ino);
+    EXPECT_EQ(now.st_mtim.tv_sec, was.st_mtim.tv_sec);
+    EXPECT_EQ(now.st_mtim.tv_nsec, was.st_mtim.tv_nsec);
+    EXPECT_EQ(entries(), 2u) << "nothing left beside it";
 }
 
 // ---- where the file is -------------------------------------------------------
@@ -238,9 +255,10 @@ TEST_F(HostTest, TextsWithControlCharactersRoundTrip)
 TEST_F(HostTest, TwoWritersAtOnceLoseNothing)
 {
     fs::path state = dir_ / "tv.txt";
-    std::string loop = "for i in $(seq 200); do " + std::string(HOST_PROGRAM) + " --state " +
-                       state.string() +
-                       " sim vconf-int db/WRITER$i $i >/dev/null || echo fail; done";
+    std::string loop = "for i in $(seq 200); do " + std::string(HOST_PROGRAM) +
+                       " --wait 600 --state " + state.string() +
+                       " sim vconf-int db/WRITER$i $i 2>&1 >/dev/null | grep -v ': waiting for ' ||"
+                       " true; done";
     auto writer = [&](const char *name) {
         std::string l = loop;
         return l.replace(l.find("WRITER"), 6, name);
@@ -254,6 +272,35 @@ TEST_F(HostTest, TwoWritersAtOnceLoseNothing)
             EXPECT_NE(saved.find("db/" + std::string(name) + std::to_string(i) + " "),
                       std::string::npos);
     EXPECT_EQ(entries(), 1u) << "no temporary file left";
+}
+
+// A run that finds the file held waits for it at most --wait seconds, says
+// for whom, and then gives up with exit 2, changing nothing.
+TEST_F(HostTest, AHeldStateFileIsWaitedForWithinABoundAndNamesItsHolder)
+{
+    fs::path state = dir_ / "tv.txt";
+    write_file(state, "sim avoc film_mode 2\n");
+    int fd = open(state.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(flock(fd, LOCK_EX), 0);
+    const std::string holder = "process " + std::to_string(getpid());
+    for (const char *wait : {"--wait 0", "--wait=1"}) {
+        SCOPED_TRACE(wait);
+        std::string errors;
+        Result r = run_apart(std::string(wait) + " --state " + state.string() +
+                                 " set menu/picture/advanced-settings/gamma 2",
+                             "", &errors);
+        EXPECT_EQ(r.exit, 2);
+        EXPECT_EQ(r.output, "");
+        EXPECT_NE(errors.find(state.string() + ": in use by " + holder), std::string::npos)
+            << errors;
+        EXPECT_EQ(errors.find("waiting for " + holder) != std::string::npos,
+                  std::string(wait) != "--wait 0")
+            << errors;
+    }
+    close(fd);
+    EXPECT_EQ(read_file(state), "sim avoc film_mode 2\n");
+    EXPECT_EQ(run("--wait -1 get x").exit, 2);
 }
 
 // A write the file system cuts short (here at the file size limit) names its
