@@ -10,7 +10,6 @@
 #include <csignal>
 #include <cstdio>
 #include <fstream>
-#include <set>
 #include <sstream>
 #include <thread>
 
@@ -27,8 +26,10 @@ using serve::Reply;
 
 // Requests carry a few words of JSON; anything bigger is not from the page.
 constexpr std::size_t kMaxBody = std::size_t{16} * 1024;
-// Enough workers for a page's connections, its event stream and a few tools.
-constexpr std::size_t kWorkers = 16;
+// Workers for the requests, beside those the event streams may hold.
+constexpr std::size_t kRequestWorkers = 16;
+// Connections waiting to be accepted: a burst of a few hundred is answered.
+constexpr int kListenQueue = 512;
 
 struct StaticFile {
     const char *path;
@@ -47,42 +48,6 @@ const StaticFile kStaticFiles[] = {
     {"/main.js", "main.js", "text/javascript; charset=utf-8"},
 };
 
-struct Listen {
-    std::string host;  // as written, brackets of an IPv6 address included
-    std::string bind;  // the address to bind
-    int port = 8080;
-};
-
-Listen parse_listen(const std::vector<std::string> &args)
-{
-    Listen l{"127.0.0.1", "127.0.0.1", 8080};
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string &arg = args[i];
-        std::string value;
-        if (arg.rfind("--listen=", 0) == 0)
-            value = arg.substr(9);
-        else if (arg == "--listen" && i + 1 < args.size())
-            value = args[++i];
-        else if (arg == "--listen")
-            throw BadInput("serve: --listen: missing ADDR:PORT");
-        else
-            throw BadInput("serve: unexpected argument: " + arg);
-        std::size_t colon = value.rfind(':');
-        if (colon == std::string::npos || colon == 0)
-            throw BadInput("serve: --listen: expected ADDR:PORT: " + value);
-        l.host = value.substr(0, colon);
-        l.bind = l.host;
-        if (l.bind.front() == '[' && l.bind.back() == ']')
-            l.bind = l.bind.substr(1, l.bind.size() - 2);
-        try {
-            l.port = static_cast<int>(parse_number(value.substr(colon + 1), 0, 65535));
-        } catch (const BadInput &e) {
-            throw BadInput(std::string("serve: --listen: ") + e.what());
-        }
-    }
-    return l;
-}
-
 std::string read_file(const std::string &path, bool *found)
 {
     std::ifstream in(path, std::ios::binary);
@@ -98,24 +63,6 @@ void reply(httplib::Response &res, const Reply &r)
     if (r.id)
         res.set_header("X-Request-Id", std::to_string(r.id));
     res.set_content(r.body, "application/json");
-}
-
-// DNS rebinding: a page of another site that resolves its name to this
-// address still sends its own name as Host.
-bool host_allowed(const httplib::Request &req, const std::set<std::string> &hosts)
-{
-    return hosts.count(req.get_header_value("Host")) != 0;
-}
-
-bool origin_allowed(const httplib::Request &req, const std::set<std::string> &hosts)
-{
-    if (req.method == "GET" || req.method == "HEAD")
-        return true;
-    if (!req.has_header("Origin"))
-        return true;  // not sent by a browser from another site
-    std::string origin = req.get_header_value("Origin");
-    const std::string scheme = "http://";
-    return origin.rfind(scheme, 0) == 0 && hosts.count(origin.substr(scheme.size())) != 0;
 }
 
 void add_static_routes(httplib::Server &server, const std::string &web_dir)
@@ -143,8 +90,19 @@ void add_api_routes(httplib::Server &server, serve::Api &api, serve::EventHub &e
             query[name] = value;
         reply(res, api.get(req.path, query));
     };
-    auto post = [&api](const httplib::Request &req, httplib::Response &res) {
-        reply(res, api.post(req.path, req.body));
+    // However the body is framed (a length or chunks), no more than the limit is read.
+    auto post = [&api](const httplib::Request &req, httplib::Response &res,
+                       const httplib::ContentReader &read) {
+        std::string body;
+        bool fits = read([&body](const char *data, std::size_t n) {
+            if (body.size() + n > kMaxBody)
+                return false;
+            body.append(data, n);
+            return true;
+        });
+        if (!fits || body.size() > kMaxBody)
+            return reply(res, serve::error_reply(413, "", "the body is too large"));
+        reply(res, api.post(req.path, body));
     };
     server.Get("/api/panel", [&api](const httplib::Request &, httplib::Response &res) {
         reply(res, api.panel_reply());
@@ -153,6 +111,10 @@ void add_api_routes(httplib::Server &server, serve::Api &api, serve::EventHub &e
         reply(res, api.vocabulary());
     });
     server.Get("/api/events", [&events](const httplib::Request &, httplib::Response &res) {
+        if (!events.open_stream()) {
+            res.set_header("Retry-After", "5");
+            return reply(res, serve::error_reply(503, "", "too many event streams; try again"));
+        }
         unsigned long long seen = events.latest();
         bool greeted = false;
         res.set_chunked_content_provider(
@@ -167,7 +129,8 @@ void add_api_routes(httplib::Server &server, serve::Api &api, serve::EventHub &e
                     return true;
                 }
                 return sink.write(text.data(), text.size());
-            });
+            },
+            [&events](bool) { events.close_stream(); });
     });
     server.Get(R"(/api/[a-z-]+)", get);
     server.Post(R"(/api/[a-z-]+)", post);
@@ -188,24 +151,26 @@ void watch_signals(httplib::Server &server, serve::EventHub &events, sigset_t si
     server.stop();
 }
 
-void set_up(httplib::Server &server, const std::set<std::string> &hosts)
+void set_up(httplib::Server &server, const serve::Access &access)
 {
-    server.new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
+    server.new_task_queue = [] {
+        return new httplib::ThreadPool(kRequestWorkers + serve::kMaxStreams);
+    };
     server.set_payload_max_length(kMaxBody);
-    server.set_keep_alive_timeout(2);
+    // A connection is closed after its answer: an idle one kept open would
+    // hold a worker that other requests wait for.
+    server.set_keep_alive_max_count(1);
     server.set_default_headers({{"Cache-Control", "no-store"},
                                 {"X-Content-Type-Options", "nosniff"},
                                 {"X-Frame-Options", "DENY"}});
-    server.set_pre_routing_handler([hosts](const httplib::Request &req, httplib::Response &res) {
-        if (!host_allowed(req, hosts)) {
-            reply(res, serve::error_reply(403, "", "refused: Host is not this server"));
-            return httplib::Server::HandlerResponse::Handled;
+    server.set_pre_routing_handler([&access](const httplib::Request &req, httplib::Response &res) {
+        std::string refused = access.refusal(req);
+        if (refused.empty()) {
+            access.admit(req, res);
+            return httplib::Server::HandlerResponse::Unhandled;
         }
-        if (!origin_allowed(req, hosts)) {
-            reply(res, serve::error_reply(403, "", "refused: a write from another site"));
-            return httplib::Server::HandlerResponse::Handled;
-        }
-        return httplib::Server::HandlerResponse::Unhandled;
+        reply(res, serve::error_reply(403, "", refused));
+        return httplib::Server::HandlerResponse::Handled;
     });
     server.set_error_handler([](const httplib::Request &req, httplib::Response &res) {
         if (!res.body.empty())
@@ -218,14 +183,34 @@ void set_up(httplib::Server &server, const std::set<std::string> &hosts)
     });
 }
 
+// Binds the address, with a listen queue longer than the library's.
+int bind(httplib::Server &server, const serve::Listen &listen)
+{
+    // Without the library's SO_REUSEPORT: a second server on a busy port
+    // must fail, not share it.
+    int socket = -1;
+    server.set_socket_options([&socket](socket_t sock) {
+        int yes = 1;
+        setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+        socket = sock;
+    });
+    int port = listen.port == 0
+                   ? server.bind_to_any_port(listen.bind)
+                   : (server.bind_to_port(listen.bind, listen.port) ? listen.port : -1);
+    // Listening again on a listening socket only changes its queue.
+    if (port > 0 && ::listen(socket, kListenQueue) != 0)
+        return -1;
+    return port;
+}
+
 }  // namespace
 
 int run_serve(const ProviderHost &provider, const std::vector<std::string> &args,
               const ServeOptions &options)
 {
-    Listen listen;
+    serve::Listen listen;
     try {
-        listen = parse_listen(args);
+        listen = serve::parse_listen(args);
     } catch (const BadInput &e) {
         std::fprintf(stderr, "picture-menu: %s\n", e.what());
         return 2;
@@ -243,30 +228,29 @@ int run_serve(const ProviderHost &provider, const std::vector<std::string> &args
     httplib::Server server;
     serve::EventHub events;
     serve::Api api(provider, options.state, events);
-    // Without the library's SO_REUSEPORT: a second server on a busy port
-    // must fail, not share it.
-    server.set_socket_options([](socket_t sock) {
-        int yes = 1;
-        setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-    });
-    int port = listen.port == 0
-                   ? server.bind_to_any_port(listen.bind)
-                   : (server.bind_to_port(listen.bind, listen.port) ? listen.port : -1);
+    int port = bind(server, listen);
     if (port <= 0) {
         std::fprintf(stderr, "picture-menu: serve: cannot listen on %s:%d\n", listen.host.c_str(),
                      listen.port);
         return 3;
     }
-    std::string suffix = ":" + std::to_string(port);
-    std::set<std::string> hosts{listen.host + suffix, "localhost" + suffix};
-    set_up(server, hosts);
+    serve::Access access(listen, port);
+    set_up(server, access);
     add_static_routes(server, options.web_dir);
     add_api_routes(server, api, events);
 
     std::atomic<bool> finished{false};
     std::thread watcher(watch_signals, std::ref(server), std::ref(events), signals,
                         std::cref(finished));
-    std::printf("picture-menu: serving http://%s%s/\n", listen.host.c_str(), suffix.c_str());
+    std::string url = "http://" + listen.host + ":" + std::to_string(port) + "/";
+    if (!listen.token.empty()) {
+        std::fprintf(stderr,
+                     "picture-menu: serve: %s is reachable from the network; anyone with the "
+                     "URL below can change the TV\n",
+                     listen.host.c_str());
+        url += "?token=" + listen.token;
+    }
+    std::printf("picture-menu: serving %s\n", url.c_str());
     std::fflush(stdout);
     bool served = server.listen_after_bind();
     finished = true;

@@ -6,6 +6,21 @@ namespace host::serve {
 // Enough for a page that was busy drawing for a moment; older events are gone.
 constexpr std::size_t kKeptEvents = 256;
 
+bool EventHub::open_stream()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (streams_ >= kMaxStreams)
+        return false;
+    ++streams_;
+    return true;
+}
+
+void EventHub::close_stream()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    --streams_;
+}
+
 std::string dump(const json &value)
 {
     return value.dump(-1, ' ', false, json::error_handler_t::replace);

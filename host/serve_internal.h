@@ -6,10 +6,17 @@
 #include <deque>
 #include <map>
 #include <mutex>
+#include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include <nlohmann/json.hpp>
+
+namespace httplib {
+struct Request;
+struct Response;
+}  // namespace httplib
 
 namespace host {
 
@@ -23,10 +30,47 @@ using nlohmann::json;
 // JSON text; invalid UTF-8 from the simulated TV's texts is replaced, not thrown on.
 std::string dump(const json &value);
 
+// Open event streams at most; each holds a worker thread of the server.
+constexpr std::size_t kMaxStreams = 32;
+
+// Where serve listens, from its arguments.
+struct Listen {
+    std::string host = "127.0.0.1";  // as written, brackets of an IPv6 address included
+    std::string bind = "127.0.0.1";  // the address to bind
+    int port = 8080;
+    bool remote = false;  // --allow-remote: an address off loopback may be served
+    std::string token;    // the secret every request needs, off loopback only
+};
+
+// Throws BadInput for a bad --listen, and for an address off loopback
+// without --allow-remote.
+Listen parse_listen(const std::vector<std::string> &args);
+
+// Which requests the server answers.
+class Access {
+public:
+    Access(const Listen &listen, int port);
+    // Why the request is refused (403), or "" when it may go on.
+    std::string refusal(const httplib::Request &req) const;
+    // Gives the page that came with the token a cookie holding it.
+    void admit(const httplib::Request &req, httplib::Response &res) const;
+
+private:
+    static std::string token_of(const httplib::Request &req);
+
+    std::set<std::string> hosts_;  // the Host values of loopback: ADDR:PORT, localhost:PORT
+    std::string token_;
+};
+
 // Server-sent events for every page that listens: each is kept until newer
 // ones push it out, so a listener that falls behind loses the oldest.
 class EventHub {
 public:
+    // Each stream holds one of the server's threads while it is open, so
+    // their number is bounded: false when no other may open now.
+    bool open_stream();
+    void close_stream();
+
     void publish(const std::string &event, const json &data);
     // Waits for events after `*seen` and appends them to `out` in the stream's
     // format. Returns false once the hub is closed.
@@ -40,6 +84,7 @@ private:
     std::deque<std::pair<unsigned long long, std::string>> events_;
     unsigned long long last_ = 0;
     bool closed_ = false;
+    std::size_t streams_ = 0;
 };
 
 // The simulated TV's values that the picture is drawn from.

@@ -49,6 +49,7 @@ export function requestEvent(id) {
 }
 
 // Listens to the stream: onRequest(event) for each request, onPanel(values) for new values.
+// A stream the server refused (too many open) is not retried by the browser: it is here.
 export function listen({ onRequest, onPanel, onOpen }) {
   const source = new EventSource('/api/events');
   source.addEventListener('request', (e) => {
@@ -58,6 +59,11 @@ export function listen({ onRequest, onPanel, onOpen }) {
   });
   source.addEventListener('panel', (e) => onPanel(JSON.parse(e.data)));
   source.addEventListener('open', () => onOpen && onOpen());
+  source.addEventListener('error', () => {
+    if (source.readyState === EventSource.CLOSED) {
+      setTimeout(() => listen({ onRequest, onPanel, onOpen }), 5000);
+    }
+  });
   return source;
 }
 

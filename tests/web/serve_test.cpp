@@ -1,96 +1,19 @@
 // picture-menu serve end to end: the built program on a free loopback port,
 // driven over HTTP as the page and other tools drive it.
-#include <gtest/gtest.h>
-#include <httplib.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <condition_variable>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <mutex>
-#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "serve_fixture.h"
+
 namespace {
 
-namespace fs = std::filesystem;
-using nlohmann::json;
-
-const std::string kTone = "menu/picture/picture-options/color-tone";
-const std::string kFilm = "menu/picture/picture-options/film-mode";
-
-// The program with `args`, its standard output read until it names its URL.
-class Server {
-public:
-    explicit Server(const std::vector<std::string> &args)
-    {
-        int out[2];
-        if (pipe(out) != 0)
-            throw std::runtime_error("pipe");
-        pid_ = fork();
-        if (pid_ == 0) {
-            dup2(out[1], STDOUT_FILENO);
-            close(out[0]);
-            close(out[1]);
-            std::vector<char *> argv{const_cast<char *>(HOST_PROGRAM)};
-            for (const std::string &a : args)
-                argv.push_back(const_cast<char *>(a.c_str()));
-            argv.push_back(nullptr);
-            execv(HOST_PROGRAM, argv.data());
-            _exit(127);
-        }
-        close(out[1]);
-        output_ = fdopen(out[0], "r");
-        char line[256] = "";
-        if (std::fgets(line, sizeof line, output_)) {
-            std::string text = line;
-            std::size_t at = text.find("http://");
-            if (at != std::string::npos) {
-                url_ = text.substr(at, text.find_last_not_of("/\n") + 1 - at);
-                port_ = std::stoi(url_.substr(url_.rfind(':') + 1));
-            }
-        }
-    }
-    ~Server()
-    {
-        if (pid_ > 0 && exit_ < 0)
-            stop();
-        if (output_)
-            std::fclose(output_);
-    }
-    Server(const Server &) = delete;
-    Server &operator=(const Server &) = delete;
-
-    // SIGTERM, then the exit status.
-    int stop()
-    {
-        kill(pid_, SIGTERM);
-        return wait_exit();
-    }
-    int wait_exit()
-    {
-        int status = 0;
-        waitpid(pid_, &status, 0);
-        exit_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        return exit_;
-    }
-    int port() const { return port_; }
-    const std::string &url() const { return url_; }
-    httplib::Client client() const { return httplib::Client("127.0.0.1", port_); }
-
-private:
-    pid_t pid_ = -1;
-    FILE *output_ = nullptr;
-    std::string url_;
-    int port_ = 0;
-    int exit_ = -1;
-};
+using namespace serve_test;
 
 std::string run_json(const std::string &words)
 {
