@@ -200,7 +200,7 @@ Options parse_options(int argc, char **argv)
         o.provider = default_provider();
     try {
         if (!o.wait.empty())
-            o.wait_seconds = static_cast<int>(host::parse_number(o.wait, 0, 24 * 3600));
+            o.wait_seconds = static_cast<int>(host::parse_number(o.wait, 0, 86400));
     } catch (const BadInput &e) {
         throw BadInput(std::string("--wait: ") + e.what());
     }

@@ -37,7 +37,7 @@ public:
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
 
-    bool send(const std::string &text)
+    bool send(const std::string &text) const
     {
         for (std::size_t done = 0; connected_ && done < text.size();) {
             ssize_t n = ::send(fd_, text.data() + done, text.size() - done, MSG_NOSIGNAL);
@@ -48,7 +48,7 @@ public:
         return connected_;
     }
     // The answer's head and what came with it, up to the blank line at least.
-    std::string head()
+    std::string head() const
     {
         std::string text;
         char buffer[4096];
@@ -60,7 +60,7 @@ public:
         }
         return text;
     }
-    int status()
+    int status() const
     {
         std::string h = head();
         return h.rfind("HTTP/1.1 ", 0) == 0 ? std::stoi(h.substr(9, 3)) : 0;
