@@ -19,11 +19,13 @@ export async function get(path, params = {}) {
 }
 
 export async function post(path, fields) {
-  return answer(await fetch(path, {
-    method: 'POST',
-    headers: { 'Content-Type': 'application/json' },
-    body: JSON.stringify(fields),
-  }));
+  return answer(
+    await fetch(path, {
+      method: 'POST',
+      headers: { 'Content-Type': 'application/json' },
+      body: JSON.stringify(fields),
+    }),
+  );
 }
 
 export const sim = (line) => post('/api/sim', { line });
@@ -69,7 +71,9 @@ export function listen({ onRequest, onPanel, onOpen }) {
 
 // A record's reason in a line: the call that was made to fail, the provider's last line.
 export function reasonText(r) {
-  return [r.call && `${r.call} returned ${r.result}`, r.log && r.log.trim()].filter(Boolean).join('; ');
+  return [r.call && `${r.call} returned ${r.result}`, r.log && r.log.trim()]
+    .filter(Boolean)
+    .join('; ');
 }
 
 // Why a request failed, from its event: the provider's last words before its

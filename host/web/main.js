@@ -8,13 +8,22 @@ import { Side } from './side.js';
 
 const $ = (id) => document.getElementById(id);
 const KEYS = {
-  ArrowUp: 'Up', ArrowDown: 'Down', ArrowLeft: 'Left', ArrowRight: 'Right', Enter: 'Enter',
-  Escape: 'Back', Backspace: 'Back', i: 'Info', I: 'Info', m: 'Menu', M: 'Menu',
+  ArrowUp: 'Up',
+  ArrowDown: 'Down',
+  ArrowLeft: 'Left',
+  ArrowRight: 'Right',
+  Enter: 'Enter',
+  Escape: 'Back',
+  Backspace: 'Back',
+  i: 'Info',
+  I: 'Info',
+  m: 'Menu',
+  M: 'Menu',
 };
 
 const screen = new Screen($('screen'));
 let values = null;
-let off = false;  // picture off: dark until the next key, as on the TV
+let off = false; // picture off: dark until the next key, as on the TV
 
 function draw() {
   if (!values) return;
@@ -53,17 +62,24 @@ document.addEventListener('keydown', (e) => {
   const name = KEYS[e.key];
   if (!name || e.target.closest('.side')) return;
   e.preventDefault();
-  queue = queue.then(async () => {
-    if (off) {
-      off = false;
-      menu.shown = true;
+  queue = queue
+    .then(async () => {
+      if (off) {
+        off = false;
+        menu.shown = true;
+        menu.render();
+        draw();
+        return;
+      }
+      await menu.key(name);
+    })
+    .catch((err) => {
+      menu.message = String(err);
       menu.render();
-      draw();
-      return;
-    }
-    await menu.key(name);
-  }).catch((err) => { menu.message = String(err); menu.render(); })
-    .finally(() => { document.body.dataset.keys = String(Number(document.body.dataset.keys || 0) + 1); });
+    })
+    .finally(() => {
+      document.body.dataset.keys = String(Number(document.body.dataset.keys || 0) + 1);
+    });
 });
 
 api.listen({

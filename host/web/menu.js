@@ -3,7 +3,7 @@
 // Enter commits it, Back returns to the committed value, Info shows the help.
 import * as api from './api.js';
 
-const ROWS = 9;  // rows the menu shows at once
+const ROWS = 9; // rows the menu shows at once
 
 const tail = (key) => key.split('/').slice(-2).join('/');
 
@@ -30,10 +30,10 @@ export class Menu {
     this.helpBox = helpBox;
     this.hooks = hooks;
     this.groups = [];
-    this.keys = new Map();  // key -> what the provider does with it
-    this.path = [];  // focused index per level: [group, item]
+    this.keys = new Map(); // key -> what the provider does with it
+    this.path = []; // focused index per level: [group, item]
     this.focus = 0;
-    this.edit = null;  // {item, kind, committed, pending, previewed}
+    this.edit = null; // {item, kind, committed, pending, previewed}
     this.message = '';
     this.shown = true;
   }
@@ -48,16 +48,22 @@ export class Menu {
     this.render();
   }
 
-  kind(item) { return kindOf(item, this.keys.get(item.key)); }
+  kind(item) {
+    return kindOf(item, this.keys.get(item.key));
+  }
 
-  level() { return this.path.length; }
+  level() {
+    return this.path.length;
+  }
 
   rows() {
     if (this.level() === 0) return this.groups.map((g) => ({ label: g.section, key: g.section }));
     return this.groups[this.path[0]].items;
   }
 
-  focused() { return this.level() === 1 ? this.rows()[this.focus] : null; }
+  focused() {
+    return this.level() === 1 ? this.rows()[this.focus] : null;
+  }
 
   // One remote key; the name is Up, Down, Left, Right, Enter, Back, Info or Menu.
   async key(name) {
@@ -76,13 +82,21 @@ export class Menu {
     if (this.edit) return this.editKey(name);
     const rows = this.rows();
     switch (name) {
-    case 'Up': this.focus = (this.focus + rows.length - 1) % rows.length; break;
-    case 'Down': this.focus = (this.focus + 1) % rows.length; break;
-    case 'Right': case 'Enter': return this.open(name);
-    case 'Back': case 'Left':
-      if (this.level() > 0) this.focus = this.path.pop();
-      break;
-    default: break;
+      case 'Up':
+        this.focus = (this.focus + rows.length - 1) % rows.length;
+        break;
+      case 'Down':
+        this.focus = (this.focus + 1) % rows.length;
+        break;
+      case 'Right':
+      case 'Enter':
+        return this.open(name);
+      case 'Back':
+      case 'Left':
+        if (this.level() > 0) this.focus = this.path.pop();
+        break;
+      default:
+        break;
     }
     this.message = '';
     return this.render();
@@ -120,7 +134,7 @@ export class Menu {
     if (step) {
       e.pending = this.next(e, step);
       this.render();
-      if (!e.previews) return undefined;  // shown in the menu only, until Enter
+      if (!e.previews) return undefined; // shown in the menu only, until Enter
       const r = await api.post('/api/preview', { key: e.item.key, value: e.pending });
       e.previewed = true;
       await this.report('preview', r);
@@ -151,7 +165,10 @@ export class Menu {
   // A text setting steps with its own words, Up and Down, and commits at once.
   async stepText(step) {
     const e = this.edit;
-    const r = await api.post('/api/set-string', { key: e.item.key, value: step > 0 ? 'Up' : 'Down' });
+    const r = await api.post('/api/set-string', {
+      key: e.item.key,
+      value: step > 0 ? 'Up' : 'Down',
+    });
     await this.report('set', r);
     await this.refresh(e.item);
     this.hooks.changed();
@@ -202,7 +219,8 @@ export class Menu {
     }
     this.message = `${what} failed: status ${r.body.status}`;
     this.render();
-    const why = r.body.reason ? api.reasonText(r.body.reason)
+    const why = r.body.reason
+      ? api.reasonText(r.body.reason)
       : api.reason(await api.requestEvent(r.id));
     if (why) this.message = `${what} failed: status ${r.body.status}: ${why}`;
     this.render();
@@ -220,8 +238,8 @@ export class Menu {
       this.helpBox.textContent = 'Choose a group with Enter; Info then explains its settings.';
     } else {
       const r = await api.get('/api/help', { key: item.key });
-      this.helpBox.textContent = r.body.status === 0 && r.body.text ? r.body.text
-        : `No help text (status ${r.body.status})`;
+      this.helpBox.textContent =
+        r.body.status === 0 && r.body.text ? r.body.text : `No help text (status ${r.body.status})`;
     }
     this.helpBox.hidden = false;
     return undefined;
@@ -275,8 +293,10 @@ export class Menu {
     const current = document.createElement('div');
     current.className = 'current';
     const choice = (e.item.choices || []).find((c) => c.value === e.pending);
-    current.textContent = e.kind === 'text' ? `◀ ${e.item.text} ▶`
-      : `◀ ${choice && e.kind === 'list' ? choice.text : e.pending} ▶`;
+    current.textContent =
+      e.kind === 'text'
+        ? `◀ ${e.item.text} ▶`
+        : `◀ ${choice && e.kind === 'list' ? choice.text : e.pending} ▶`;
     box.append(current);
     return box;
   }

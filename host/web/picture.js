@@ -11,8 +11,15 @@ export const PHOTO_PLAYERS = ['org.kavri-photo-player-tv', 'org.kavri.mycontent-
 
 // ---- the test picture --------------------------------------------------------
 
-const BARS = [[191, 191, 191], [191, 191, 0], [0, 191, 191], [0, 191, 0], [191, 0, 191],
-  [191, 0, 0], [0, 0, 191]];
+const BARS = [
+  [191, 191, 191],
+  [191, 191, 0],
+  [0, 191, 191],
+  [0, 191, 0],
+  [191, 0, 191],
+  [191, 0, 0],
+  [0, 0, 191],
+];
 const SKIN = ['#8d5524', '#c68642', '#e0ac69', '#f1c27d', '#ffdbac', '#a0522d'];
 
 function bars(g, w, h) {
@@ -57,7 +64,12 @@ function scene(g, x, y, w, h) {
 function skinTones(g, x, y, w, h) {
   SKIN.forEach((c, i) => {
     g.fillStyle = c;
-    g.fillRect(x + ((i % 3) * w) / 3, y + (Math.floor(i / 3) * h) / 2, Math.ceil(w / 3), Math.ceil(h / 2));
+    g.fillRect(
+      x + ((i % 3) * w) / 3,
+      y + (Math.floor(i / 3) * h) / 2,
+      Math.ceil(w / 3),
+      Math.ceil(h / 2),
+    );
   });
 }
 
@@ -114,16 +126,25 @@ export function testPicture(width) {
 
 // ---- the settings in force ----------------------------------------------------
 
-const avoc = (v, name, fallback = 0) => (v.avoc[name] ?? fallback);
+const avoc = (v, name, fallback = 0) => v.avoc[name] ?? fallback;
 
 // White point gains of the colour tones, red, green, blue: Off, Cool, Standard, Warm 1, Warm 2.
-export const TONE_GAINS = [[1, 1, 1], [0.9, 0.96, 1], [1, 1, 1], [1, 0.95, 0.84], [1, 0.9, 0.7]];
+export const TONE_GAINS = [
+  [1, 1, 1],
+  [0.9, 0.96, 1],
+  [1, 1, 1],
+  [1, 0.95, 0.84],
+  [1, 0.9, 0.7],
+];
 const CHANNELS = ['red', 'green', 'blue'];
 
 // Offsets of a multi-point white balance, per channel, at its points 1..n.
 export function whiteBalancePoints(values, points) {
-  return CHANNELS.map((c) => Array.from({ length: points }, (_, i) =>
-    avoc(values, `${points === 10 ? '10p' : '20p'}_white_balance_by_interval/${i + 1}/${c}`)));
+  return CHANNELS.map((c) =>
+    Array.from({ length: points }, (_, i) =>
+      avoc(values, `${points === 10 ? '10p' : '20p'}_white_balance_by_interval/${i + 1}/${c}`),
+    ),
+  );
 }
 
 // One channel's offset at signal level x (0..1), interpolated between points.
@@ -180,16 +201,19 @@ const COLOUR_HUES = [0, 120, 240, 60, 180, 300];
 
 function colourSettings(values) {
   const space = avoc(values, 'color_space');
-  const custom = space === 4 ? COLOUR_HUES.map((hue, c) => ({
-    hue,
-    dh: avoc(values, `color_space_hsl/${c}/hue`),
-    ds: avoc(values, `color_space_hsl/${c}/saturation`),
-    dl: avoc(values, `color_space_hsl/${c}/lightness`),
-    rgb: CHANNELS.map((ch) => {
-      const b = avoc(values, `color_space_custom_rgb/${c}/${ch}`) & 255;
-      return (b > 127 ? b - 256 : b) / 255;
-    }),
-  })).filter((e) => e.dh || e.ds || e.dl || e.rgb.some(Boolean)) : [];
+  const custom =
+    space === 4
+      ? COLOUR_HUES.map((hue, c) => ({
+          hue,
+          dh: avoc(values, `color_space_hsl/${c}/hue`),
+          ds: avoc(values, `color_space_hsl/${c}/saturation`),
+          dl: avoc(values, `color_space_hsl/${c}/lightness`),
+          rgb: CHANNELS.map((ch) => {
+            const b = avoc(values, `color_space_custom_rgb/${c}/${ch}`) & 255;
+            return (b > 127 ? b - 256 : b) / 255;
+          }),
+        })).filter((e) => e.dh || e.ds || e.dl || e.rgb.some(Boolean))
+      : [];
   return {
     saturation: (space === 1 ? 1.12 : 1) * (1 + 0.03 * avoc(values, 'color_gamut')),
     flesh: avoc(values, 'flesh_tone'),
@@ -199,12 +223,14 @@ function colourSettings(values) {
 }
 
 function toHsl(r, g, b) {
-  const max = Math.max(r, g, b), min = Math.min(r, g, b);
+  const max = Math.max(r, g, b);
+  const min = Math.min(r, g, b);
   const l = (max + min) / 2;
   if (max === min) return [0, 0, l];
   const d = max - min;
   const s = l > 0.5 ? d / (2 - max - min) : d / (max + min);
-  let h = max === r ? (g - b) / d + (g < b ? 6 : 0) : max === g ? (b - r) / d + 2 : (r - g) / d + 4;
+  const h =
+    max === r ? (g - b) / d + (g < b ? 6 : 0) : max === g ? (b - r) / d + 2 : (r - g) / d + 4;
   return [h * 60, s, l];
 }
 
@@ -244,7 +270,9 @@ function colourPixel(c, rgb) {
     h += w * e.dh;
     s *= 1 + (w * e.ds) / 50;
     l += (w * e.dl) / 200;
-    e.rgb.forEach((v, i) => { add[i] += w * v; });
+    e.rgb.forEach((v, i) => {
+      add[i] += w * v;
+    });
   }
   fromHsl(h, Math.min(1, Math.max(0, s)), Math.min(1, Math.max(0, l)), rgb);
   for (let i = 0; i < 3; i++) rgb[i] += add[i];
@@ -258,11 +286,16 @@ function process(source, values) {
   const luts = channelCurves(values);
   const colour = colourSettings(values);
   const rgb = [0, 0, 0];
-  const mask = [colour.only === 0 || colour.only === 1, colour.only === 0 || colour.only === 2,
-    colour.only === 0 || colour.only === 3];
+  const mask = [
+    colour.only === 0 || colour.only === 1,
+    colour.only === 0 || colour.only === 2,
+    colour.only === 0 || colour.only === 3,
+  ];
   for (let o = 0; o < d.length; o += 4) {
     if (needsColour(colour)) {
-      rgb[0] = d[o] / 255; rgb[1] = d[o + 1] / 255; rgb[2] = d[o + 2] / 255;
+      rgb[0] = d[o] / 255;
+      rgb[1] = d[o + 1] / 255;
+      rgb[2] = d[o + 2] / 255;
       colourPixel(colour, rgb);
       for (let i = 0; i < 3; i++) d[o + i] = Math.round(Math.min(1, Math.max(0, rgb[i])) * 255);
     }
@@ -285,15 +318,22 @@ export function sizeInForce(values) {
   const wide = values.sysinfo['303'] === 1;
   if (apps.some((a) => VIDEO_PLAYERS.includes(a))) {
     return {
-      size: vconf[wide ? 'db/video-player-tv/picture_size_widetv' : 'db/video-player-tv/picture_size'],
+      size: vconf[
+        wide ? 'db/video-player-tv/picture_size_widetv' : 'db/video-player-tv/picture_size'
+      ],
       fit: vconf['db/video-player-tv/psize_screen_fit'] !== 0,
       screenMode: values.tv['screen-mode'],
     };
   }
-  if (apps.some((a) => PHOTO_PLAYERS.includes(a)))
+  if (apps.some((a) => PHOTO_PLAYERS.includes(a))) {
     return { size: vconf['db/photo-player-tv/picture_size'], fit: false, screenMode: 0 };
-  return { size: values.tv['picture-size'], fit: values.tv['screen-fit'] !== 0,
-    screenMode: values.tv['screen-mode'], autoWide: values.tv['auto-wide'] };
+  }
+  return {
+    size: values.tv['picture-size'],
+    fit: values.tv['screen-fit'] !== 0,
+    screenMode: values.tv['screen-mode'],
+    autoWide: values.tv['auto-wide'],
+  };
 }
 
 const fullScreen = () => ({ x: 0, y: 0, w: WIDTH, h: HEIGHT });
@@ -311,24 +351,34 @@ export function geometry(values, sourceRatio) {
   let dst = fullScreen();
   let src = crop(0, 0, 1, 1);
   switch (size) {
-  case 0:
-    if (four3 && !autoWide) {
-      if (screenMode === 2) src = crop(0, 0.125, 1, 0.75);
-      else if (screenMode === 3) dst = pillar(4 / 3);
-      else if (screenMode === 4) src = crop(0, 0.2, 1, 0.6);
+    case 0:
+      if (four3 && !autoWide) {
+        if (screenMode === 2) src = crop(0, 0.125, 1, 0.75);
+        else if (screenMode === 3) dst = pillar(4 / 3);
+        else if (screenMode === 4) src = crop(0, 0.2, 1, 0.6);
+      }
+      break;
+    case 2:
+      src = zoom(1.25);
+      break;
+    case 3:
+      dst = pillar(4 / 3);
+      break;
+    case 4: {
+      const h = (WIDTH * 9) / 21;
+      dst = { x: 0, y: (HEIGHT - h) / 2, w: WIDTH, h };
+      src = crop(0, (1 - 16 / 21) / 2, 1, 16 / 21);
+      break;
     }
-    break;
-  case 2: src = zoom(1.25); break;
-  case 3: dst = pillar(4 / 3); break;
-  case 4: {
-    const h = (WIDTH * 9) / 21;
-    dst = { x: 0, y: (HEIGHT - h) / 2, w: WIDTH, h };
-    src = crop(0, (1 - 16 / 21) / 2, 1, 16 / 21);
-    break;
-  }
-  case 5: case 7: if (four3 && !(size === 5 && autoWide)) dst = pillar(4 / 3); break;
-  case 6: src = zoom(1.2, 0); break;
-  default: break;
+    case 5:
+    case 7:
+      if (four3 && !(size === 5 && autoWide)) dst = pillar(4 / 3);
+      break;
+    case 6:
+      src = zoom(1.2, 0);
+      break;
+    default:
+      break;
   }
   // Without screen fit the panel hides a thin border, as broadcast pictures expect.
   if (!fit && size !== 1) {
@@ -342,7 +392,12 @@ export function geometry(values, sourceRatio) {
 
 // PIP size 0..2 as a share of the screen's width; position 0..3 as a corner.
 const PIP_WIDTHS = [0.22, 0.3, 0.4];
-const PIP_CORNERS = [[1, 1], [0, 1], [0, 0], [1, 0]];
+const PIP_CORNERS = [
+  [1, 1],
+  [0, 1],
+  [0, 0],
+  [1, 0],
+];
 
 export function pipWindow(values) {
   const vconf = values['vconf-int'];
@@ -357,7 +412,8 @@ function pipChannel(values) {
   const tv = values.tv;
   const c = tv.channels[tv['pip-channel']];
   if (!c) return { number: '-', name: 'No channel' };
-  const major = c.fields['13'], minor = c.fields['14'];
+  const major = c.fields['13'];
+  const minor = c.fields['14'];
   const number = major === undefined ? '-' : minor ? `${major}-${minor}` : `${major}`;
   return { number, name: c.name };
 }
@@ -401,12 +457,22 @@ export class Screen {
     g.fillRect(0, 0, WIDTH, HEIGHT);
     if (page.off) return;
     const key = JSON.stringify([page.ratio, values.avoc]);
-    if (this.cache.key !== key)
+    if (this.cache.key !== key) {
       this.cache = { key, canvas: process(this.source(page.ratio), values) };
+    }
     const pic = this.cache.canvas;
     const { src, dst } = geometry(values, page.ratio);
-    g.drawImage(pic, src.x * pic.width, src.y * pic.height, src.w * pic.width, src.h * pic.height,
-      dst.x, dst.y, dst.w, dst.h);
+    g.drawImage(
+      pic,
+      src.x * pic.width,
+      src.y * pic.height,
+      src.w * pic.width,
+      src.h * pic.height,
+      dst.x,
+      dst.y,
+      dst.w,
+      dst.h,
+    );
     if (page.pip) drawPip(g, values);
   }
 }

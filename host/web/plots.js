@@ -10,8 +10,10 @@ function frame(g, w, h) {
   g.lineWidth = 1;
   for (let i = 1; i < 4; i++) {
     g.beginPath();
-    g.moveTo((i * w) / 4, 0); g.lineTo((i * w) / 4, h);
-    g.moveTo(0, (i * h) / 4); g.lineTo(w, (i * h) / 4);
+    g.moveTo((i * w) / 4, 0);
+    g.lineTo((i * w) / 4, h);
+    g.moveTo(0, (i * h) / 4);
+    g.lineTo(w, (i * h) / 4);
     g.stroke();
   }
 }
@@ -32,28 +34,40 @@ export function drawWhiteBalance(canvas, values) {
   const g = canvas.getContext('2d');
   const { width: W, height: H } = canvas;
   frame(g, W, H);
-  const pw = W / 3, top = 18, ph = H - top - 4;
+  const pw = W / 3;
+  const top = 18;
+  const ph = H - top - 4;
   const gains = TONE_GAINS[values.avoc.color_tone_mode] ?? TONE_GAINS[2];
   const panels = [
     { title: '2-point', series: gains.map((k) => [0, 200 * (k - 1)]) },
-    { title: '10-point', series: whiteBalancePoints(values, 10),
-      on: values.avoc['10p_white_balance'] },
-    { title: '20-point', series: whiteBalancePoints(values, 20),
-      on: values.avoc['20p_white_balance'] },
+    {
+      title: '10-point',
+      series: whiteBalancePoints(values, 10),
+      on: values.avoc['10p_white_balance'],
+    },
+    {
+      title: '20-point',
+      series: whiteBalancePoints(values, 20),
+      on: values.avoc['20p_white_balance'],
+    },
   ];
   panels.forEach((p, n) => {
-    const x0 = n * pw + 6, w = pw - 12;
+    const x0 = n * pw + 6;
+    const w = pw - 12;
     g.fillStyle = '#aaa';
     g.font = '11px sans-serif';
     g.fillText(p.title + (p.on === 0 ? ' (off)' : ''), x0, 12);
     g.strokeStyle = '#555';
     g.beginPath();
-    g.moveTo(x0, top + ph / 2); g.lineTo(x0 + w, top + ph / 2);
+    g.moveTo(x0, top + ph / 2);
+    g.lineTo(x0 + w, top + ph / 2);
     g.stroke();
     const range = Math.max(50, ...p.series.flat().map(Math.abs));
     p.series.forEach((s, c) => {
-      const pts = s.map((v, i) => [x0 + (w * i) / Math.max(1, s.length - 1),
-        top + ph / 2 - (v / range) * (ph / 2)]);
+      const pts = s.map((v, i) => [
+        x0 + (w * i) / Math.max(1, s.length - 1),
+        top + ph / 2 - (v / range) * (ph / 2),
+      ]);
       line(g, pts, COLOURS[c], p.on === 0);
     });
   });
@@ -63,7 +77,15 @@ export function drawToneCurve(canvas, values) {
   const g = canvas.getContext('2d');
   const { width: W, height: H } = canvas;
   frame(g, W, H);
-  line(g, [[0, H], [W, 0]], '#555', true);
+  line(
+    g,
+    [
+      [0, H],
+      [W, 0],
+    ],
+    '#555',
+    true,
+  );
   channelCurves(values).forEach((lut, c) => {
     const pts = Array.from(lut, (v, i) => [(i / 255) * W, H - (v / 255) * H]);
     line(g, pts, COLOURS[c], false);

@@ -3,15 +3,17 @@
 import * as api from './api.js';
 import { PHOTO_PLAYERS, VIDEO_PLAYERS } from './picture.js';
 
-const KEPT = 200;  // requests the log keeps
+const KEPT = 200; // requests the log keeps
 const $ = (id) => document.getElementById(id);
 
 // Each button's sim commands, from the form's fields.
 const ACTIONS = {
   'picture-mode': () => [`picture-mode ${$('picture-mode').value.trim()}`],
   inputs: () => [`sysinfo 122 ${$('hdmi-count').value}`, `sysinfo 111 ${$('av-count').value}`],
-  'add-channel': () => [`channel ${JSON.stringify($('channel-name').value)} 1=1 13=${$('channel-major').value}` +
-    ` 14=${$('channel-minor').value}`],
+  'add-channel': () => [
+    `channel ${JSON.stringify($('channel-name').value)} 1=1 13=${$('channel-major').value}` +
+      ` 14=${$('channel-minor').value}`,
+  ],
   'clear-channels': () => ['channels clear'],
   force: () => [`force ${$('force-function').value} ${$('force-result').value}`],
   'sim-line': () => [$('sim-line').value],
@@ -32,17 +34,29 @@ export class Side {
       }
     });
     $('clear-log').addEventListener('click', () => this.log.replaceChildren());
-    $('panel-219').addEventListener('change', (e) => this.run([`sysinfo 303 ${e.target.checked ? 1 : 0}`]));
-    const app = (ids, on) => ids.map((id) => `app ${id} ${on ? 'visible' : 'hidden'}`).slice(0, on ? 1 : ids.length);
-    $('video-player').addEventListener('change', (e) => this.run(app(VIDEO_PLAYERS, e.target.checked)));
-    $('photo-player').addEventListener('change', (e) => this.run(app(PHOTO_PLAYERS, e.target.checked)));
-    for (const id of ['source-ratio', 'pip-shown']) $(id).addEventListener('change', () => hooks.page());
+    $('panel-219').addEventListener('change', (e) =>
+      this.run([`sysinfo 303 ${e.target.checked ? 1 : 0}`]),
+    );
+    const app = (ids, on) =>
+      ids.map((id) => `app ${id} ${on ? 'visible' : 'hidden'}`).slice(0, on ? 1 : ids.length);
+    $('video-player').addEventListener('change', (e) =>
+      this.run(app(VIDEO_PLAYERS, e.target.checked)),
+    );
+    $('photo-player').addEventListener('change', (e) =>
+      this.run(app(PHOTO_PLAYERS, e.target.checked)),
+    );
+    for (const id of ['source-ratio', 'pip-shown']) {
+      $(id).addEventListener('change', () => hooks.page());
+    }
     // Keys typed in the panel's fields are not the remote's.
     $('controls').addEventListener('keydown', (e) => e.stopPropagation());
   }
 
   page() {
-    return { ratio: $('source-ratio').value === '4:3' ? 4 / 3 : 16 / 9, pip: $('pip-shown').checked };
+    return {
+      ratio: $('source-ratio').value === '4:3' ? 4 / 3 : 16 / 9,
+      pip: $('pip-shown').checked,
+    };
   }
 
   async run(lines) {
@@ -69,22 +83,28 @@ export class Side {
     $('panel-219').checked = values.sysinfo['303'] === 1;
     $('video-player').checked = apps.some((a) => VIDEO_PLAYERS.includes(a));
     $('photo-player').checked = apps.some((a) => PHOTO_PLAYERS.includes(a));
-    $('channels').replaceChildren(...values.tv.channels.map((c, i) => {
-      const li = document.createElement('li');
-      const number = [c.fields['13'], c.fields['14']].filter((n) => n !== undefined && n !== 0).join('-');
-      li.textContent = `${number} ${c.name}${i === values.tv['pip-channel'] ? '  (PIP)' : ''}`;
-      return li;
-    }));
-    $('forced').replaceChildren(...Object.entries(values.forced).map(([name, result]) => {
-      const li = document.createElement('li');
-      li.textContent = `${name} → ${result}`;
-      const b = document.createElement('button');
-      b.type = 'button';
-      b.textContent = 'Unforce';
-      b.addEventListener('click', () => this.run([`unforce ${name}`]));
-      li.append(b);
-      return li;
-    }));
+    $('channels').replaceChildren(
+      ...values.tv.channels.map((c, i) => {
+        const li = document.createElement('li');
+        const number = [c.fields['13'], c.fields['14']]
+          .filter((n) => n !== undefined && n !== 0)
+          .join('-');
+        li.textContent = `${number} ${c.name}${i === values.tv['pip-channel'] ? '  (PIP)' : ''}`;
+        return li;
+      }),
+    );
+    $('forced').replaceChildren(
+      ...Object.entries(values.forced).map(([name, result]) => {
+        const li = document.createElement('li');
+        li.textContent = `${name} → ${result}`;
+        const b = document.createElement('button');
+        b.type = 'button';
+        b.textContent = 'Unforce';
+        b.addEventListener('click', () => this.run([`unforce ${name}`]));
+        li.append(b);
+        return li;
+      }),
+    );
   }
 
   request(event) {

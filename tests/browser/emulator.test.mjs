@@ -3,7 +3,15 @@
 import assert from 'node:assert/strict';
 import { after, afterEach, before, beforeEach, test } from 'node:test';
 import {
-  editorText, focus, focusedKey, isBlack, launch, open, press, screenPixels, startServer,
+  editorText,
+  focus,
+  focusedKey,
+  isBlack,
+  launch,
+  open,
+  press,
+  screenPixels,
+  startServer,
 } from './harness.mjs';
 
 // Every wait below is for a condition; this only stops a hang.
@@ -14,8 +22,12 @@ let server;
 let page;
 let errors;
 
-before(async () => { browser = await launch(); });
-after(async () => { await browser.close(); });
+before(async () => {
+  browser = await launch();
+});
+after(async () => {
+  await browser.close();
+});
 beforeEach(async () => {
   server = await startServer();
   ({ page, errors } = await open(browser.context, server.url));
@@ -49,9 +61,14 @@ const apiGet = (path) => page.evaluate((p) => fetch(p).then((r) => r.json()), pa
 
 test('the menu opens over the picture and walks with the keyboard', GUARD, async () => {
   const groups = await page.$$eval('#osd li', (rows) => rows.map((r) => r.dataset.key));
-  assert.deepEqual(groups, ['Picture size', 'Picture-in-picture', 'Advanced settings',
-    'Picture options', 'Picture-wide']);
-  await press(page, 'ArrowUp');  // wraps to the last group
+  assert.deepEqual(groups, [
+    'Picture size',
+    'Picture-in-picture',
+    'Advanced settings',
+    'Picture options',
+    'Picture-wide',
+  ]);
+  await press(page, 'ArrowUp'); // wraps to the last group
   assert.equal(await focusedKey(page), 'Picture-wide');
   await press(page, 'ArrowDown');
   await press(page, 'ArrowDown');
@@ -71,14 +88,27 @@ test('the menu opens over the picture and walks with the keyboard', GUARD, async
     await press(page, 'Enter');
     await press(page, 'Enter');
     await press(page, 'ArrowRight');
-    await page.screenshot({ path: process.env.SCREENSHOT, ...(process.env.SCREENSHOT.endsWith('.png') ? {} : { type: 'jpeg', quality: 80 }) });
+    await page.screenshot({
+      path: process.env.SCREENSHOT,
+      ...(process.env.SCREENSHOT.endsWith('.png') ? {} : { type: 'jpeg', quality: 80 }),
+    });
   }
 });
 
 test('picture size 4:3 puts black bars at the sides', GUARD, async () => {
-  const points = [[10, 60], [10, 300], [930, 60], [930, 300], [480, 60], [560, 300]];
+  const points = [
+    [10, 60],
+    [10, 300],
+    [930, 60],
+    [930, 300],
+    [480, 60],
+    [560, 300],
+  ];
   const wide = await screenPixels(page, points);
-  assert.ok(wide.every((p) => !isBlack(p)), `16:9 fills the screen: ${JSON.stringify(wide)}`);
+  assert.ok(
+    wide.every((p) => !isBlack(p)),
+    `16:9 fills the screen: ${JSON.stringify(wide)}`,
+  );
   await openGroup('Picture size');
   assert.equal(await focusedKey(page), 'menu/picture/picturesize/mode');
   await press(page, 'Enter');
@@ -92,7 +122,7 @@ test('picture size 4:3 puts black bars at the sides', GUARD, async () => {
 });
 
 test('a previewed colour tone shows at once and Back restores it', GUARD, async () => {
-  const white = [[920, 190]];  // the last step of the grey ramp
+  const white = [[920, 190]]; // the last step of the grey ramp
   const [before] = await screenPixels(page, white);
   await openGroup('Picture options');
   await focus(page, 'menu/picture/picture-options/color-tone');
@@ -118,11 +148,17 @@ test('picture off leaves a black screen until the next key', GUARD, async () => 
   const grid = [];
   for (let x = 10; x < 960; x += 95) for (let y = 10; y < 540; y += 105) grid.push([x, y]);
   const dark = await screenPixels(page, grid);
-  assert.ok(dark.every(isBlack), `every sampled pixel is black: ${JSON.stringify(dark)} ${await page.$eval('#osd', (e) => e.textContent)}`);
+  assert.ok(
+    dark.every(isBlack),
+    `every sampled pixel is black: ${JSON.stringify(dark)} ${await page.$eval('#osd', (e) => e.textContent)}`,
+  );
   assert.equal(await page.$eval('#osd', (e) => e.hidden), true);
   await press(page, 'ArrowDown');
   const back = await screenPixels(page, grid);
-  assert.ok(back.some((p) => !isBlack(p)), 'the picture is back');
+  assert.ok(
+    back.some((p) => !isBlack(p)),
+    'the picture is back',
+  );
 });
 
 test('Info shows the help text of the focused setting', GUARD, async () => {
@@ -138,15 +174,20 @@ test('Info shows the help text of the focused setting', GUARD, async () => {
 });
 
 test('a failing operation shows its status and reason in the menu', GUARD, async () => {
-  await page.evaluate(() => fetch('/api/sim', {
-    method: 'POST', body: JSON.stringify({ line: 'force avoc_set_film_mode 1' }),
-  }));
+  await page.evaluate(() =>
+    fetch('/api/sim', {
+      method: 'POST',
+      body: JSON.stringify({ line: 'force avoc_set_film_mode 1' }),
+    }),
+  );
   await openGroup('Picture options');
   await focus(page, 'menu/picture/picture-options/film-mode');
   await press(page, 'Enter');
   await press(page, 'ArrowRight');
   await press(page, 'Enter');
-  await page.waitForFunction(() => /avoc_set_film_mode/.test(document.querySelector('#osd .message').textContent));
+  await page.waitForFunction(() =>
+    /avoc_set_film_mode/.test(document.querySelector('#osd .message').textContent),
+  );
   assert.match(await page.$eval('#osd .message', (e) => e.textContent), /set failed: status 1/);
   const log = await page.$eval('#log', (e) => e.textContent);
   assert.match(log, /avoc_set_film_mode\(0, 1, 1\)/);

@@ -8,18 +8,27 @@ import readline from 'node:readline';
 import { chromium } from 'playwright-core';
 
 const here = path.dirname(new URL(import.meta.url).pathname);
-export const PROGRAM = process.env.PICTURE_MENU ||
-  path.resolve(here, '../../build/default/bin/picture-menu');
+export const PROGRAM =
+  process.env.PICTURE_MENU || path.resolve(here, '../../build/default/bin/picture-menu');
 const CHROMIUM = process.env.CHROMIUM || '/usr/bin/chromium';
 
 // The network is closed and the tests run as root: no sandbox, nothing fetched.
-const ARGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-  '--disable-background-networking', '--disable-component-update', '--disable-sync'];
+const ARGS = [
+  '--headless',
+  '--no-sandbox',
+  '--disable-gpu',
+  '--disable-quic',
+  '--no-first-run',
+  '--disable-background-networking',
+  '--disable-component-update',
+  '--disable-sync',
+];
 
 // A server on a free loopback port; resolves once it printed its URL.
 export function startServer(extra = []) {
-  const child = spawn(PROGRAM, [...extra, 'serve', '--listen', '127.0.0.1:0'],
-    { stdio: ['ignore', 'pipe', 'inherit'] });
+  const child = spawn(PROGRAM, [...extra, 'serve', '--listen', '127.0.0.1:0'], {
+    stdio: ['ignore', 'pipe', 'inherit'],
+  });
   return new Promise((resolve, reject) => {
     const lines = readline.createInterface({ input: child.stdout });
     lines.once('line', (line) => {
@@ -42,7 +51,9 @@ function stopServer(child) {
 export async function launch() {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'picture-menu-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
-    executablePath: CHROMIUM, headless: true, args: ARGS,
+    executablePath: CHROMIUM,
+    headless: true,
+    args: ARGS,
     viewport: { width: 1560, height: 900 },
   });
   return {
@@ -85,17 +96,20 @@ export async function focus(page, key) {
 // Pixels of a screenshot of the TV's screen, read back through an image in the page.
 export async function screenPixels(page, points) {
   const png = await page.locator('#screen').screenshot();
-  return page.evaluate(async ({ data, points: at }) => {
-    const img = new Image();
-    img.src = `data:image/png;base64,${data}`;
-    await img.decode();
-    const canvas = document.createElement('canvas');
-    canvas.width = img.width;
-    canvas.height = img.height;
-    const g = canvas.getContext('2d');
-    g.drawImage(img, 0, 0);
-    return at.map(([x, y]) => Array.from(g.getImageData(x, y, 1, 1).data.slice(0, 3)));
-  }, { data: png.toString('base64'), points });
+  return page.evaluate(
+    async ({ data, points: at }) => {
+      const img = new Image();
+      img.src = `data:image/png;base64,${data}`;
+      await img.decode();
+      const canvas = document.createElement('canvas');
+      canvas.width = img.width;
+      canvas.height = img.height;
+      const g = canvas.getContext('2d');
+      g.drawImage(img, 0, 0);
+      return at.map(([x, y]) => Array.from(g.getImageData(x, y, 1, 1).data.slice(0, 3)));
+    },
+    { data: png.toString('base64'), points },
+  );
 }
 
 export const isBlack = ([r, g, b]) => r + g + b <= 6;
