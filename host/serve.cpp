@@ -9,6 +9,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -94,14 +95,18 @@ void add_api_routes(httplib::Server &server, serve::Api &api, serve::EventHub &e
     auto post = [&api](const httplib::Request &req, httplib::Response &res,
                        const httplib::ContentReader &read) {
         std::string body;
-        bool fits = read([&body](const char *data, std::size_t n) {
-            if (body.size() + n > kMaxBody)
-                return false;
-            body.append(data, n);
-            return true;
+        bool too_large =
+            std::strtoull(req.get_header_value("Content-Length").c_str(), nullptr, 10) > kMaxBody;
+        bool whole = !too_large && read([&body, &too_large](const char *data, std::size_t n) {
+            too_large = body.size() + n > kMaxBody;
+            if (!too_large)
+                body.append(data, n);
+            return !too_large;
         });
-        if (!fits || body.size() > kMaxBody)
+        if (too_large)
             return reply(res, serve::error_reply(413, "", "the body is too large"));
+        if (!whole)
+            return reply(res, serve::error_reply(400, "", "the body was cut short"));
         reply(res, api.post(req.path, body));
     };
     server.Get("/api/panel", [&api](const httplib::Request &, httplib::Response &res) {
