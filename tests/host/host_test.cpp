@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <sstream>
 #include <regex>
 #include <string>
 #include <vector>
@@ -62,24 +63,69 @@ TEST_F(HostTest, MenuTellsNoReadFromAFailedRead)
 
 // ---- scenarios ---------------------------------------------------------------
 
-// Each scenarios/NAME.txt runs in the shell (options on a first line
-// "# args: ..."); the output and the exit status must match NAME.expected.
-// PICTURE_UPDATE_SCENARIOS=1 rewrites the expected files from the output.
-class Scenario : public HostTest, public ::testing::WithParamInterface<std::string> {};
+// Each scenarios/NAME.txt is a transcript's script; the output and the exit
+// statuses must match NAME.expected, with source line numbers in log prefixes
+// masked. PICTURE_UPDATE_SCENARIOS=1 rewrites the expected files.
+// - A shell script: its lines run in one `picture-menu shell` (options on a
+//   first line "# args: ..."), closed by "[exit N]".
+// - A command-line script, known by its "$ COMMAND" lines: each runs in a
+//   bash of its own in the test's folder, picture-menu first on the PATH,
+//   with the "< LINE" lines after it as standard input; the transcript shows
+//   the line, what it wrote to standard output and error, and "[exit N]".
+// $TEST_LOCALE names a catalogue whose texts differ from their message ids,
+// $COMPLETION_SCRIPT the bash completion.
+class Scenario : public HostTest, public ::testing::WithParamInterface<std::string> {
+protected:
+    std::string run_commands(const std::string &text) const
+    {
+        std::string out, command, input;
+        auto flush = [&] {
+            if (command.empty())
+                return;
+            write_file(dir_ / ".command", command + "\n");
+            write_file(dir_ / ".input", input);
+            Result r = run_command("cd " + dir_.string() + " && PATH=" +
+                                   fs::path(HOST_PROGRAM).parent_path().string() +
+                                   ":$PATH bash .command < .input 2>&1");
+            out += r.output + "[exit " + std::to_string(r.exit) + "]\n";
+            command.clear();
+            input.clear();
+        };
+        std::istringstream lines(text);
+        for (std::string line; std::getline(lines, line);) {
+            if (line.rfind("< ", 0) == 0 && !command.empty()) {
+                input += line.substr(2) + "\n";
+                continue;
+            }
+            flush();
+            if (line.rfind("$ ", 0) == 0)
+                command = line.substr(2);
+            out += line + "\n";
+        }
+        flush();
+        return out;
+    }
+};
 
 TEST_P(Scenario, GivesTheExpectedTranscript)
 {
     fs::path script = fs::path(SCENARIO_DIR) / (GetParam() + ".txt");
     fs::path expected = fs::path(SCENARIO_DIR) / (GetParam() + ".expected");
     std::string text = read_file(script);
-    std::string args;
-    if (text.rfind("# args:", 0) == 0)
-        args = text.substr(7, text.find('\n') - 7);
-    Result r = run(args + " shell", text);
-    // Source line numbers in log prefixes change with every edit.
+    setenv("TEST_LOCALE", TEST_LOCALE_DIR, 1);
+    setenv("COMPLETION_SCRIPT", COMPLETION_SCRIPT, 1);
+    std::string transcript;
+    if (std::regex_search(text, std::regex("(^|\n)\\$ "))) {
+        transcript = run_commands(text);
+    } else {
+        std::string args;
+        if (text.rfind("# args:", 0) == 0)
+            args = text.substr(7, text.find('\n') - 7);
+        Result r = run(args + " shell", text);
+        transcript = r.output + "[exit " + std::to_string(r.exit) + "]\n";
+    }
     static const std::regex line_numbers(R"((\w+)\(\d+\) > \[(\w+):\d+\])");
-    std::string transcript = std::regex_replace(r.output, line_numbers, "$1(N) > [$2:N]") +
-                             "[exit " + std::to_string(r.exit) + "]\n";
+    transcript = std::regex_replace(transcript, line_numbers, "$1(N) > [$2:N]");
     if (std::getenv("PICTURE_UPDATE_SCENARIOS"))
         write_file(expected, transcript);
     EXPECT_EQ(transcript, read_file(expected));
@@ -166,74 +212,5 @@ TEST_F(HostTest, WhatTheProviderWritesLastsToTheNextRun)
     EXPECT_EQ(r.output, "{\"command\":\"get\",\"key\":\"menu/picture/picturesize/mode\","
                         "\"value\":2,\"status\":0}\n");
 }
-
-// ---- bad input ---------------------------------------------------------------
-
-struct BadInputCase {
-    const char *name;
-    std::string args;     // after --state FILE, read by the shell
-    const char *state;    // the state file's content; null: FILE is a directory
-    std::string message;  // standard error holds "picture-menu: " + message
-};
-
-const BadInputCase kBadInput[] = {
-    {"OutOfRange", "preview menu/picture/reset 2147483648", "sim avoc film_mode 2",
-     "preview: number out of range: 2147483648"},
-    {"MissingArgument", "set menu/picture/reset", "sim avoc film_mode 2",
-     "set: expected set KEY VALUE"},
-    {"UnknownOption", "--colour menu", "sim avoc film_mode 2", "unknown option: --colour"},
-    {"EmptyStateOption", "--state '' menu", "sim avoc film_mode 2", "--state: empty argument"},
-    {"EmptyProviderOption", "--provider '' menu", "sim avoc film_mode 2",
-     "--provider: empty argument"},
-    {"BadSimCommand", "sim tv picture-width 3", "sim avoc film_mode 2",
-     "sim tv: unknown TV field: picture-width"},
-    {"NotAPlatformFunction", "sim force avoc_get_everything 1", "sim avoc film_mode 2",
-     "sim force: not a platform function: avoc_get_everything"},
-    {"UnforceNotAPlatformFunction", "sim unforce avoc_get_everything",
-     "sim force avoc_get_film_mode 1", "sim unforce: not a platform function: avoc_get_everything"},
-    {"ForcedSuccessWithoutHandle", "sim force app_control_create 0", "sim avoc film_mode 2",
-     "sim force: app_control_create: a forced success would make nothing; force a failure, or a "
-     "success with out 1"},
-    {"ForcedSuccessWithoutContext", "sim force app_context_manager_init 0", "sim avoc film_mode 2",
-     "sim force: app_context_manager_init: a forced success would make nothing; force a failure"},
-    {"StateLineNotSim", "menu", "sim avoc film_mode 2\nset menu/picture/reset 1",
-     "STATE:2: not a sim command: set menu/picture/reset 1"},
-    {"StateLineBadNumber", "menu", "# tv\nsim sysinfo 253 twelve",
-     "STATE:2: sim sysinfo: not a number: twelve"},
-    {"StateLineBadQuote", "menu", "sim vconf-str db/menu_widget/language \"en",
-     "STATE:1: unterminated quote"},
-    {"StateIsADirectory", "menu", nullptr, "STATE: not a regular file"},
-};
-
-void PrintTo(const BadInputCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
-
-class BadInput : public HostTest, public ::testing::WithParamInterface<BadInputCase> {};
-
-TEST_P(BadInput, NamesTheFaultExitsTwoAndLeavesTheStateAsItWas)
-{
-    const BadInputCase &c = GetParam();
-    fs::path state = dir_ / "state.txt";
-    if (c.state)
-        write_file(state, c.state);
-    else
-        fs::create_directory(state);
-    std::string message = "picture-menu: " + c.message + "\n";
-    if (message.find("STATE") != std::string::npos)
-        message.replace(message.find("STATE"), 5, state.string());
-
-    Result r = run("--state " + state.string() + " " + c.args);
-    EXPECT_EQ(r.exit, 2);
-    EXPECT_NE(r.output.find(message), std::string::npos) << r.output;
-    if (c.state) {
-        EXPECT_EQ(read_file(state), c.state);
-    }
-    EXPECT_EQ(entries(), 2u);
-}
-
-INSTANTIATE_TEST_SUITE_P(Host, BadInput, ::testing::ValuesIn(kBadInput),
-                         [](const auto &p) { return std::string(p.param.name); });
 
 }  // namespace
