@@ -43,12 +43,6 @@ void ProviderTest::TearDown()
         delete_fn()(&table_);
 }
 
-void PipTest::TearDown()
-{
-    EXPECT_EQ(sim::state().tv.reference_count, 0) << "the PIP connection is closed again";
-    ProviderTest::TearDown();
-}
-
 int ProviderTest::get_int(const char *key, int *value) const
 {
     return op<provider_get_int_fn>(PROVIDER_SLOT_GET_INT)(key, value);

@@ -62,10 +62,4 @@ protected:
     provider_op *table_ = nullptr;
 };
 
-// Tests of the PIP keys: every operation closes the PIP connection again.
-class PipTest : public ProviderTest {
-protected:
-    void TearDown() override;
-};
-
 }  // namespace test
