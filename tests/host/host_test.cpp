@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
-#include <sstream>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -73,8 +73,8 @@ protected:
                 return;
             write_file(dir_ / ".command", command + "\n");
             write_file(dir_ / ".input", input);
-            Result r = run_command("cd " + dir_.string() + " && PATH=" +
-                                   fs::path(HOST_PROGRAM).parent_path().string() +
+            Result r = run_command("cd " + dir_.string() +
+                                   " && PATH=" + fs::path(HOST_PROGRAM).parent_path().string() +
                                    ":$PATH bash .command < .input 2>&1");
             out += r.output + "[exit " + std::to_string(r.exit) + "]\n";
             command.clear();
