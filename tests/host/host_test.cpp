@@ -62,7 +62,8 @@ TEST_F(HostTest, MenuShowsEveryKeyOnceInItsSectionAllTranslated)
 //   the line, what it wrote to standard output and error, and "[exit N]".
 // $TEST_LOCALE names a catalogue whose texts differ from their message ids,
 // $COMPLETION_SCRIPT the bash completion, $BAD_PROVIDERS a folder of
-// libraries the loader refuses.
+// libraries the loader refuses, $CHANGED_PROVIDER a provider whose film mode
+// table differs.
 class Scenario : public HostTest, public ::testing::WithParamInterface<std::string> {
 protected:
     std::string run_commands(const std::string &text) const
@@ -104,6 +105,7 @@ TEST_P(Scenario, GivesTheExpectedTranscript)
     setenv("TEST_LOCALE", TEST_LOCALE_DIR, 1);
     setenv("COMPLETION_SCRIPT", COMPLETION_SCRIPT, 1);
     setenv("BAD_PROVIDERS", BAD_PROVIDERS, 1);
+    setenv("CHANGED_PROVIDER", CHANGED_PROVIDER, 1);
     std::string transcript;
     if (std::regex_search(text, std::regex("(^|\n)\\$ "))) {
         transcript = run_commands(text);
