@@ -6,14 +6,6 @@
 
 namespace test {
 
-void PrintTo(const Choice &c, std::ostream *os)
-{
-    *os << "{" << c.value << ", \"" << c.display << "\"";
-    if (c.string)
-        *os << ", \"" << *c.string << "\"";
-    *os << "}";
-}
-
 static const loader::Provider &provider()
 {
     static const loader::Provider p = loader::load_provider_or_exit(PROVIDER_LIBRARY);

@@ -19,12 +19,7 @@ struct Choice {
     int value;
     std::string display;
     std::optional<std::string> string;
-    bool operator==(const Choice &o) const
-    {
-        return value == o.value && display == o.display && string == o.string;
-    }
 };
-void PrintTo(const Choice &c, std::ostream *os);
 
 class ProviderTest : public ::testing::Test {
 protected:
