@@ -58,8 +58,8 @@ TEST_F(HostTest, MenuShowsEveryKeyOnceInItsSectionAllTranslated)
 // - A command-line script, known by its "$ COMMAND" lines: each runs in a
 //   bash of its own in the test's folder, picture-menu first on the PATH,
 //   with the "< LINE" lines after it as standard input ("<" alone an empty
-//   line); the transcript shows
-//   the line, what it wrote to standard output and error, and "[exit N]".
+//   line); the transcript shows the line, what it wrote to standard output
+//   and error, and "[exit N]".
 // $TEST_LOCALE names a catalogue whose texts differ from their message ids,
 // $COMPLETION_SCRIPT the bash completion, $BAD_PROVIDERS a folder of
 // libraries the loader refuses, $CHANGED_PROVIDER a provider whose film mode
