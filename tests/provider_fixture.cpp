@@ -6,14 +6,6 @@
 
 namespace test {
 
-void PrintTo(const Choice &c, std::ostream *os)
-{
-    *os << "{" << c.value << ", \"" << c.display << "\"";
-    if (c.string)
-        *os << ", \"" << *c.string << "\"";
-    *os << "}";
-}
-
 static const loader::Provider &provider()
 {
     static const loader::Provider p = loader::load_provider_or_exit(PROVIDER_LIBRARY);
@@ -41,12 +33,6 @@ void ProviderTest::TearDown()
 {
     if (table_)
         delete_fn()(&table_);
-}
-
-void PipTest::TearDown()
-{
-    EXPECT_EQ(sim::state().tv.reference_count, 0) << "the PIP connection is closed again";
-    ProviderTest::TearDown();
 }
 
 int ProviderTest::get_int(const char *key, int *value) const

@@ -19,12 +19,7 @@ struct Choice {
     int value;
     std::string display;
     std::optional<std::string> string;
-    bool operator==(const Choice &o) const
-    {
-        return value == o.value && display == o.display && string == o.string;
-    }
 };
-void PrintTo(const Choice &c, std::ostream *os);
 
 class ProviderTest : public ::testing::Test {
 protected:
@@ -60,12 +55,6 @@ protected:
     }
 
     provider_op *table_ = nullptr;
-};
-
-// Tests of the PIP keys: every operation closes the PIP connection again.
-class PipTest : public ProviderTest {
-protected:
-    void TearDown() override;
 };
 
 }  // namespace test

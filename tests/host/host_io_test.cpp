@@ -1,5 +1,5 @@
-// picture-menu's input and output at their edges: output that cannot be
-// written, lines a shell script should never hold, and --json for machines.
+// picture-menu's output at its edges: output that cannot be written, and
+// --json that a strict parser reads. Bad lines are in scenarios/bad_lines*.
 #include <unistd.h>
 
 #include <nlohmann/json.hpp>
@@ -82,67 +82,6 @@ TEST_P(LostOutput, SavesWhatRanAndExitsThreeWithTheCause)
 INSTANTIATE_TEST_SUITE_P(Host, LostOutput, ::testing::ValuesIn(kLostOutput),
                          [](const auto &p) { return std::string(p.param.name); });
 
-// ---- bad shell lines ---------------------------------------------------------
-
-struct BadLineCase {
-    const char *name;
-    std::string line;
-    json command;         // the error object's command
-    std::string message;  // its error, and standard error's message
-};
-
-const std::string kMegabyte(1 << 20, 'x');
-
-const BadLineCase kBadLines[] = {
-    {"NulByte", std::string("set menu/picture/picture-options/film-mode 2\0garbage", 52), nullptr,
-     "NUL byte in the line"},
-    {"NulByteInQuotes", std::string("sim vconf-str db/x \"a\0b\"", 24), nullptr,
-     "NUL byte in the line"},
-    {"UnterminatedQuote", "sim vconf-str db/x \"open", nullptr, "unterminated quote"},
-    {"HugeCommandIsCut", "frob" + kMegabyte, "frob" + kMegabyte.substr(0, 76) + "...",
-     "unknown command: frob" + kMegabyte.substr(0, 76) + "..."},
-    {"HugeKeyIsCut", "get m" + kMegabyte, "get",
-     "get: unknown key: m" + kMegabyte.substr(0, 79) + "..."},
-    {"HugeNumberIsCut", "set menu/picture/reset 1" + std::string(1 << 20, '0'), "set",
-     "set: number out of range: 1" + std::string(79, '0') + "..."},
-    {"CutKeepsUtf8Whole", "frob" + std::string(75, 'x') + "\xc3\xa9" + "tail",
-     "frob" + std::string(75, 'x') + "...", "unknown command: frob" + std::string(75, 'x') + "..."},
-    {"UnforceNotAPlatformFunction", "sim unforce nosuch", "sim",
-     "sim unforce: not a platform function: nosuch"},
-};
-
-void PrintTo(const BadLineCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
-
-class BadLine : public HostTest, public ::testing::WithParamInterface<BadLineCase> {};
-
-// The bad line changes nothing, the lines around it run, and --json shows the
-// error as an object between their records.
-TEST_P(BadLine, IsAnErrorObjectAndChangesNothing)
-{
-    const BadLineCase &c = GetParam();
-    fs::path state = dir_ / "tv.txt";
-    std::string errors;
-    Result r =
-        run_apart("--json --state " + state.string() + " shell",
-                  "sim vconf-int db/before 1\n" + c.line + "\nsim vconf-int db/after 2\n", &errors);
-
-    EXPECT_EQ(r.exit, 2);
-    EXPECT_EQ(errors, "picture-menu: line 2: " + c.message + "\n");
-    std::vector<json> records = json_lines(r.output);
-    ASSERT_EQ(records.size(), 3u) << r.output.substr(0, 500);
-    EXPECT_EQ(records[1],
-              json({{"command", c.command}, {"error", c.message}, {"exit", 2}, {"line", 2}}));
-    EXPECT_EQ(read_file(state), "# The simulated TV: sim commands that change its defaults.\n"
-                                "sim vconf-int db/after 2\n"
-                                "sim vconf-int db/before 1\n");
-}
-
-INSTANTIATE_TEST_SUITE_P(Host, BadLine, ::testing::ValuesIn(kBadLines),
-                         [](const auto &p) { return std::string(p.param.name); });
-
 // ---- --json ------------------------------------------------------------------
 
 // Texts the user handed in come back out through the provider and sim show;
@@ -164,37 +103,6 @@ TEST_F(HostTest, JsonOutputIsValidUtf8EvenForInvalidInput)
     std::string state = records[3].dump();
     EXPECT_NE(state.find("a\xef\xbf\xbd\xef\xbf\xbd z"), std::string::npos) << state;
     EXPECT_EQ(records[5]["error"], "unknown command: frob\xef\xbf\xbd\xef\xbf\xbd");
-}
-
-// Errors that stop the run before any command: the options, the state file.
-TEST_F(HostTest, JsonErrorObjectsForErrorsBeforeTheCommand)
-{
-    fs::path bad_state = dir_ / "tv.txt";
-    write_file(bad_state, "sim frob 1\n");
-    const struct {
-        std::string args;
-        json record;
-    } cases[] = {
-        {"--json --colour menu",
-         {{"command", nullptr}, {"error", "unknown option: --colour"}, {"exit", 2}}},
-        {"--json --state " + bad_state.string() + " get menu/picture/reset",
-         {{"command", "get"},
-          {"error", bad_state.string() + ":1: sim: unknown sim command: frob"},
-          {"exit", 2}}},
-        {"--json --provider " + (dir_ / "none.so").string() + " menu",
-         {{"command", "menu"}, {"exit", 3}}},
-    };
-    for (const auto &c : cases) {
-        std::string errors;
-        Result r = run_apart(c.args, "", &errors);
-        std::vector<json> records = json_lines(r.output);
-        ASSERT_EQ(records.size(), 1u) << c.args << "\n" << r.output;
-        EXPECT_EQ(r.exit, c.record["exit"]) << c.args;
-        json got = records[0];
-        if (!c.record.contains("error"))
-            got.erase("error");  // the loader's own words
-        EXPECT_EQ(got, c.record) << c.args;
-    }
 }
 
 }  // namespace

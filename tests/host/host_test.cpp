@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <map>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -47,39 +48,76 @@ TEST_F(HostTest, MenuShowsEveryKeyOnceInItsSectionAllTranslated)
     EXPECT_EQ(run("").output, run("menu").output) << "the menu is the default command";
 }
 
-// A read that fails shows its status and the failed call, unlike a key
-// without a read ("(no read)", in the menu transcript).
-TEST_F(HostTest, MenuTellsNoReadFromAFailedRead)
-{
-    Result r = run("shell", "sim force avoc_get_film_mode 5\nmenu\n");
-    EXPECT_EQ(r.exit, 0) << r.output;
-    EXPECT_NE(r.output.find("  menu/picture/picture-options/film-mode\n    label    My Menu Item\n"
-                            "    value    (status 1)  failed call avoc_get_film_mode(0, out, 1) "
-                            "returned 5"),
-              std::string::npos)
-        << r.output;
-}
-
 // ---- scenarios ---------------------------------------------------------------
 
-// Each scenarios/NAME.txt runs in the shell (options on a first line
-// "# args: ..."); the output and the exit status must match NAME.expected.
-// PICTURE_UPDATE_SCENARIOS=1 rewrites the expected files from the output.
-class Scenario : public HostTest, public ::testing::WithParamInterface<std::string> {};
+// Each scenarios/NAME.txt is a transcript's script; the output and the exit
+// statuses must match NAME.expected, with source line numbers in log prefixes
+// masked. PICTURE_UPDATE_SCENARIOS=1 rewrites the expected files.
+// - A shell script: its lines run in one `picture-menu shell` (options on a
+//   first line "# args: ..."), closed by "[exit N]".
+// - A command-line script, known by its "$ COMMAND" lines: each runs in a
+//   bash of its own in the test's folder, picture-menu first on the PATH,
+//   with the "< LINE" lines after it as standard input ("<" alone an empty
+//   line); the transcript shows the line, what it wrote to standard output
+//   and error, and "[exit N]".
+// $TEST_LOCALE names a catalogue whose texts differ from their message ids,
+// $COMPLETION_SCRIPT the bash completion, $BAD_PROVIDERS a folder of
+// libraries the loader refuses, $CHANGED_PROVIDER a provider whose film mode
+// table differs.
+class Scenario : public HostTest, public ::testing::WithParamInterface<std::string> {
+protected:
+    std::string run_commands(const std::string &text) const
+    {
+        std::string out, command, input;
+        auto flush = [&] {
+            if (command.empty())
+                return;
+            write_file(dir_ / ".command", command + "\n");
+            write_file(dir_ / ".input", input);
+            Result r = run_command("cd " + dir_.string() +
+                                   " && PATH=" + fs::path(HOST_PROGRAM).parent_path().string() +
+                                   ":$PATH bash .command < .input 2>&1");
+            out += r.output + "[exit " + std::to_string(r.exit) + "]\n";
+            command.clear();
+            input.clear();
+        };
+        std::istringstream lines(text);
+        for (std::string line; std::getline(lines, line);) {
+            if ((line == "<" || line.rfind("< ", 0) == 0) && !command.empty()) {
+                input += line.substr(std::min<std::size_t>(2, line.size())) + "\n";
+                continue;
+            }
+            flush();
+            if (line.rfind("$ ", 0) == 0)
+                command = line.substr(2);
+            out += line + "\n";
+        }
+        flush();
+        return out;
+    }
+};
 
 TEST_P(Scenario, GivesTheExpectedTranscript)
 {
     fs::path script = fs::path(SCENARIO_DIR) / (GetParam() + ".txt");
     fs::path expected = fs::path(SCENARIO_DIR) / (GetParam() + ".expected");
     std::string text = read_file(script);
-    std::string args;
-    if (text.rfind("# args:", 0) == 0)
-        args = text.substr(7, text.find('\n') - 7);
-    Result r = run(args + " shell", text);
-    // Source line numbers in log prefixes change with every edit.
+    setenv("TEST_LOCALE", TEST_LOCALE_DIR, 1);
+    setenv("COMPLETION_SCRIPT", COMPLETION_SCRIPT, 1);
+    setenv("BAD_PROVIDERS", BAD_PROVIDERS, 1);
+    setenv("CHANGED_PROVIDER", CHANGED_PROVIDER, 1);
+    std::string transcript;
+    if (std::regex_search(text, std::regex("(^|\n)\\$ "))) {
+        transcript = run_commands(text);
+    } else {
+        std::string args;
+        if (text.rfind("# args:", 0) == 0)
+            args = text.substr(7, text.find('\n') - 7);
+        Result r = run(args + " shell", text);
+        transcript = r.output + "[exit " + std::to_string(r.exit) + "]\n";
+    }
     static const std::regex line_numbers(R"((\w+)\(\d+\) > \[(\w+):\d+\])");
-    std::string transcript = std::regex_replace(r.output, line_numbers, "$1(N) > [$2:N]") +
-                             "[exit " + std::to_string(r.exit) + "]\n";
+    transcript = std::regex_replace(transcript, line_numbers, "$1(N) > [$2:N]");
     if (std::getenv("PICTURE_UPDATE_SCENARIOS"))
         write_file(expected, transcript);
     EXPECT_EQ(transcript, read_file(expected));
@@ -102,145 +140,5 @@ INSTANTIATE_TEST_SUITE_P(Shell, Scenario, ::testing::ValuesIn(scenario_names()),
             c = '_';
     return name;
 });
-
-// ---- the state file ----------------------------------------------------------
-
-// A hand-written file stays as written until a run changes the TV.
-TEST_F(HostTest, StateFileRoundTripsToItsCanonicalForm)
-{
-    fs::path state = dir_ / "tv.txt";
-    write_file(state, "# set up by hand\n"
-                      "\n"
-                      "sim channels clear\n"
-                      "sim channel \"Channel \\\"One\\\"\" 12=1001 1=2 13=7 14=0\n"
-                      "  sim force   avoc_get_picture_mode -1 0x20004\n"
-                      "sim vconf-str db/menu_widget/language \"sk_SK.utf8\"\n"
-                      "sim vconf-str memory/video-player/picture_size_control \"a b\"\n"
-                      "sim sysinfo 303 1\n"
-                      "sim tv screen-fit 2\n"
-                      "sim app org.example.player visible\n"
-                      "sim picture-mode 131077\n"
-                      "sim avoc film_mode 1\n"
-                      "sim avoc film_mode 2\n");
-    const std::string canonical = "# The simulated TV: sim commands that change its defaults.\n"
-                                  "sim avoc film_mode 2\n"
-                                  "sim avoc picture_mode 131077\n"
-                                  "sim vconf-str db/menu_widget/language sk_SK.utf8\n"
-                                  "sim vconf-str memory/video-player/picture_size_control \"a b\"\n"
-                                  "sim sysinfo 303 1\n"
-                                  "sim app org.example.player visible\n"
-                                  "sim tv screen-fit 2\n"
-                                  "sim channels clear\n"
-                                  "sim channel \"Channel \\\"One\\\"\" 1=2 12=1001 13=7 14=0\n"
-                                  "sim force avoc_get_picture_mode -1 131076\n";
-    const std::string by_hand = read_file(state);
-    Result first = run("--state " + state.string() + " sim show");
-    ASSERT_EQ(first.exit, 0) << first.output;
-    EXPECT_EQ(read_file(state), by_hand) << "a run that changes nothing writes nothing";
-    EXPECT_TRUE(std::regex_search(first.output,
-                                  std::regex("\n  force avoc_get_picture_mode +-1 131076 *\n")))
-        << first.output;
-
-    ASSERT_EQ(run("--state " + state.string() + " sim avoc film_mode 3").exit, 0);
-    EXPECT_EQ(read_file(state),
-              std::regex_replace(canonical, std::regex("film_mode 2"), "film_mode 3"));
-    ASSERT_EQ(run("--state " + state.string() + " sim avoc film_mode 2").exit, 0);
-    EXPECT_EQ(read_file(state), canonical);
-    Result again = run("--state " + state.string() + " info provider/owner");
-    ASSERT_EQ(again.exit, 0) << again.output;
-    EXPECT_EQ(read_file(state), canonical);
-
-    ASSERT_EQ(run("--state " + state.string() + " sim reset").exit, 0);
-    EXPECT_EQ(read_file(state), canonical.substr(0, canonical.find('\n') + 1));
-}
-
-TEST_F(HostTest, MissingStateFileStartsFromTheDefaultsAndIsCreated)
-{
-    fs::path state = dir_ / "new.txt";
-    Result r = run("--state " + state.string() + " sim sysinfo 253 12");
-    ASSERT_EQ(r.exit, 0) << r.output;
-    EXPECT_NE(read_file(state).find("\nsim sysinfo 253 12\n"), std::string::npos);
-    EXPECT_FALSE(fs::exists(dir_ / "new.txt.tmp"));
-    EXPECT_EQ(entries(), 2u) << "only the input and the state, no temporary left";
-}
-
-TEST_F(HostTest, WhatTheProviderWritesLastsToTheNextRun)
-{
-    std::string state = "--state " + (dir_ / "tv.txt").string();
-    ASSERT_EQ(run(state + " set menu/picture/picturesize/mode 2").exit, 0);
-    EXPECT_NE(read_file(dir_ / "tv.txt").find("\nsim tv picture-size 2\n"), std::string::npos);
-    Result r = run(state + " --json get menu/picture/picturesize/mode");
-    EXPECT_EQ(r.output, "{\"command\":\"get\",\"key\":\"menu/picture/picturesize/mode\","
-                        "\"value\":2,\"status\":0}\n");
-}
-
-// ---- bad input ---------------------------------------------------------------
-
-struct BadInputCase {
-    const char *name;
-    std::string args;     // after --state FILE, read by the shell
-    const char *state;    // the state file's content; null: FILE is a directory
-    std::string message;  // standard error holds "picture-menu: " + message
-};
-
-const BadInputCase kBadInput[] = {
-    {"OutOfRange", "preview menu/picture/reset 2147483648", "sim avoc film_mode 2",
-     "preview: number out of range: 2147483648"},
-    {"MissingArgument", "set menu/picture/reset", "sim avoc film_mode 2",
-     "set: expected set KEY VALUE"},
-    {"UnknownOption", "--colour menu", "sim avoc film_mode 2", "unknown option: --colour"},
-    {"EmptyStateOption", "--state '' menu", "sim avoc film_mode 2", "--state: empty argument"},
-    {"EmptyProviderOption", "--provider '' menu", "sim avoc film_mode 2",
-     "--provider: empty argument"},
-    {"BadSimCommand", "sim tv picture-width 3", "sim avoc film_mode 2",
-     "sim tv: unknown TV field: picture-width"},
-    {"NotAPlatformFunction", "sim force avoc_get_everything 1", "sim avoc film_mode 2",
-     "sim force: not a platform function: avoc_get_everything"},
-    {"UnforceNotAPlatformFunction", "sim unforce avoc_get_everything",
-     "sim force avoc_get_film_mode 1", "sim unforce: not a platform function: avoc_get_everything"},
-    {"ForcedSuccessWithoutHandle", "sim force app_control_create 0", "sim avoc film_mode 2",
-     "sim force: app_control_create: a forced success would make nothing; force a failure, or a "
-     "success with out 1"},
-    {"ForcedSuccessWithoutContext", "sim force app_context_manager_init 0", "sim avoc film_mode 2",
-     "sim force: app_context_manager_init: a forced success would make nothing; force a failure"},
-    {"StateLineNotSim", "menu", "sim avoc film_mode 2\nset menu/picture/reset 1",
-     "STATE:2: not a sim command: set menu/picture/reset 1"},
-    {"StateLineBadNumber", "menu", "# tv\nsim sysinfo 253 twelve",
-     "STATE:2: sim sysinfo: not a number: twelve"},
-    {"StateLineBadQuote", "menu", "sim vconf-str db/menu_widget/language \"en",
-     "STATE:1: unterminated quote"},
-    {"StateIsADirectory", "menu", nullptr, "STATE: not a regular file"},
-};
-
-void PrintTo(const BadInputCase &c, std::ostream *os)
-{
-    *os << c.name;
-}
-
-class BadInput : public HostTest, public ::testing::WithParamInterface<BadInputCase> {};
-
-TEST_P(BadInput, NamesTheFaultExitsTwoAndLeavesTheStateAsItWas)
-{
-    const BadInputCase &c = GetParam();
-    fs::path state = dir_ / "state.txt";
-    if (c.state)
-        write_file(state, c.state);
-    else
-        fs::create_directory(state);
-    std::string message = "picture-menu: " + c.message + "\n";
-    if (message.find("STATE") != std::string::npos)
-        message.replace(message.find("STATE"), 5, state.string());
-
-    Result r = run("--state " + state.string() + " " + c.args);
-    EXPECT_EQ(r.exit, 2);
-    EXPECT_NE(r.output.find(message), std::string::npos) << r.output;
-    if (c.state) {
-        EXPECT_EQ(read_file(state), c.state);
-    }
-    EXPECT_EQ(entries(), 2u);
-}
-
-INSTANTIATE_TEST_SUITE_P(Host, BadInput, ::testing::ValuesIn(kBadInput),
-                         [](const auto &p) { return std::string(p.param.name); });
 
 }  // namespace
