@@ -136,31 +136,46 @@ Outcome sim(const ProviderHost &, const Args &a)
     return {std::move(record), 0, sim_text};
 }
 
-struct Command {
-    const char *name;
-    const char *args;
-    std::size_t min_args, max_args;
-    bool keyed;  // the first argument is a setting key
-    Outcome (*run)(const ProviderHost &, const Args &);
-    const char *what;
-};
+constexpr Scope kAny = Scope::Anywhere;
 
 const Command kCommands[] = {
-    {"menu", "", 0, 0, false, menu, "the whole Picture menu (the default)"},
-    {"keys", "[PATTERN]", 0, 1, false, keys, "the keys (containing PATTERN, or matching it)"},
-    {"get", "KEY", 1, 1, true, get, "read a setting"},
-    {"set", "KEY VALUE", 2, 2, true, set, "write a setting"},
-    {"preview", "KEY VALUE", 2, 2, true, preview, "show a setting without committing it"},
-    {"list", "KEY", 1, 1, true, list, "a setting's choices"},
-    {"label", "KEY", 1, 1, true, label, "a setting's label"},
-    {"help", "[KEY]", 0, 1, true, help, "a setting's help text; alone, these commands"},
-    {"string", "KEY", 1, 1, true, string, "a setting's text"},
-    {"get-string", "KEY", 1, 1, true, string, "the same as string"},
-    {"set-string", "KEY VALUE", 2, 2, true, set_string, "write a setting's text"},
-    {"info", "INFOKEY", 1, 1, false, info, "module information, e.g. provider/owner"},
-    {"key", "KEYNAME", 1, 1, false, key, "send a remote control key, e.g. XF86Info"},
-    {"sim", "[...]", 0, 64, false, sim, "set up the simulated TV (below); alone, its commands"},
+    {"menu", "", 0, 0, false, kAny, menu, "the whole Picture menu (the default)"},
+    {"keys", "[PATTERN]", 0, 1, false, kAny, keys, "the keys (containing PATTERN, or matching it)"},
+    {"get", "KEY", 1, 1, true, kAny, get, "read a setting"},
+    {"set", "KEY VALUE", 2, 2, true, kAny, set, "write a setting"},
+    {"preview", "KEY VALUE", 2, 2, true, kAny, preview, "show a setting without committing it"},
+    {"list", "KEY", 1, 1, true, kAny, list, "a setting's choices"},
+    {"label", "KEY", 1, 1, true, kAny, label, "a setting's label"},
+    {"help", "[KEY]", 0, 1, true, kAny, help, "a setting's help text; alone, these commands"},
+    {"string", "KEY", 1, 1, true, kAny, string, "a setting's text"},
+    {"get-string", "KEY", 1, 1, true, kAny, string, "the same as string"},
+    {"set-string", "KEY VALUE", 2, 2, true, kAny, set_string, "write a setting's text"},
+    {"info", "INFOKEY", 1, 1, false, kAny, info, "module information, e.g. provider/owner"},
+    {"key", "KEYNAME", 1, 1, false, kAny, key, "send a remote control key, e.g. XF86Info"},
+    {"sim", "[...]", 0, 64, false, kAny, sim,
+     "set up the simulated TV (below); alone, its commands"},
+    {"shell", "", 0, 0, false, Scope::CommandLine, nullptr,
+     "commands from standard input, one a line, in one process"},
+    {"replay", "FILE [--provider PATH] [--continue]", 1, 4, false, Scope::CommandLine, nullptr,
+     "replay a recording against the provider"},
+#ifdef PICTURE_SERVE
+    {"serve", "[--listen ADDR:PORT] [--allow-remote]", 0, 4, false, Scope::CommandLine, nullptr,
+     "the Picture menu in a browser"},
+#endif
+    {"quit", "", 0, 0, false, Scope::Shell, nullptr, "end the shell"},
+    {"exit", "", 0, 0, false, Scope::Shell, nullptr, "the same as quit"},
 };
+
+// Where a command runs, as the help and a refusal say it.
+const char *scope_note(Scope scope)
+{
+    switch (scope) {
+    case Scope::CommandLine: return " (on the command line only)";
+    case Scope::Shell: return " (in the shell only)";
+    case Scope::Anywhere: break;
+    }
+    return "";
+}
 
 Outcome help(const ProviderHost &host, const Args &a)
 {
@@ -205,27 +220,36 @@ Outcome run_command(const ProviderHost &host, const std::vector<std::string> &wo
 {
     if (words.empty())
         throw BadInput("missing command");
-    for (const Command &c : kCommands) {
-        if (words[0] != c.name)
-            continue;
-        Args args(words.begin() + 1, words.end());
-        check_words(c, args, options);
-        try {
-            return c.run(host, args);
-        } catch (const BadInput &e) {
-            if (c.run == sim)
-                throw;  // names its sim command already
-            throw BadInput(std::string(c.name) + ": " + e.what());
-        }
+    const Command *c = find_command(words[0]);
+    if (!c)
+        throw BadInput("unknown command: " + shown(words[0]));
+    Args args(words.begin() + 1, words.end());
+    check_words(*c, args, options);
+    if (!c->run)
+        throw BadInput(std::string(c->name) + ": not here" + scope_note(c->scope));
+    try {
+        return c->run(host, args);
+    } catch (const BadInput &e) {
+        if (c->run == sim)
+            throw;  // names its sim command already
+        throw BadInput(std::string(c->name) + ": " + e.what());
     }
-    throw BadInput("unknown command: " + shown(words[0]));
 }
 
-std::vector<std::string> command_names()
+const Command *find_command(const std::string &name)
+{
+    for (const Command &c : kCommands)
+        if (name == c.name)
+            return &c;
+    return nullptr;
+}
+
+std::vector<std::string> command_names(bool in_shell)
 {
     std::vector<std::string> names;
     for (const Command &c : kCommands)
-        names.emplace_back(c.name);
+        if (c.scope == Scope::Anywhere || (c.scope == Scope::Shell) == in_shell)
+            names.emplace_back(c.name);
     return names;
 }
 
@@ -234,9 +258,9 @@ std::string command_help()
     std::string out = "commands:\n";
     for (const Command &c : kCommands) {
         std::string head = std::string("  ") + c.name + " " + c.args;
-        out += head + std::string(head.size() < 40 ? 40 - head.size() : 1, ' ') + c.what + "\n";
+        out += head + std::string(head.size() < 40 ? 40 - head.size() : 1, ' ') + c.what +
+               scope_note(c.scope) + "\n";
     }
-    out += "  quit, exit                            end the shell (in the shell only)\n";
     return out + "sim commands:\n" + sim_help();
 }
 

@@ -24,13 +24,37 @@ struct CommandOptions {
     bool any_key = false;  // pass keys picture-menu does not know to the provider
 };
 
+// Where a command may be given.
+enum class Scope {
+    Anywhere,     // the command line and the shell
+    CommandLine,  // the command line only: it runs a session of its own
+    Shell,        // the shell only
+};
+
+// A row of the command table: its words, where it runs and what it does.
+// The front end's own commands (shell, replay, serve, quit) have no `run`:
+// picture-menu's main runs them.
+struct Command {
+    const char *name;
+    const char *args;
+    std::size_t min_args, max_args;
+    bool keyed;  // the first argument is a setting key
+    Scope scope;
+    Outcome (*run)(const ProviderHost &, const std::vector<std::string> &);
+    const char *what;
+};
+
+// The row named `name`, null for none.
+const Command *find_command(const std::string &name);
+
 // Runs one command. Throws BadInput, naming the command, before anything is
 // done when the words are not a valid command.
 Outcome run_command(const ProviderHost &host, const std::vector<std::string> &words,
                     const CommandOptions &options = {});
 
-// The command names, for completion.
-std::vector<std::string> command_names();
+// The names of the commands that may be given in the shell or on the
+// command line, for completion.
+std::vector<std::string> command_names(bool in_shell);
 
 // The commands and the sim vocabulary, for --help and "help".
 std::string command_help();

@@ -2,8 +2,6 @@
 // vocabulary.
 #include "completion.h"
 
-#include <algorithm>
-
 #include "commands.h"
 #include "key_catalog.h"
 #include "sim_commands.h"
@@ -12,25 +10,15 @@
 namespace host {
 namespace {
 
-// Commands whose first argument is a setting key.
-bool takes_key(const std::string &command)
+std::vector<std::string> candidates(const std::vector<std::string> &before, bool in_shell)
 {
-    static const char *const kKeyed[] = {"get",  "set",    "preview",    "list",      "label",
-                                         "help", "string", "get-string", "set-string"};
-    return std::find(std::begin(kKeyed), std::end(kKeyed), command) != std::end(kKeyed);
-}
-
-std::vector<std::string> candidates(const std::vector<std::string> &before)
-{
-    if (before.empty()) {
-        std::vector<std::string> names = command_names();
-        names.insert(names.end(), {"quit", "exit"});
-        return names;
-    }
+    if (before.empty())
+        return command_names(in_shell);
     const std::string &command = before[0];
     if (command == "sim")
         return sim_completions({before.begin() + 1, before.end()});
-    if (before.size() == 1 && takes_key(command)) {
+    const Command *row = find_command(command);
+    if (before.size() == 1 && row && row->keyed) {
         std::vector<std::string> keys;
         for (const KeyInfo &k : key_catalog())
             keys.push_back(k.key);
@@ -43,7 +31,7 @@ std::vector<std::string> candidates(const std::vector<std::string> &before)
 
 }  // namespace
 
-std::vector<std::string> completions(const std::string &line)
+std::vector<std::string> completions(const std::string &line, bool in_shell)
 {
     std::size_t start = line.find_last_of(" \t") + 1;  // 0 for the first word
     std::string typed = line.substr(start);
@@ -54,7 +42,7 @@ std::vector<std::string> completions(const std::string &line)
         return {};  // inside an open quote
     }
     std::vector<std::string> out;
-    for (std::string &word : candidates(before))
+    for (std::string &word : candidates(before, in_shell))
         if (word.rfind(typed, 0) == 0)
             out.push_back(std::move(word));
     return out;

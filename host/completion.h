@@ -8,7 +8,8 @@
 namespace host {
 
 // The words that may stand where the last word of `line` is being typed,
-// beginning with that word's text so far.
-std::vector<std::string> completions(const std::string &line);
+// beginning with that word's text so far; the commands offered are those of
+// the shell or of the command line.
+std::vector<std::string> completions(const std::string &line, bool in_shell);
 
 }  // namespace host

@@ -38,7 +38,8 @@ char *next_match(const char *, int state)
 {
     static std::size_t next;
     if (state == 0) {
-        g_matches = completions(std::string(rl_line_buffer, static_cast<std::size_t>(rl_point)));
+        g_matches =
+            completions(std::string(rl_line_buffer, static_cast<std::size_t>(rl_point)), true);
         next = 0;
     }
     return next < g_matches.size() ? strdup(g_matches[next++].c_str()) : nullptr;

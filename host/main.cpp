@@ -302,10 +302,13 @@ int run_shell(const host::ProviderHost &provider, const Options &o)
             worst = std::max(worst, kBadInput);
             continue;
         }
-        if (words[0] == "quit" || words[0] == "exit")
-            break;
-        if (words[0] == "shell") {
-            complain(o, where, "shell", "shell: already in the shell", kBadInput);
+        const host::Command *command = host::find_command(words[0]);
+        if (command && command->scope == host::Scope::Shell)
+            break;  // quit, exit
+        if (command && command->scope == host::Scope::CommandLine) {
+            std::string what = words[0] == "shell" ? "already in the shell"
+                                                   : "not here (on the command line only)";
+            complain(o, where, words[0], words[0] + ": " + what, kBadInput);
             worst = std::max(worst, kBadInput);
             continue;
         }
@@ -448,7 +451,7 @@ int complete(const std::string &line)
             if (std::string(o.name).rfind(typed, 0) == 0)
                 out.push_back(o.name);
     } else {
-        out = host::completions(rest + typed);
+        out = host::completions(rest + typed, false);
     }
     for (const std::string &word : out)
         output(word + " \n");
