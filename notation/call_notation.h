@@ -94,6 +94,7 @@ public:
         first_out_ = false;
         text_ += v;
     }
+    const std::string &text() const { return text_; }
 
 private:
     std::string text_;

@@ -34,13 +34,13 @@
 // Members called on the caller's own object, as X(class, ...) too.
 #define PLATFORM_MEMBER_FUNCTIONS(X) PLATFORM_CRITERIA_HELPER(X)
 
-// The methods of the objects the factories hand out, reached through their
-// virtual tables, never by name: X(class, ...).
-#define PLATFORM_VIRTUAL_FUNCTIONS(X) \
-    PLATFORM_VIDEO_CONTROL(X) \
-    PLATFORM_AV_CONTROL(X) \
-    PLATFORM_SOURCE_CONTROL(X) \
-    PLATFORM_SERVICE_NAVIGATION(X) \
-    PLATFORM_UTIL(X) \
-    PLATFORM_REFERENCE_COUNT(X)
+// The interfaces of the objects the factories hand out, as X(class, list of
+// its methods); the methods are reached through virtual tables, never by name.
+#define PLATFORM_INTERFACES(X) \
+    X(IVideoControl, PLATFORM_VIDEO_CONTROL) \
+    X(IAVControl, PLATFORM_AV_CONTROL) \
+    X(ISourceControl, PLATFORM_SOURCE_CONTROL) \
+    X(IServiceNavigation, PLATFORM_SERVICE_NAVIGATION) \
+    X(IUtil, PLATFORM_UTIL) \
+    X(IReferenceCount, PLATFORM_REFERENCE_COUNT)
 // clang-format on

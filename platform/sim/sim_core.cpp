@@ -39,11 +39,12 @@ Core &core()
 // down what they cannot give.
 #define SIM_C_NAME(ret, name, ...) {#name, nullptr},
 #define SIM_MEMBER_NAME(cls, ret, name, ...) {#cls "::" #name, nullptr},
+#define SIM_INTERFACE_NAMES(cls, methods) methods(SIM_MEMBER_NAME)
 std::map<std::string, detail::Refusal> &registry()
 {
     static std::map<std::string, detail::Refusal> functions = {
         PLATFORM_C_FUNCTIONS(SIM_C_NAME) PLATFORM_STATIC_FUNCTIONS(SIM_MEMBER_NAME)
-            PLATFORM_MEMBER_FUNCTIONS(SIM_MEMBER_NAME) PLATFORM_VIRTUAL_FUNCTIONS(SIM_MEMBER_NAME)};
+            PLATFORM_MEMBER_FUNCTIONS(SIM_MEMBER_NAME) PLATFORM_INTERFACES(SIM_INTERFACE_NAMES)};
     return functions;
 }
 
