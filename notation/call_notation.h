@@ -46,11 +46,9 @@ template <typename T> std::string text_of(const T &v)
 {
     if constexpr (std::is_same_v<T, bool>)
         return v ? "1" : "0";
-    else if constexpr (std::is_enum_v<T>)
-        return std::to_string(static_cast<long long>(v));
     else if constexpr (std::is_unsigned_v<T>)
         return std::to_string(static_cast<unsigned long long>(v));
-    else if constexpr (std::is_integral_v<T>)
+    else if constexpr (std::is_integral_v<T> || std::is_enum_v<T>)
         return std::to_string(static_cast<long long>(v));
     else if constexpr (std::is_same_v<T, std::string>)
         return quote(v);

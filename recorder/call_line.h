@@ -22,10 +22,12 @@ template <typename T> T adopted(T value)
 {
     return value;
 }
+// NOLINTBEGIN(bugprone-macro-parentheses): the macros' arguments are types and names
 #define RECORDER_ADOPT_DECLARATIONS(cls, methods)                                                  \
     void adopt(cls **&out);                                                                        \
     cls *adopted(cls *object);
 PLATFORM_INTERFACES(RECORDER_ADOPT_DECLARATIONS)
+// NOLINTEND(bugprone-macro-parentheses)
 
 template <typename R> bool succeeded(const R &result)
 {

@@ -7,6 +7,7 @@
 #include "call_line.h"
 #include "wrapper_table.h"
 
+// NOLINTBEGIN(bugprone-macro-parentheses): the macros' arguments are types and names
 namespace recorder {
 namespace {
 
@@ -112,6 +113,7 @@ template <typename Member> void *member_address(Member member)
         return object ? proxy_of(object) : nullptr;                                                \
     }
 PLATFORM_INTERFACES(RECORDER_ADOPT)
+// NOLINTEND(bugprone-macro-parentheses)
 
 std::vector<Wrapper> platform_wrappers()
 {

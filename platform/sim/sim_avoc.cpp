@@ -100,32 +100,32 @@ struct AvocCall {
     template <typename T> void take(calls::shapes::in, const char *, T) { values++; }
     template <typename T> void take(calls::shapes::out, const char *, T) {}
 
-    template <typename S, typename T> void work(S, const char *, T) {}
-    void work(calls::shapes::out, const char *, int *out)
+    template <typename S, typename T> void work(S, const char *, T) const {}
+    void work(calls::shapes::out, const char *, int *out) const
     {
         SIM_EXPECT(out != nullptr, "null out-parameter");
         *out = read_value(key);
     }
-    void work(calls::shapes::out, const char *, avoc_rgb_s *rgb)
+    void work(calls::shapes::out, const char *, avoc_rgb_s *rgb) const
     {
         SIM_EXPECT(rgb != nullptr, "null out-parameter");
         rgb->red = static_cast<unsigned char>(read_value(key + "/red"));
         rgb->green = static_cast<unsigned char>(read_value(key + "/green"));
         rgb->blue = static_cast<unsigned char>(read_value(key + "/blue"));
     }
-    void work(calls::shapes::out, const char *, avoc_hsl_s *hsl)
+    void work(calls::shapes::out, const char *, avoc_hsl_s *hsl) const
     {
         SIM_EXPECT(hsl != nullptr, "null out-parameter");
         hsl->hue = read_value(key + "/hue");
         hsl->saturation = read_value(key + "/saturation");
         hsl->lightness = read_value(key + "/lightness");
     }
-    template <typename T> void work(calls::shapes::in, const char *name, T v)
+    template <typename T> void work(calls::shapes::in, const char *name, T v) const
     {
         SIM_EXPECT(!flag_given || flag == 0 || flag == 1, "flag other than 0 or 1");
         store(values > 1 ? key + "/" + name : key, v, flag);
     }
-    void work(calls::shapes::in, const char *, avoc_rgb_s *rgb)
+    void work(calls::shapes::in, const char *, avoc_rgb_s *rgb) const
     {
         SIM_EXPECT(rgb != nullptr, "null out-parameter");
         store(key + "/red", rgb->red, 1);

@@ -204,7 +204,8 @@ template <> struct Work<&app_context_manager_init> {
 };
 
 template <> struct Work<&app_context_manager_check_visible> {
-    static int run(const Forced *forced, char *app_id, int, int, int *visible)
+    static int run(const Forced *forced, char *app_id,  // NOLINT(readability-non-const-parameter)
+                   int, int, int *visible)
     {
         if (forced)
             return forced_result(*forced, visible);

@@ -135,7 +135,7 @@ EXPORT TCServiceData &TCServiceData::operator=(const TCServiceData &other) = def
 EXPORT TCServiceData::~TCServiceData() = default;
 EXPORT const TSServiceField *TCServiceData::GetField(int) const
 {
-    return nullptr;
+    return static_cast<const TSServiceField *>(m_fields);
 }
 EXPORT void TCServiceData::SetField(int, unsigned long long)
 {
@@ -146,4 +146,7 @@ EXPORT void TCServiceData::Clear()
 EXPORT TCCriteriaHelper::TCCriteriaHelper() : m_criteria(nullptr)
 {
 }
-EXPORT TCCriteriaHelper::~TCCriteriaHelper() = default;
+EXPORT TCCriteriaHelper::~TCCriteriaHelper()
+{
+    m_criteria = nullptr;
+}
