@@ -25,20 +25,24 @@
 #define PLATFORM_COMMA() ,
 #define PLATFORM_NOTHING()
 
-// Applies m to each (shape, type, parameter), separated by sep().
+// Applies m to each (shape, type, parameter), separated by sep(); m is
+// called with the unpacked triple, which every preprocessor expands (the
+// static analysers' too).
 // clang-format off
+#define PLATFORM_UNPACK_(...) __VA_ARGS__
+#define PLATFORM_CALL_(m, ...) m(__VA_ARGS__)
 #define PLATFORM_COUNT(...) PLATFORM_COUNT_(_, ##__VA_ARGS__, 7, 6, 5, 4, 3, 2, 1, 0)
 #define PLATFORM_COUNT_(_, a, b, c, d, e, f, g, n, ...) n
 #define PLATFORM_EACH(m, sep, ...) \
     PLATFORM_CAT(PLATFORM_EACH_, PLATFORM_COUNT(__VA_ARGS__))(m, sep, ##__VA_ARGS__)
 #define PLATFORM_EACH_0(m, sep)
-#define PLATFORM_EACH_1(m, sep, a) m a
-#define PLATFORM_EACH_2(m, sep, a, ...) m a sep() PLATFORM_EACH_1(m, sep, __VA_ARGS__)
-#define PLATFORM_EACH_3(m, sep, a, ...) m a sep() PLATFORM_EACH_2(m, sep, __VA_ARGS__)
-#define PLATFORM_EACH_4(m, sep, a, ...) m a sep() PLATFORM_EACH_3(m, sep, __VA_ARGS__)
-#define PLATFORM_EACH_5(m, sep, a, ...) m a sep() PLATFORM_EACH_4(m, sep, __VA_ARGS__)
-#define PLATFORM_EACH_6(m, sep, a, ...) m a sep() PLATFORM_EACH_5(m, sep, __VA_ARGS__)
-#define PLATFORM_EACH_7(m, sep, a, ...) m a sep() PLATFORM_EACH_6(m, sep, __VA_ARGS__)
+#define PLATFORM_EACH_1(m, sep, a) PLATFORM_CALL_(m, PLATFORM_UNPACK_ a)
+#define PLATFORM_EACH_2(m, sep, a, ...) PLATFORM_CALL_(m, PLATFORM_UNPACK_ a) sep() PLATFORM_EACH_1(m, sep, __VA_ARGS__)
+#define PLATFORM_EACH_3(m, sep, a, ...) PLATFORM_CALL_(m, PLATFORM_UNPACK_ a) sep() PLATFORM_EACH_2(m, sep, __VA_ARGS__)
+#define PLATFORM_EACH_4(m, sep, a, ...) PLATFORM_CALL_(m, PLATFORM_UNPACK_ a) sep() PLATFORM_EACH_3(m, sep, __VA_ARGS__)
+#define PLATFORM_EACH_5(m, sep, a, ...) PLATFORM_CALL_(m, PLATFORM_UNPACK_ a) sep() PLATFORM_EACH_4(m, sep, __VA_ARGS__)
+#define PLATFORM_EACH_6(m, sep, a, ...) PLATFORM_CALL_(m, PLATFORM_UNPACK_ a) sep() PLATFORM_EACH_5(m, sep, __VA_ARGS__)
+#define PLATFORM_EACH_7(m, sep, a, ...) PLATFORM_CALL_(m, PLATFORM_UNPACK_ a) sep() PLATFORM_EACH_6(m, sep, __VA_ARGS__)
 // clang-format on
 
 #define PLATFORM_PARAM_(shape, type, name) type name
