@@ -157,7 +157,8 @@ void put_value(const Reader &r, sim::Answer &a, const std::string &line, std::si
     }
 }
 
-// "name(args) = result, out v v" into the journal's text and the answer.
+// "name(args) = result, out v v" into the call, as the journal writes it
+// too, and the answer.
 RecordedCall read_call(const Reader &r, const std::string &line)
 {
     RecordedCall c;
@@ -165,23 +166,17 @@ RecordedCall read_call(const Reader &r, const std::string &line)
     std::size_t open = line.find('(');
     if (open == std::string::npos || open == 0)
         r.fail("not a platform call: " + line);
-    std::string text = line.substr(0, open + 1);
     std::size_t pos = open + 1;
     while (pos < line.size() && line[pos] != ')') {
-        if (line[pos] == '"') {
-            bool quoted = false;
-            std::optional<std::string> s = recording::next_token(line, pos, &quoted);
-            if (!s)
-                r.fail("unterminated text in a platform call");
-            text += "\"" + *s + "\"";
-        } else {
-            text += line[pos++];
-        }
+        bool quoted = false;
+        if (line[pos] != '"')
+            ++pos;
+        else if (!recording::next_token(line, pos, &quoted))
+            r.fail("unterminated text in a platform call");
     }
     if (pos >= line.size())
         r.fail("unterminated platform call: " + line);
-    c.call.call = text + ")";
-    ++pos;
+    c.call.call = line.substr(0, ++pos);
     if (line.compare(pos, 3, " = ") == 0) {
         pos += 3;
         put_value(r, c.call.answer, line, pos, true);

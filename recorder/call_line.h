@@ -1,72 +1,70 @@
-// One recorded platform call, written in the call journal's notation:
+// Recording one platform call: the call line in the call notation, written
+// as the call returns:
 //   call: avoc_get_film_mode(0, out, 1) = 0, out 2
-// Arguments are added before the call, the result and out-values after it;
-// the line is written when the object goes. Nothing is done when recording
-// is off.
+// Objects the call hands out are handed on wrapped (adopt), so that their
+// methods are recorded too. Nothing is written when recording is off.
 #pragma once
 
-#include <map>
-#include <string>
+#include <optional>
+#include <type_traits>
 
-#include "notation.h"
+#include "platform_calls.h"
 #include "record_file.h"
 
 namespace recorder {
 
-class CallLine {
-public:
-    explicit CallLine(const char *function) : on_(recording())
-    {
-        if (on_)
-            text_ = std::string("call: ") + function + "(";
+// What a call hands out, as the provider gets it: the TV service's objects
+// in recording proxies, anything else as it is.
+template <typename T> void adopt(T &)
+{
+}
+template <typename T> T adopted(T value)
+{
+    return value;
+}
+// NOLINTBEGIN(bugprone-macro-parentheses): the macros' arguments are types and names
+#define RECORDER_ADOPT_DECLARATIONS(cls, methods)                                                  \
+    void adopt(cls **&out);                                                                        \
+    cls *adopted(cls *object);
+PLATFORM_INTERFACES(RECORDER_ADOPT_DECLARATIONS)
+// NOLINTEND(bugprone-macro-parentheses)
+
+template <typename R> bool succeeded(const R &result)
+{
+    if constexpr (std::is_integral_v<R>)
+        return result == 0;
+    else
+        return true;
+}
+
+// Calls the platform function F through `call` and records the call with
+// `args`, the call's own arguments.
+template <auto F, typename Call, typename... A> auto recorded(Call call, A &...args)
+{
+    using Row = calls::Row<F>;
+    using R = typename Row::Result;
+    std::optional<calls::CallText> line;
+    if (recording()) {
+        line.emplace(Row::kName);
+        Row::args(*line, args...);
     }
-    CallLine(const CallLine &) = delete;
-    CallLine &operator=(const CallLine &) = delete;
-    ~CallLine()
-    {
-        if (on_)
-            write_line(text_);
+    std::size_t list_before = (std::size_t{0} + ... + calls::list_size(args));
+    if constexpr (std::is_void_v<R>) {
+        call();
+        if (line) {
+            Row::outs(*line, {true, list_before}, args...);
+            write_line("call: " + line->call());
+        }
+    } else {
+        R r = adopted(call());
+        (adopt(args), ...);
+        if (line) {
+            line->result(calls::result_text(r));
+            Row::outs(*line, {succeeded(r), list_before}, args...);
+            write_line("call: " + line->text());
+        }
+        return r;
     }
-
-    bool on() const { return on_; }
-
-    CallLine &arg(long long v) { return raw(std::to_string(v)); }
-    CallLine &arg_unsigned(unsigned long long v) { return raw(std::to_string(v)); }
-    CallLine &hex(unsigned long long v);
-    // A text argument; the journal writes a null one as "(null)".
-    CallLine &text(const char *v) { return raw(recording::quote(v ? v : "(null)")); }
-    CallLine &text(const std::string &v) { return raw(recording::quote(v)); }
-    // A placeholder such as out, buffer, handle or criteria.
-    CallLine &word(const char *w) { return raw(w); }
-    CallLine &raw(const std::string &v);
-
-    // Closes the argument list; the result follows, then the out-values.
-    CallLine &done();
-    CallLine &result(long long r);
-    CallLine &result_text(const char *r);
-    CallLine &result_object(bool present)
-    {
-        return done().put(" = ").put(present ? "object" : "null");
-    }
-    CallLine &out(long long v) { return out_raw(std::to_string(v)); }
-    CallLine &out_text(const std::string &v) { return out_raw(recording::quote(v)); }
-    CallLine &out_object(bool present) { return out_raw(present ? "object" : "null"); }
-    CallLine &out_record(const std::map<int, unsigned long long> &fields);
-    CallLine &out_raw(const std::string &v);
-
-private:
-    CallLine &put(const char *s)
-    {
-        if (on_)
-            text_ += s;
-        return *this;
-    }
-
-    bool on_;
-    bool closed_ = false;
-    bool first_arg_ = true;
-    bool first_out_ = true;
-    std::string text_;
-};
+}
 
 }  // namespace recorder

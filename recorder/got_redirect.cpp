@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "elf_types.h"
-#include "platform_calls.h"
+#include "platform_redirect.h"
 #include "wrapper_table.h"
 
 namespace recorder {
@@ -113,10 +113,7 @@ bool write_entry(void **entry, void *value, const Relro &relro)
 std::map<std::string, Wrapper> wrappers_by_name()
 {
     std::map<std::string, Wrapper> by_name;
-    std::vector<Wrapper> rows = c_wrappers();
-    std::vector<Wrapper> tv = tv_wrappers();
-    rows.insert(rows.end(), tv.begin(), tv.end());
-    for (const Wrapper &w : rows) {
+    for (const Wrapper &w : platform_wrappers()) {
         Dl_info info{};
         if (dladdr(w.real, &info) && info.dli_sname && info.dli_saddr == w.real)
             by_name[info.dli_sname] = w;

@@ -1,6 +1,7 @@
 // The recording's line format: the host's requests and the provider's answers
-// as one row per operation slot, and the quoting of texts. Shared by the
-// recorder, which writes recordings, and picture-menu, which replays them.
+// as one row per operation slot; the platform calls and the quoting of texts
+// are the call notation's (call_notation.h). Shared by the recorder, which
+// writes recordings, and picture-menu, which replays them.
 #pragma once
 
 #include <cstddef>
@@ -8,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "call_notation.h"
 #include "picture_provider.h"
 
 namespace recording {
@@ -55,14 +57,8 @@ inline constexpr Operation kOperations[] = {
 const Operation *operation_of_slot(int slot);
 const Operation *operation_named(std::string_view name);
 
-// A text in double quotes with backslash escapes for the quote, the
-// backslash and control characters; null for a null pointer.
-std::string quote(const char *text);
-std::string quote(std::string_view text);
-
-// Reads one token of a line: a quoted text (unescaped), or a run of
-// characters up to a blank, comma or closing bracket. Advances `pos` past
-// it. Nullopt when the line holds no well-formed token there.
-std::optional<std::string> next_token(std::string_view line, std::size_t &pos, bool *quoted);
+// Texts are quoted and read back as in the call notation.
+using calls::next_token;
+using calls::quote;
 
 }  // namespace recording

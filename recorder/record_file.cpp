@@ -12,7 +12,7 @@
 #include <fstream>
 
 #include "dlog.h"
-#include "platform_calls.h"
+#include "platform_redirect.h"
 
 namespace recorder {
 

@@ -17,7 +17,7 @@
 #include "elf_types.h"
 #include "notation.h"
 #include "picture_provider.h"
-#include "platform_calls.h"
+#include "platform_redirect.h"
 #include "record_file.h"
 #include "requests.h"
 

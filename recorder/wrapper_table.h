@@ -1,13 +1,15 @@
-// The wrapper rows of the platform's C functions and of its C++ functions.
+// The wrapper rows of the platform's functions.
 #pragma once
 
 #include <vector>
 
-#include "platform_calls.h"
+#include "platform_redirect.h"
 
 namespace recorder {
 
-std::vector<Wrapper> c_wrappers();
-std::vector<Wrapper> tv_wrappers();
+// Every platform function the recorder wraps: those of the platform rows
+// and the platform log.
+std::vector<Wrapper> platform_wrappers();
+Wrapper log_wrapper();
 
 }  // namespace recorder

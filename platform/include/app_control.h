@@ -1,6 +1,8 @@
 // Application control (launch requests) and application context (visibility).
 #pragma once
 
+#include "platform_rows.h"
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -9,18 +11,21 @@ typedef struct app_control_s *app_control_h;
 typedef void (*app_control_reply_cb)(app_control_h request, app_control_h reply, int result,
                                      void *user_data);
 
-// All return 0 on success.
-int app_control_create(app_control_h *handle);
-int app_control_set_app_id(app_control_h handle, const char *app_id);
-int app_control_add_extra_data(app_control_h handle, const char *key, const char *value);
-int app_control_send_launch_request(app_control_h handle, app_control_reply_cb callback,
-                                    void *user_data);
-int app_control_destroy(app_control_h handle);
+// clang-format off
+#define PLATFORM_APP_CONTROL(X) \
+    /* all return 0 on success */ \
+    X(int, app_control_create, (out, app_control_h *, handle)) \
+    X(int, app_control_set_app_id, (handle, app_control_h, handle), (in, const char *, app_id)) \
+    X(int, app_control_add_extra_data, (handle, app_control_h, handle), (in, const char *, key), (in, const char *, value)) \
+    X(int, app_control_send_launch_request, (handle, app_control_h, handle), (callback, app_control_reply_cb, callback), (data, void *, user_data)) \
+    X(int, app_control_destroy, (handle, app_control_h, handle)) \
+    X(int, app_context_manager_init) \
+    /* writes non-zero through visible when the application is visible */ \
+    X(int, app_context_manager_check_visible, (in, char *, app_id), (in, int, reserved1), (in, int, reserved2), (out, int *, visible)) \
+    X(int, app_context_manager_fini)
+// clang-format on
 
-int app_context_manager_init(void);
-// Writes non-zero through visible when the application is visible.
-int app_context_manager_check_visible(char *app_id, int reserved1, int reserved2, int *visible);
-int app_context_manager_fini(void);
+PLATFORM_APP_CONTROL(PLATFORM_DECLARE)
 
 #ifdef __cplusplus
 }

@@ -10,6 +10,8 @@
 #include <map>
 #include <string>
 
+#include "platform_rows.h"
+
 enum EProfile : int { PROFILE_TYPE_MAIN = 1, PROFILE_TYPE_PIP = 101 };
 
 enum EPictureSizeType : int {
@@ -65,13 +67,88 @@ struct TSTvMode {
     int serviceMode;
 };
 
+class TCServiceData;
+class TCCriteriaHelper;
+class IVideoControl;
+class IAVControl;
+class ISourceControl;
+class IServiceNavigation;
+class IUtil;
+class IReferenceCount;
+
+// What a source status check answers, by source.
+using ESourceStatusMap = std::map<ESource, ESourceStatus>;
+// The records a service list call puts in.
+using ServiceList = std::list<TCServiceData *>;
+
 // One field of a service record.
 struct TSServiceField {
     int id;
     unsigned long long value;
 };
 
-// A service (channel) record: fields addressed by id.
+// The rows of the TV service's functions (platform_rows.h).
+// clang-format off
+#define PLATFORM_CRITERIA_HELPER(X) \
+    X(TCCriteriaHelper, void, Fetch, (in, int, field)) \
+    X(TCCriteriaHelper, void, WhereNot, (in, int, field), (in, unsigned long long, value)) \
+    X(TCCriteriaHelper, void, OrderBy, (in, int, field), (in, ESortOrder, order)) \
+    X(TCCriteriaHelper, void, RemoveOrderBy, (in, int, field))
+/* both fill the criteria for a TV mode; true on success */
+#define PLATFORM_NAVIGATION_MODE_HELPER(X) \
+    X(TCNavigationModeHelper, bool, GetNavigationCriteria, (in, ENavigationMode, mode), (in, TSTvMode, tvMode), (criteria, TCCriteriaHelper &, criteria), (hex, unsigned long long, id)) \
+    X(TCNavigationModeHelper, bool, GetNavigationCriteria, (in, TSTvMode, tvMode), (in, ENavigationMode, mode), (criteria, TCCriteriaHelper &, criteria), (hex, unsigned long long, id))
+/* true on success */
+#define PLATFORM_SERVICE_DATA_UTILITY(X) \
+    X(TCServiceDataUtility, bool, GetServiceName, (in, unsigned long long, serviceId), (out, std::wstring &, name), (in, bool, full))
+/* -1 is failure for the picture size and screen mode methods, exactly 1 is
+   success for screen fit and auto wide */
+#define PLATFORM_VIDEO_CONTROL(X) \
+    X(IVideoControl, int, GetScreenMode, (out, EScreenModeData *, mode)) \
+    X(IVideoControl, int, SetScreenMode, (in, EScreenModeData, mode), (in, bool, commit)) \
+    X(IVideoControl, int, SetAspectRatio, (in, EPictureSizeType, size), (in, bool, commit)) \
+    X(IVideoControl, int, GetPictureSize, (out, EPictureSizeType *, size)) \
+    X(IVideoControl, int, ResetPicture) \
+    X(IVideoControl, int, SetScreenFitOption, (in, EScreenFitOptionType, option), (in, bool, commit)) \
+    X(IVideoControl, int, GetScreenFitOption, (out, EScreenFitOptionType *, option)) \
+    X(IVideoControl, int, GetAutoWideOption, (out, bool *, on)) \
+    X(IVideoControl, int, SetAutoWideOption, (in, bool, on), (in, bool, commit)) \
+    X(IVideoControl, int, GetPanoramaOption, (out, bool *, on)) \
+    X(IVideoControl, int, SetPanoramaOption, (in, bool, on), (in, bool, commit))
+#define PLATFORM_AV_CONTROL(X) \
+    X(IAVControl, int, SetAnalogCleanView, (in, bool, on))
+/* SetSource: exactly 1 is success */
+#define PLATFORM_SOURCE_CONTROL(X) \
+    X(ISourceControl, int, SetSource, (in, ESource, source), (in, const std::string &, text)) \
+    X(ISourceControl, int, CheckSourceStatus, (in, const std::list<ESource> &, sources), (out, ESourceStatusMap &, status))
+/* GetServiceList: -1 is failure; the caller deletes the records put into the list */
+#define PLATFORM_SERVICE_NAVIGATION(X) \
+    X(IServiceNavigation, int, SetService, (in, unsigned long long, serviceId), (in, int, arg1), (in, int, arg2), (in, const std::string &, text)) \
+    X(IServiceNavigation, int, GetTvMode, (out, TSTvMode &, mode)) \
+    X(IServiceNavigation, int, SetTvMode, (in, TSTvMode, mode), (in, const std::string &, text)) \
+    X(IServiceNavigation, int, GetCurrentServiceInfo, (in, TSTvMode, mode), (criteria, TCCriteriaHelper &, criteria), (out, TCServiceData &, service)) \
+    X(IServiceNavigation, int, GetNextService, (criteria, TCCriteriaHelper &, criteria), (out, TCServiceData &, service)) \
+    X(IServiceNavigation, int, GetPreviousService, (criteria, TCCriteriaHelper &, criteria), (out, TCServiceData &, service)) \
+    X(IServiceNavigation, int, GetServiceList, (criteria, TCCriteriaHelper &, criteria), (out, ServiceList &, services), (in, TSTvMode, mode), (in, int, arg1), (in, int, arg2))
+#define PLATFORM_UTIL(X) \
+    X(IUtil, int, SelectMasterAudio, (in, EProfile, profile), (in, int, arg)) \
+    X(IUtil, int, GetMasterAudio, (out, EProfile *, profile), (out, int *, arg))
+/* tells the TV service that a client uses a profile */
+#define PLATFORM_REFERENCE_COUNT(X) \
+    X(IReferenceCount, int, IncreaseCount) \
+    X(IReferenceCount, int, DecreaseCount)
+/* the factories; CreateReferenceCount gives null on failure */
+#define PLATFORM_TV_SERVICE_API(X) \
+    X(TVServiceAPI, int, CreateVideoControl, (in, EProfile, profile), (in, int, arg), (out, IVideoControl **, out)) \
+    X(TVServiceAPI, int, CreateAVControl, (in, EProfile, profile), (in, int, arg), (out, IAVControl **, out)) \
+    X(TVServiceAPI, int, CreateSourceControl, (in, EProfile, profile), (in, int, arg), (out, ISourceControl **, out)) \
+    X(TVServiceAPI, int, CreateServiceNavigation, (in, EProfile, profile), (in, int, arg), (out, IServiceNavigation **, out)) \
+    X(TVServiceAPI, int, CreateUtil, (out, IUtil **, out)) \
+    X(TVServiceAPI, IReferenceCount *, CreateReferenceCount)
+// clang-format on
+
+// A service (channel) record: fields addressed by id. Its members work on
+// the caller's copy, not on the TV service.
 class TCServiceData {
 public:
     TCServiceData();
@@ -96,45 +173,40 @@ public:
     TCCriteriaHelper &operator=(const TCCriteriaHelper &other) = delete;
     ~TCCriteriaHelper();
 
-    void Fetch(int field);
-    void WhereNot(int field, unsigned long long value);
-    void OrderBy(int field, ESortOrder order);
-    void RemoveOrderBy(int field);
+    PLATFORM_CRITERIA_HELPER(PLATFORM_DECLARE_MEMBER)
 
 private:
     void *m_criteria;
 };
 
+// The records' own members, declared above, for the list of platform functions.
+// clang-format off
+#define PLATFORM_RECORD_NAMES(X) \
+    X(TCServiceData, TCServiceData) \
+    X(TCServiceData, operator=) \
+    X(TCServiceData, ~TCServiceData) \
+    X(TCServiceData, GetField) \
+    X(TCServiceData, SetField) \
+    X(TCServiceData, Clear) \
+    X(TCCriteriaHelper, TCCriteriaHelper) \
+    X(TCCriteriaHelper, ~TCCriteriaHelper)
+// clang-format on
+
 class TCNavigationModeHelper {
 public:
-    // Both fill the criteria for a TV mode; true on success.
-    static bool GetNavigationCriteria(ENavigationMode mode, TSTvMode tvMode,
-                                      TCCriteriaHelper &criteria, unsigned long long id);
-    static bool GetNavigationCriteria(TSTvMode tvMode, ENavigationMode mode,
-                                      TCCriteriaHelper &criteria, unsigned long long id);
+    PLATFORM_NAVIGATION_MODE_HELPER(PLATFORM_DECLARE_STATIC)
 };
 
 class TCServiceDataUtility {
 public:
-    // True on success.
-    static bool GetServiceName(unsigned long long serviceId, std::wstring &name, bool full);
+    PLATFORM_SERVICE_DATA_UTILITY(PLATFORM_DECLARE_STATIC)
 };
 
-// Virtual slots in the interface's order; -1 is failure for the picture size
-// and screen mode methods, exactly 1 is success for screen fit and auto wide.
+// The interfaces of the objects the factories hand out; rows in the order of
+// their virtual slots.
 class IVideoControl {
 public:
-    virtual int GetScreenMode(EScreenModeData *mode) = 0;
-    virtual int SetScreenMode(EScreenModeData mode, bool commit) = 0;
-    virtual int SetAspectRatio(EPictureSizeType size, bool commit) = 0;
-    virtual int GetPictureSize(EPictureSizeType *size) = 0;
-    virtual int ResetPicture() = 0;
-    virtual int SetScreenFitOption(EScreenFitOptionType option, bool commit) = 0;
-    virtual int GetScreenFitOption(EScreenFitOptionType *option) = 0;
-    virtual int GetAutoWideOption(bool *on) = 0;
-    virtual int SetAutoWideOption(bool on, bool commit) = 0;
-    virtual int GetPanoramaOption(bool *on) = 0;
-    virtual int SetPanoramaOption(bool on, bool commit) = 0;
+    PLATFORM_VIDEO_CONTROL(PLATFORM_DECLARE_VIRTUAL)
 
 protected:
     ~IVideoControl() = default;
@@ -142,7 +214,7 @@ protected:
 
 class IAVControl {
 public:
-    virtual int SetAnalogCleanView(bool on) = 0;
+    PLATFORM_AV_CONTROL(PLATFORM_DECLARE_VIRTUAL)
 
 protected:
     ~IAVControl() = default;
@@ -150,10 +222,7 @@ protected:
 
 class ISourceControl {
 public:
-    // Exactly 1 is success.
-    virtual int SetSource(ESource source, const std::string &text) = 0;
-    virtual int CheckSourceStatus(const std::list<ESource> &sources,
-                                  std::map<ESource, ESourceStatus> &status) = 0;
+    PLATFORM_SOURCE_CONTROL(PLATFORM_DECLARE_VIRTUAL)
 
 protected:
     ~ISourceControl() = default;
@@ -161,17 +230,7 @@ protected:
 
 class IServiceNavigation {
 public:
-    virtual int SetService(unsigned long long serviceId, int arg1, int arg2,
-                           const std::string &text) = 0;
-    virtual int GetTvMode(TSTvMode &mode) = 0;
-    virtual int SetTvMode(TSTvMode mode, const std::string &text) = 0;
-    virtual int GetCurrentServiceInfo(TSTvMode mode, TCCriteriaHelper &criteria,
-                                      TCServiceData &service) = 0;
-    virtual int GetNextService(TCCriteriaHelper &criteria, TCServiceData &service) = 0;
-    virtual int GetPreviousService(TCCriteriaHelper &criteria, TCServiceData &service) = 0;
-    // -1 is failure; the caller deletes the records put into the list.
-    virtual int GetServiceList(TCCriteriaHelper &criteria, std::list<TCServiceData *> &services,
-                               TSTvMode mode, int arg1, int arg2) = 0;
+    PLATFORM_SERVICE_NAVIGATION(PLATFORM_DECLARE_VIRTUAL)
 
 protected:
     ~IServiceNavigation() = default;
@@ -179,18 +238,15 @@ protected:
 
 class IUtil {
 public:
-    virtual int SelectMasterAudio(EProfile profile, int arg) = 0;
-    virtual int GetMasterAudio(EProfile *profile, int *arg) = 0;
+    PLATFORM_UTIL(PLATFORM_DECLARE_VIRTUAL)
 
 protected:
     ~IUtil() = default;
 };
 
-// Tells the TV service that a client uses a profile.
 class IReferenceCount {
 public:
-    virtual int IncreaseCount() = 0;
-    virtual int DecreaseCount() = 0;
+    PLATFORM_REFERENCE_COUNT(PLATFORM_DECLARE_VIRTUAL)
 
 protected:
     ~IReferenceCount() = default;
@@ -198,11 +254,5 @@ protected:
 
 class TVServiceAPI {
 public:
-    static int CreateVideoControl(EProfile profile, int arg, IVideoControl **out);
-    static int CreateAVControl(EProfile profile, int arg, IAVControl **out);
-    static int CreateSourceControl(EProfile profile, int arg, ISourceControl **out);
-    static int CreateServiceNavigation(EProfile profile, int arg, IServiceNavigation **out);
-    static int CreateUtil(IUtil **out);
-    // Null on failure.
-    static IReferenceCount *CreateReferenceCount();
+    PLATFORM_TV_SERVICE_API(PLATFORM_DECLARE_STATIC)
 };

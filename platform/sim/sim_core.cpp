@@ -35,10 +35,16 @@ Core &core()
     return instance;
 }
 
-// Every function that can be forced, with what it turns down.
+// Every function of the platform rows can be forced but the log; some turn
+// down what they cannot give.
+#define SIM_C_NAME(ret, name, ...) {#name, nullptr},
+#define SIM_MEMBER_NAME(cls, ret, name, ...) {#cls "::" #name, nullptr},
+#define SIM_INTERFACE_NAMES(cls, methods) methods(SIM_MEMBER_NAME)
 std::map<std::string, detail::Refusal> &registry()
 {
-    static std::map<std::string, detail::Refusal> functions;
+    static std::map<std::string, detail::Refusal> functions = {
+        PLATFORM_C_FUNCTIONS(SIM_C_NAME) PLATFORM_STATIC_FUNCTIONS(SIM_MEMBER_NAME)
+            PLATFORM_MEMBER_FUNCTIONS(SIM_MEMBER_NAME) PLATFORM_INTERFACES(SIM_INTERFACE_NAMES)};
     return functions;
 }
 
@@ -282,26 +288,30 @@ const Forced *replayed(Core &c, const std::string &entry, const char *function)
 
 }  // namespace
 
-const Forced *call(const char *function, const char *args_format, ...)
+bool journal_on()
+{
+    return core().journal_on;
+}
+
+const Forced *journaled(const char *function, std::string entry)
 {
     Core &c = core();
-    if (c.journal_on) {
-        va_list args;
-        va_start(args, args_format);
-        std::string entry = std::string(function) + "(" + vformat(args_format, args) + ")";
-        va_end(args);
-        c.journal.push_back(std::move(entry));
-        if (c.replaying)
-            return replayed(c, c.journal.back(), function);
-    }
+    c.journal.push_back(std::move(entry));
+    if (c.replaying)
+        return replayed(c, c.journal.back(), function);
+    return forced_of(function);
+}
+
+const Forced *forced_of(const char *function)
+{
+    Core &c = core();
     auto it = c.forced.find(function);
     return it == c.forced.end() ? nullptr : &it->second;
 }
 
-Registrar::Registrar(std::initializer_list<const char *> names, Refusal refusal)
+Registrar::Registrar(const char *function, Refusal refusal)
 {
-    for (const char *n : names)
-        registry()[n] = refusal;
+    registry()[function] = refusal;
 }
 
 void unexpected(const char *function, const char *what)

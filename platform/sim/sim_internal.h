@@ -6,6 +6,7 @@
 #include <optional>
 #include <type_traits>
 
+#include "platform_calls.h"
 #include "sim/control.h"
 
 #define SIM_EXPORT __attribute__((visibility("default")))
@@ -14,17 +15,46 @@ namespace sim::detail {
 
 using Forced = Answer;
 
-// Journals one call as "function(args)" and returns the forced outcome, if any.
-const Forced *call(const char *function, const char *args_format, ...)
-    __attribute__((format(printf, 2, 3)));
+bool journal_on();
+// Journals one call's entry and returns the forced (or replayed) outcome, if any.
+const Forced *journaled(const char *function, std::string entry);
+// The forced outcome of a call that is not journaled.
+const Forced *forced_of(const char *function);
+
+// Journals a call of the platform function F in the call notation and
+// returns the forced outcome, if any.
+template <auto F, typename... A> const Forced *call(A &&...args)
+{
+    const char *name = calls::Row<F>::kName;
+    if (journal_on())
+        return journaled(name, calls::call_text<F>(args...));
+    return forced_of(name);
+}
+
+// What the stand-in does when the function F is called, after the journal:
+// a specialisation's static run(forced, args...) with forced the forced
+// outcome or null. The output control library's is the primary template,
+// in sim_avoc.cpp; the other components specialise it.
+template <auto F> struct Work;
+
+// Defines a C function of the platform rows (platform_rows.h) that journals
+// its call and does its work.
+#define SIM_C_FUNCTION(ret, name, ...)                                                             \
+    extern "C" SIM_EXPORT ret name(PLATFORM_PARAMS(__VA_ARGS__))                                   \
+    {                                                                                              \
+        constexpr auto F = PLATFORM_C_POINTER(ret, name, ##__VA_ARGS__);                           \
+        return ::sim::detail::Work<F>::run(::sim::detail::call<F>(PLATFORM_ARGS(__VA_ARGS__))      \
+                                               SIM_ARGS_AFTER(__VA_ARGS__));                       \
+    }
+#define SIM_ARG_AFTER_(shape, type, name) , name
+#define SIM_ARGS_AFTER(...) PLATFORM_EACH(SIM_ARG_AFTER_, PLATFORM_NOTHING, ##__VA_ARGS__)
 
 // Why a forced outcome cannot be honoured by the function, or null when it can.
 using Refusal = const char *(*)(const Forced &forced);
 
-// Adds names to the set of functions that can be forced; force() turns down
-// what `refusal` names.
+// Has force() turn down what `refusal` names for the function.
 struct Registrar {
-    Registrar(std::initializer_list<const char *> names, Refusal refusal = nullptr);
+    Registrar(const char *function, Refusal refusal);
 };
 
 // Writes the forced out value, if any, and returns the forced result.

@@ -12,7 +12,7 @@ using namespace sim::tvs;
 
 int CMenuUtil::GetSourceStatus(ESource source, EProfile profile)
 {
-    if (auto *f = sim::detail::call("CMenuUtil::GetSourceStatus", "%d, %d", source, profile))
+    if (auto *f = sim::detail::call<&CMenuUtil::GetSourceStatus>(source, profile))
         return f->result;
     if (!known_profile(profile))
         return SOURCE_STATUS_NOT_AVAILABLE;
@@ -25,7 +25,7 @@ int CMenuUtil::GetSourceStatus(ESource source, EProfile profile)
 // service); -1 leaves the buffer alone when there is no such service.
 int CMenuUtil::GetChannelString(char *text, bool pip)
 {
-    if (auto *f = sim::detail::call("CMenuUtil::GetChannelString", "buffer, %d", pip)) {
+    if (auto *f = sim::detail::call<&CMenuUtil::GetChannelString>(text, pip)) {
         put_forced_text(*f, text);
         return f->result;
     }
@@ -50,43 +50,37 @@ int CMenuUtil::GetChannelString(char *text, bool pip)
 // A forced call of a function without result does nothing more.
 void CMenuUtil::FlushCache()
 {
-    sim::detail::call("CMenuUtil::FlushCache", "%s", "");
+    sim::detail::call<&CMenuUtil::FlushCache>();
 }
 
 // The flags: a forced result != 0 is true.
 bool CMenuUtil::FlagATSC()
 {
-    if (auto *f = sim::detail::call("CMenuUtil::FlagATSC", "%s", ""))
+    if (auto *f = sim::detail::call<&CMenuUtil::FlagATSC>())
         return f->result != 0;
     return tv().atsc;
 }
 
 bool CMenuUtil::FlagLFDProductModel()
 {
-    if (auto *f = sim::detail::call("CMenuUtil::FlagLFDProductModel", "%s", ""))
+    if (auto *f = sim::detail::call<&CMenuUtil::FlagLFDProductModel>())
         return f->result != 0;
     return tv().lfd_product;
 }
 
 bool CMenuUtil::CheckApplicationVisible(const char *appId)
 {
-    if (auto *f = sim::detail::call("CMenuUtil::CheckApplicationVisible", "\"%s\"",
-                                    appId ? appId : "(null)"))
+    if (auto *f = sim::detail::call<&CMenuUtil::CheckApplicationVisible>(appId))
         return f->result != 0;
     SIM_EXPECT(appId != nullptr, "null application id");
     return sim::state().visible_apps.count(appId) != 0;
 }
 
-static const sim::detail::Registrar reg_menu_util{
-    "CMenuUtil::GetSourceStatus",     "CMenuUtil::GetChannelString",
-    "CMenuUtil::FlushCache",          "CMenuUtil::FlagATSC",
-    "CMenuUtil::FlagLFDProductModel", "CMenuUtil::CheckApplicationVisible"};
-
 // The stand-in keeps the antenna of the PIP window only (other profiles fail);
 // types 0 to 39 exist.
 int CAntennaUtil::GetAntennaMode(EMenuAntennaType *mode, EProfile profile)
 {
-    if (auto *f = sim::detail::call("CAntennaUtil::GetAntennaMode", "out, %d", profile))
+    if (auto *f = sim::detail::call<&CAntennaUtil::GetAntennaMode>(mode, profile))
         return sim::detail::forced_result(*f, mode);
     SIM_EXPECT(mode != nullptr, "null out-parameter");
     if (profile != PROFILE_TYPE_PIP)
@@ -97,7 +91,7 @@ int CAntennaUtil::GetAntennaMode(EMenuAntennaType *mode, EProfile profile)
 
 int CAntennaUtil::SetAntennaMode(EMenuAntennaType mode, EProfile profile)
 {
-    if (auto *f = sim::detail::call("CAntennaUtil::SetAntennaMode", "%d, %d", mode, profile))
+    if (auto *f = sim::detail::call<&CAntennaUtil::SetAntennaMode>(mode, profile))
         return f->result;
     if (profile != PROFILE_TYPE_PIP || static_cast<int>(mode) < 0 || mode >= kAntennaTypes)
         return kError;
@@ -107,13 +101,13 @@ int CAntennaUtil::SetAntennaMode(EMenuAntennaType mode, EProfile profile)
 
 void CAntennaUtil::SetAvailableAntennaModeForPIP()
 {
-    sim::detail::call("CAntennaUtil::SetAvailableAntennaModeForPIP", "%s", "");
+    sim::detail::call<&CAntennaUtil::SetAvailableAntennaModeForPIP>();
 }
 
 // A forced call leaves the buffer alone, unless a text is forced.
 void CAntennaUtil::GetAntennaName(EMenuAntennaType mode, char *name)
 {
-    if (auto *f = sim::detail::call("CAntennaUtil::GetAntennaName", "%d, buffer", mode)) {
+    if (auto *f = sim::detail::call<&CAntennaUtil::GetAntennaName>(mode, name)) {
         put_forced_text(*f, name);
         return;
     }
@@ -126,14 +120,10 @@ void CAntennaUtil::GetAntennaName(EMenuAntennaType mode, char *name)
         std::snprintf(name, kTextSize, "Antenna %d", type);
 }
 
-static const sim::detail::Registrar reg_antenna_util{
-    "CAntennaUtil::GetAntennaMode", "CAntennaUtil::SetAntennaMode",
-    "CAntennaUtil::SetAvailableAntennaModeForPIP", "CAntennaUtil::GetAntennaName"};
-
 // A forced result is the profile.
 EProfile CTvService::GetCurrentProfile()
 {
-    if (auto *f = sim::detail::call("CTvService::GetCurrentProfile", "%s", ""))
+    if (auto *f = sim::detail::call<&CTvService::GetCurrentProfile>())
         return static_cast<EProfile>(f->result);
     return tv().current_profile;
 }
@@ -142,20 +132,15 @@ EProfile CTvService::GetCurrentProfile()
 std::string CTvService::ChannelNumberString(TSTvMode mode, int channelType, unsigned short major,
                                             unsigned short minor)
 {
-    if (auto *f = sim::detail::call("CTvService::ChannelNumberString", "%s, %d, %u, %u",
-                                    mode_text(mode).c_str(), channelType, major, minor))
+    if (auto *f =
+            sim::detail::call<&CTvService::ChannelNumberString>(mode, channelType, major, minor))
         return f->text.value_or("");
     return number_text(major, minor);
 }
 
 std::string CTvService::Twstring2String(const std::wstring &text)
 {
-    std::string narrowed = narrow(text);
-    if (auto *f = sim::detail::call("CTvService::Twstring2String", "\"%s\"", narrowed.c_str()))
+    if (auto *f = sim::detail::call<&CTvService::Twstring2String>(text))
         return f->text.value_or("");
-    return narrowed;
+    return calls::narrow(text);
 }
-
-static const sim::detail::Registrar reg_tv_service{"CTvService::GetCurrentProfile",
-                                                   "CTvService::ChannelNumberString",
-                                                   "CTvService::Twstring2String"};

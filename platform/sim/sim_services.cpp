@@ -1,5 +1,6 @@
 // Stand-in platform services: key-value store, system information,
-// application control and context, device power.
+// application control and context, device power. Their functions are
+// expanded from the headers' rows; each does the work below.
 #include <cstdlib>
 #include <cstring>
 
@@ -12,11 +13,6 @@
 namespace {
 
 constexpr int kError = -1;
-
-const char *or_null(const char *s)
-{
-    return s ? s : "(null)";
-}
 
 // A forced call skips the work, so a forced success would report a context
 // that was never made.
@@ -37,72 +33,12 @@ const char *refuse_create(const sim::detail::Forced &forced)
     return nullptr;
 }
 
-}  // namespace
-
-// ---- key-value store -------------------------------------------------------
-
-extern "C" SIM_EXPORT int vconf_get_int(const char *key, int *out)
+// Both system information readers: the answer for `key`, as the reader's
+// type; -1 for a key the TV does not answer.
+template <typename T> int system_info_value(const sim::detail::Forced *forced, int key, T *out)
 {
-    if (auto *f = sim::detail::call("vconf_get_int", "\"%s\", out", or_null(key)))
-        return sim::detail::forced_result(*f, out);
-    SIM_EXPECT(key && out, "null key or out-parameter");
-    auto &ints = sim::state().vconf_int;
-    auto it = ints.find(key);
-    if (it == ints.end())
-        return kError;  // no such entry, or not an integer entry
-    *out = it->second;
-    return 0;
-}
-
-extern "C" SIM_EXPORT int vconf_set_int(const char *key, int value)
-{
-    if (auto *f = sim::detail::call("vconf_set_int", "\"%s\", %d", or_null(key), value))
-        return f->result;
-    SIM_EXPECT(key, "null key");
-    if (sim::state().vconf_str.count(key))
-        return kError;  // an entry keeps its type
-    sim::state().vconf_int[key] = value;
-    return 0;
-}
-
-extern "C" SIM_EXPORT char *vconf_get_str(const char *key)
-{
-    // Forcing a non-zero result makes the read fail (null); a forced text is the entry.
-    if (auto *f = sim::detail::call("vconf_get_str", "\"%s\"", or_null(key))) {
-        if (f->text && !f->null)
-            return strdup(f->text->c_str());
-        if (f->null || f->result != 0)
-            return nullptr;
-    }
-    SIM_EXPECT(key, "null key");
-    auto &strs = sim::state().vconf_str;
-    auto it = strs.find(key);
-    return it == strs.end() ? nullptr : strdup(it->second.c_str());
-}
-
-extern "C" SIM_EXPORT int vconf_set_str(const char *key, const char *value)
-{
-    if (auto *f =
-            sim::detail::call("vconf_set_str", "\"%s\", \"%s\"", or_null(key), or_null(value)))
-        return f->result;
-    SIM_EXPECT(key && value, "null key or value");
-    if (sim::state().vconf_int.count(key))
-        return kError;
-    sim::state().vconf_str[key] = value;
-    return 0;
-}
-
-static const sim::detail::Registrar reg_vconf{"vconf_get_int", "vconf_set_int", "vconf_get_str",
-                                              "vconf_set_str"};
-
-// ---- system information ----------------------------------------------------
-
-// Both readers: the answer for `key`, as the reader's type; -1 for a key the
-// TV does not answer.
-template <typename T> static int system_info_value(const char *function, int key, T *out)
-{
-    if (auto *f = sim::detail::call(function, "%d, out", key))
-        return sim::detail::forced_result(*f, out);
+    if (forced)
+        return sim::detail::forced_result(*forced, out);
     SIM_EXPECT(out, "null out-parameter");
     auto &info = sim::state().system_info;
     auto it = info.find(key);
@@ -112,133 +48,204 @@ template <typename T> static int system_info_value(const char *function, int key
     return 0;
 }
 
-extern "C" SIM_EXPORT int system_info_get_value_bool(system_info_key_e key, bool *out)
-{
-    return system_info_value(__func__, key, out);
-}
-
-extern "C" SIM_EXPORT int system_info_get_value_int(system_info_key_e key, int *out)
-{
-    return system_info_value(__func__, key, out);
-}
-
-static const sim::detail::Registrar reg_system_info{"system_info_get_value_bool",
-                                                    "system_info_get_value_int"};
-
-// ---- application control ---------------------------------------------------
+}  // namespace
 
 struct app_control_s {
     sim::LaunchRequest request;
 };
 
-extern "C" SIM_EXPORT int app_control_create(app_control_h *handle)
-{
-    // A replayed answer that handed out a handle (out 1) hands one out here too.
-    if (auto *f = sim::detail::call("app_control_create", "out")) {
-        if (f->out && *f->out && handle) {
-            *handle = new app_control_s;
-            sim::state().open_app_controls++;
-        }
-        return f->result;
+namespace sim::detail {
+
+// ---- key-value store ---------------------------------------------------------
+
+template <> struct Work<&vconf_get_int> {
+    static int run(const Forced *forced, const char *key, int *out)
+    {
+        if (forced)
+            return forced_result(*forced, out);
+        SIM_EXPECT(key && out, "null key or out-parameter");
+        auto &ints = state().vconf_int;
+        auto it = ints.find(key);
+        if (it == ints.end())
+            return kError;  // no such entry, or not an integer entry
+        *out = it->second;
+        return 0;
     }
-    SIM_EXPECT(handle, "null out-parameter");
-    *handle = new app_control_s;
-    sim::state().open_app_controls++;
-    return 0;
-}
+};
 
-extern "C" SIM_EXPORT int app_control_set_app_id(app_control_h handle, const char *app_id)
-{
-    if (auto *f = sim::detail::call("app_control_set_app_id", "handle, \"%s\"", or_null(app_id)))
-        return f->result;
-    SIM_EXPECT(handle && app_id, "null handle or application id");
-    handle->request.app_id = app_id;
-    return 0;
-}
+template <> struct Work<&vconf_set_int> {
+    static int run(const Forced *forced, const char *key, int value)
+    {
+        if (forced)
+            return forced->result;
+        SIM_EXPECT(key, "null key");
+        if (state().vconf_str.count(key))
+            return kError;  // an entry keeps its type
+        state().vconf_int[key] = value;
+        return 0;
+    }
+};
 
-extern "C" SIM_EXPORT int app_control_add_extra_data(app_control_h handle, const char *key,
-                                                     const char *value)
-{
-    if (auto *f = sim::detail::call("app_control_add_extra_data", "handle, \"%s\", \"%s\"",
-                                    or_null(key), or_null(value)))
-        return f->result;
-    SIM_EXPECT(handle && key && value, "null argument");
-    handle->request.extra_data[key] = value;
-    return 0;
-}
+// Forcing a non-zero result makes the read fail (null); a forced text is the entry.
+template <> struct Work<&vconf_get_str> {
+    static char *run(const Forced *forced, const char *key)
+    {
+        if (forced && forced->text && !forced->null)
+            return strdup(forced->text->c_str());
+        if (forced && (forced->null || forced->result != 0))
+            return nullptr;
+        SIM_EXPECT(key, "null key");
+        auto &strs = state().vconf_str;
+        auto it = strs.find(key);
+        return it == strs.end() ? nullptr : strdup(it->second.c_str());
+    }
+};
 
-extern "C" SIM_EXPORT int app_control_send_launch_request(app_control_h handle,
-                                                          app_control_reply_cb callback,
-                                                          void *user_data)
-{
-    if (auto *f = sim::detail::call("app_control_send_launch_request", "handle, %s, %s",
-                                    callback ? "callback" : "null", user_data ? "data" : "null"))
-        return f->result;
-    SIM_EXPECT(handle, "null handle");
-    sim::state().launches.push_back(handle->request);
-    return 0;
-}
+template <> struct Work<&vconf_set_str> {
+    static int run(const Forced *forced, const char *key, const char *value)
+    {
+        if (forced)
+            return forced->result;
+        SIM_EXPECT(key && value, "null key or value");
+        if (state().vconf_int.count(key))
+            return kError;
+        state().vconf_str[key] = value;
+        return 0;
+    }
+};
 
-extern "C" SIM_EXPORT int app_control_destroy(app_control_h handle)
-{
-    // A forced success still frees the handle.
-    if (auto *f = sim::detail::call("app_control_destroy", "handle");
-        f && (f->result != 0 || !handle))
-        return f->result;
-    SIM_EXPECT(handle, "null handle");
-    delete handle;
-    sim::state().open_app_controls--;
-    return 0;
-}
+// ---- system information --------------------------------------------------------
 
-static const sim::detail::Registrar reg_app_create{{"app_control_create"}, refuse_create};
-static const sim::detail::Registrar reg_app_control{
-    "app_control_set_app_id", "app_control_add_extra_data", "app_control_send_launch_request",
-    "app_control_destroy"};
+template <> struct Work<&system_info_get_value_bool> {
+    static int run(const Forced *forced, system_info_key_e key, bool *out)
+    {
+        return system_info_value(forced, key, out);
+    }
+};
 
-// ---- application context ---------------------------------------------------
+template <> struct Work<&system_info_get_value_int> {
+    static int run(const Forced *forced, system_info_key_e key, int *out)
+    {
+        return system_info_value(forced, key, out);
+    }
+};
 
-extern "C" SIM_EXPORT int app_context_manager_init(void)
-{
-    if (auto *f = sim::detail::call("app_context_manager_init", "%s", ""))
-        return f->result;
-    sim::state().app_context_open = true;
-    return 0;
-}
+// ---- application control ---------------------------------------------------------
 
-extern "C" SIM_EXPORT int app_context_manager_check_visible(char *app_id, int reserved1,
-                                                            int reserved2, int *visible)
-{
-    if (auto *f = sim::detail::call("app_context_manager_check_visible", "\"%s\", %d, %d, out",
-                                    or_null(app_id), reserved1, reserved2))
-        return sim::detail::forced_result(*f, visible);
-    SIM_EXPECT(app_id && visible, "null application id or out-parameter");
-    SIM_EXPECT(sim::state().app_context_open, "application context manager not initialised");
-    *visible = sim::state().visible_apps.count(app_id) ? 1 : 0;
-    return 0;
-}
+// A replayed answer that handed out a handle (out 1) hands one out here too.
+template <> struct Work<&app_control_create> {
+    static int run(const Forced *forced, app_control_h *handle)
+    {
+        if (forced && !(forced->out && *forced->out && handle))
+            return forced->result;
+        SIM_EXPECT(handle, "null out-parameter");
+        *handle = new app_control_s;
+        state().open_app_controls++;
+        return forced ? forced->result : 0;
+    }
+};
 
-extern "C" SIM_EXPORT int app_context_manager_fini(void)
-{
-    if (auto *f = sim::detail::call("app_context_manager_fini", "%s", ""))
-        return f->result;
-    sim::state().app_context_open = false;
-    return 0;
-}
+template <> struct Work<&app_control_set_app_id> {
+    static int run(const Forced *forced, app_control_h handle, const char *app_id)
+    {
+        if (forced)
+            return forced->result;
+        SIM_EXPECT(handle && app_id, "null handle or application id");
+        handle->request.app_id = app_id;
+        return 0;
+    }
+};
 
-static const sim::detail::Registrar reg_app_context_init{{"app_context_manager_init"},
-                                                         refuse_success};
-static const sim::detail::Registrar reg_app_context{"app_context_manager_check_visible",
-                                                    "app_context_manager_fini"};
+template <> struct Work<&app_control_add_extra_data> {
+    static int run(const Forced *forced, app_control_h handle, const char *key, const char *value)
+    {
+        if (forced)
+            return forced->result;
+        SIM_EXPECT(handle && key && value, "null argument");
+        handle->request.extra_data[key] = value;
+        return 0;
+    }
+};
 
-// ---- device power ----------------------------------------------------------
+template <> struct Work<&app_control_send_launch_request> {
+    static int run(const Forced *forced, app_control_h handle, app_control_reply_cb, void *)
+    {
+        if (forced)
+            return forced->result;
+        SIM_EXPECT(handle, "null handle");
+        state().launches.push_back(handle->request);
+        return 0;
+    }
+};
 
-extern "C" SIM_EXPORT int device_power_set_state(int state, int flag)
-{
-    if (auto *f = sim::detail::call("device_power_set_state", "%d, %d", state, flag))
-        return f->result;
-    sim::state().power_state = state;
-    return 0;
-}
+// A forced success still frees the handle.
+template <> struct Work<&app_control_destroy> {
+    static int run(const Forced *forced, app_control_h handle)
+    {
+        if (forced && (forced->result != 0 || !handle))
+            return forced->result;
+        SIM_EXPECT(handle, "null handle");
+        delete handle;
+        state().open_app_controls--;
+        return 0;
+    }
+};
 
-static const sim::detail::Registrar reg_device_power{"device_power_set_state"};
+// ---- application context -------------------------------------------------------
+
+template <> struct Work<&app_context_manager_init> {
+    static int run(const Forced *forced)
+    {
+        if (forced)
+            return forced->result;
+        state().app_context_open = true;
+        return 0;
+    }
+};
+
+template <> struct Work<&app_context_manager_check_visible> {
+    static int run(const Forced *forced, char *app_id,  // NOLINT(readability-non-const-parameter)
+                   int, int, int *visible)
+    {
+        if (forced)
+            return forced_result(*forced, visible);
+        SIM_EXPECT(app_id && visible, "null application id or out-parameter");
+        SIM_EXPECT(state().app_context_open, "application context manager not initialised");
+        *visible = state().visible_apps.count(app_id) ? 1 : 0;
+        return 0;
+    }
+};
+
+template <> struct Work<&app_context_manager_fini> {
+    static int run(const Forced *forced)
+    {
+        if (forced)
+            return forced->result;
+        state().app_context_open = false;
+        return 0;
+    }
+};
+
+// ---- device power ----------------------------------------------------------------
+
+template <> struct Work<&device_power_set_state> {
+    static int run(const Forced *forced, int power_state, int)
+    {
+        if (forced)
+            return forced->result;
+        state().power_state = power_state;
+        return 0;
+    }
+};
+
+}  // namespace sim::detail
+
+PLATFORM_VCONF(SIM_C_FUNCTION)
+PLATFORM_SYSTEM_INFO(SIM_C_FUNCTION)
+PLATFORM_APP_CONTROL(SIM_C_FUNCTION)
+PLATFORM_DEVICE_POWER(SIM_C_FUNCTION)
+
+static const sim::detail::Registrar reg_app_create{calls::Row<&app_control_create>::kName,
+                                                   refuse_create};
+static const sim::detail::Registrar reg_app_context_init{
+    calls::Row<&app_context_manager_init>::kName, refuse_success};

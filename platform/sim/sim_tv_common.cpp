@@ -43,11 +43,6 @@ bool known_profile(int profile)
     return profile == PROFILE_TYPE_MAIN || profile == PROFILE_TYPE_PIP;
 }
 
-std::string mode_text(const TSTvMode &mode)
-{
-    return "{" + std::to_string(mode.antennaMode) + ", " + std::to_string(mode.serviceMode) + "}";
-}
-
 unsigned long long field_or(const Fields &fields, int id, unsigned long long absent)
 {
     auto it = fields.find(id);
@@ -126,37 +121,12 @@ std::string number_text(unsigned short major, unsigned short minor)
     return text;
 }
 
-// Wide text to UTF-8.
-std::string narrow(const std::wstring &wide)
-{
-    std::string text;
-    for (wchar_t wc : wide) {
-        auto c = static_cast<unsigned long>(wc);
-        if (c < 0x80) {
-            text += static_cast<char>(c);
-        } else if (c < 0x800) {
-            text += static_cast<char>(0xC0 | (c >> 6));
-            text += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            text += static_cast<char>(0xE0 | (c >> 12));
-            text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            text += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            text += static_cast<char>(0xF0 | ((c >> 18) & 0x07));
-            text += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            text += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return text;
-}
-
 // "major-minor name" of a service.
 std::string channel_text(const Fields &fields, const std::wstring &name)
 {
     auto major = static_cast<unsigned short>(field_or(fields, 13, kNoNumber));
     auto minor = static_cast<unsigned short>(field_or(fields, 14, kNoNumber));
-    return number_text(major, minor) + " " + narrow(name);
+    return number_text(major, minor) + " " + calls::narrow(name);
 }
 
 // A forced answer's first record, into a caller's service record.

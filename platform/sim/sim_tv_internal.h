@@ -35,7 +35,6 @@ Record &record(TCServiceData &service);
 Criteria &criteria_of(TCCriteriaHelper &criteria);
 sim::TvState &tv();
 bool known_profile(int profile);
-std::string mode_text(const TSTvMode &mode);
 unsigned long long field_or(const Fields &fields, int id, unsigned long long absent);
 // Fills a record with the criteria's fields of a channel.
 void fill(TCServiceData &service, const Fields &fields, const Criteria &criteria);
@@ -45,7 +44,6 @@ std::vector<std::size_t> ordered(const Criteria &criteria, bool only_passing);
 const sim::Channel *channel_by_id(unsigned long long service_id);
 const sim::Channel *pip_channel();
 std::string number_text(unsigned short major, unsigned short minor);
-std::string narrow(const std::wstring &wide);
 std::string channel_text(const Fields &fields, const std::wstring &name);
 void fill_forced(TCServiceData &service, const sim::detail::Forced &forced);
 std::wstring widen(const std::string &text);

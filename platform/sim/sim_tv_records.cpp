@@ -63,21 +63,21 @@ TCCriteriaHelper::~TCCriteriaHelper()
 
 void TCCriteriaHelper::Fetch(int field)
 {
-    if (sim::detail::call("TCCriteriaHelper::Fetch", "%d", field))
+    if (sim::detail::call<&TCCriteriaHelper::Fetch>(field))
         return;
     static_cast<Criteria *>(m_criteria)->fetch.push_back(field);
 }
 
 void TCCriteriaHelper::WhereNot(int field, unsigned long long value)
 {
-    if (sim::detail::call("TCCriteriaHelper::WhereNot", "%d, %llu", field, value))
+    if (sim::detail::call<&TCCriteriaHelper::WhereNot>(field, value))
         return;
     static_cast<Criteria *>(m_criteria)->where_not.emplace_back(field, value);
 }
 
 void TCCriteriaHelper::OrderBy(int field, ESortOrder order)
 {
-    if (sim::detail::call("TCCriteriaHelper::OrderBy", "%d, %d", field, order))
+    if (sim::detail::call<&TCCriteriaHelper::OrderBy>(field, order))
         return;
     auto &keys = static_cast<Criteria *>(m_criteria)->order_by;
     keys.erase(std::remove_if(keys.begin(), keys.end(),
@@ -88,7 +88,7 @@ void TCCriteriaHelper::OrderBy(int field, ESortOrder order)
 
 void TCCriteriaHelper::RemoveOrderBy(int field)
 {
-    if (sim::detail::call("TCCriteriaHelper::RemoveOrderBy", "%d", field))
+    if (sim::detail::call<&TCCriteriaHelper::RemoveOrderBy>(field))
         return;
     auto &keys = static_cast<Criteria *>(m_criteria)->order_by;
     keys.erase(std::remove_if(keys.begin(), keys.end(),
@@ -96,19 +96,15 @@ void TCCriteriaHelper::RemoveOrderBy(int field)
                keys.end());
 }
 
-static const sim::detail::Registrar reg_criteria{
-    "TCCriteriaHelper::Fetch", "TCCriteriaHelper::WhereNot", "TCCriteriaHelper::OrderBy",
-    "TCCriteriaHelper::RemoveOrderBy"};
-
 // Navigation by channel number: the criteria sort by major number (13).
 // A forced result != 0 is true, and leaves the criteria unchanged.
 bool TCNavigationModeHelper::GetNavigationCriteria(ENavigationMode mode, TSTvMode tvMode,
                                                    TCCriteriaHelper &criteria,
                                                    unsigned long long id)
 {
-    if (auto *f =
-            sim::detail::call("TCNavigationModeHelper::GetNavigationCriteria",
-                              "%d, %s, criteria, 0x%llX", mode, mode_text(tvMode).c_str(), id))
+    using Call = bool (*)(ENavigationMode, TSTvMode, TCCriteriaHelper &, unsigned long long);
+    if (auto *f = sim::detail::call<static_cast<Call>(&GetNavigationCriteria)>(mode, tvMode,
+                                                                               criteria, id))
         return f->result != 0;
     if (mode != NAVIGATION_MODE_ALL)
         return false;  // the only mode the stand-in knows
@@ -120,9 +116,9 @@ bool TCNavigationModeHelper::GetNavigationCriteria(TSTvMode tvMode, ENavigationM
                                                    TCCriteriaHelper &criteria,
                                                    unsigned long long id)
 {
-    if (auto *f =
-            sim::detail::call("TCNavigationModeHelper::GetNavigationCriteria",
-                              "%s, %d, criteria, 0x%llX", mode_text(tvMode).c_str(), mode, id))
+    using Call = bool (*)(TSTvMode, ENavigationMode, TCCriteriaHelper &, unsigned long long);
+    if (auto *f = sim::detail::call<static_cast<Call>(&GetNavigationCriteria)>(tvMode, mode,
+                                                                               criteria, id))
         return f->result != 0;
     if (mode != NAVIGATION_MODE_ALL)
         return false;  // the only mode the stand-in knows
@@ -134,8 +130,7 @@ bool TCNavigationModeHelper::GetNavigationCriteria(TSTvMode tvMode, ENavigationM
 bool TCServiceDataUtility::GetServiceName(unsigned long long serviceId, std::wstring &name,
                                           bool full)
 {
-    if (auto *f = sim::detail::call("TCServiceDataUtility::GetServiceName", "%llu, out, %d",
-                                    serviceId, full)) {
+    if (auto *f = sim::detail::call<&TCServiceDataUtility::GetServiceName>(serviceId, name, full)) {
         if (f->text)
             name = widen(*f->text);
         return f->result != 0;
@@ -146,6 +141,3 @@ bool TCServiceDataUtility::GetServiceName(unsigned long long serviceId, std::wst
     name = c->name;
     return true;
 }
-
-static const sim::detail::Registrar reg_record_helpers{
-    "TCNavigationModeHelper::GetNavigationCriteria", "TCServiceDataUtility::GetServiceName"};

@@ -27,18 +27,16 @@ using namespace sim::tvs;
 // it lives, what the TV service answers for success, which values the setter
 // takes and what it answers for one it does not take.
 template <typename T, typename F> struct VideoValue {
-    const char *get_name;
-    const char *set_name;
     F sim::TvState::*field;
     int success;
     bool (*takes)(T value);  // null: every value
     int refused;
 };
 
-template <typename T, typename F>
+template <auto Get, typename T, typename F>
 int get_video_value(EProfile profile, const VideoValue<T, F> &v, T *out)
 {
-    if (auto *f = sim::detail::call(v.get_name, "out"))
+    if (auto *f = sim::detail::call<Get>(out))
         return sim::detail::forced_result(*f, out);
     SIM_EXPECT(out != nullptr, "null out-parameter");
     if (profile != PROFILE_TYPE_MAIN)
@@ -47,10 +45,10 @@ int get_video_value(EProfile profile, const VideoValue<T, F> &v, T *out)
     return v.success;
 }
 
-template <typename T, typename F>
+template <auto Set, typename T, typename F>
 int set_video_value(EProfile profile, const VideoValue<T, F> &v, T value, bool commit)
 {
-    if (auto *f = sim::detail::call(v.set_name, "%d, %d", static_cast<int>(value), commit))
+    if (auto *f = sim::detail::call<Set>(value, commit))
         return f->result;
     if (profile != PROFILE_TYPE_MAIN)
         return kError;
@@ -77,36 +75,14 @@ bool takes_screen_fit(EScreenFitOptionType option)
 }
 
 // The screen mode and picture size answer 0 for success, the options 1.
-const VideoValue<EScreenModeData, int> kScreenMode{"IVideoControl::GetScreenMode",
-                                                   "IVideoControl::SetScreenMode",
-                                                   &sim::TvState::screen_mode,
-                                                   0,
-                                                   takes_screen_mode,
+const VideoValue<EScreenModeData, int> kScreenMode{&sim::TvState::screen_mode, 0, takes_screen_mode,
                                                    kError};
-const VideoValue<EPictureSizeType, int> kPictureSize{"IVideoControl::GetPictureSize",
-                                                     "IVideoControl::SetAspectRatio",
-                                                     &sim::TvState::picture_size,
-                                                     0,
-                                                     takes_picture_size,
-                                                     kError};
-const VideoValue<EScreenFitOptionType, int> kScreenFit{"IVideoControl::GetScreenFitOption",
-                                                       "IVideoControl::SetScreenFitOption",
-                                                       &sim::TvState::screen_fit,
-                                                       1,
-                                                       takes_screen_fit,
-                                                       0};
-const VideoValue<bool, bool> kAutoWide{"IVideoControl::GetAutoWideOption",
-                                       "IVideoControl::SetAutoWideOption",
-                                       &sim::TvState::auto_wide,
-                                       1,
-                                       nullptr,
-                                       0};
-const VideoValue<bool, bool> kPanorama{"IVideoControl::GetPanoramaOption",
-                                       "IVideoControl::SetPanoramaOption",
-                                       &sim::TvState::panorama,
-                                       1,
-                                       nullptr,
-                                       0};
+const VideoValue<EPictureSizeType, int> kPictureSize{&sim::TvState::picture_size, 0,
+                                                     takes_picture_size, kError};
+const VideoValue<EScreenFitOptionType, int> kScreenFit{&sim::TvState::screen_fit, 1,
+                                                       takes_screen_fit, 0};
+const VideoValue<bool, bool> kAutoWide{&sim::TvState::auto_wide, 1, nullptr, 0};
+const VideoValue<bool, bool> kPanorama{&sim::TvState::panorama, 1, nullptr, 0};
 
 class VideoControl final : public IVideoControl {
 public:
@@ -114,44 +90,52 @@ public:
 
     int GetScreenMode(EScreenModeData *mode) override
     {
-        return get_video_value(profile_, kScreenMode, mode);
+        return get_video_value<&IVideoControl::GetScreenMode>(profile_, kScreenMode, mode);
     }
     int SetScreenMode(EScreenModeData mode, bool commit) override
     {
-        return set_video_value(profile_, kScreenMode, mode, commit);
+        return set_video_value<&IVideoControl::SetScreenMode>(profile_, kScreenMode, mode, commit);
     }
     int GetPictureSize(EPictureSizeType *size) override
     {
-        return get_video_value(profile_, kPictureSize, size);
+        return get_video_value<&IVideoControl::GetPictureSize>(profile_, kPictureSize, size);
     }
     int SetAspectRatio(EPictureSizeType size, bool commit) override
     {
-        return set_video_value(profile_, kPictureSize, size, commit);
+        return set_video_value<&IVideoControl::SetAspectRatio>(profile_, kPictureSize, size,
+                                                               commit);
     }
     int GetScreenFitOption(EScreenFitOptionType *option) override
     {
-        return get_video_value(profile_, kScreenFit, option);
+        return get_video_value<&IVideoControl::GetScreenFitOption>(profile_, kScreenFit, option);
     }
     int SetScreenFitOption(EScreenFitOptionType option, bool commit) override
     {
-        return set_video_value(profile_, kScreenFit, option, commit);
+        return set_video_value<&IVideoControl::SetScreenFitOption>(profile_, kScreenFit, option,
+                                                                   commit);
     }
-    int GetAutoWideOption(bool *on) override { return get_video_value(profile_, kAutoWide, on); }
+    int GetAutoWideOption(bool *on) override
+    {
+        return get_video_value<&IVideoControl::GetAutoWideOption>(profile_, kAutoWide, on);
+    }
     int SetAutoWideOption(bool on, bool commit) override
     {
-        return set_video_value(profile_, kAutoWide, on, commit);
+        return set_video_value<&IVideoControl::SetAutoWideOption>(profile_, kAutoWide, on, commit);
     }
-    int GetPanoramaOption(bool *on) override { return get_video_value(profile_, kPanorama, on); }
+    int GetPanoramaOption(bool *on) override
+    {
+        return get_video_value<&IVideoControl::GetPanoramaOption>(profile_, kPanorama, on);
+    }
     int SetPanoramaOption(bool on, bool commit) override
     {
-        return set_video_value(profile_, kPanorama, on, commit);
+        return set_video_value<&IVideoControl::SetPanoramaOption>(profile_, kPanorama, on, commit);
     }
 
     // Every profile counts the reset; the main picture's values go back to
     // their defaults.
     int ResetPicture() override
     {
-        if (auto *f = sim::detail::call("IVideoControl::ResetPicture", "%s", ""))
+        if (auto *f = sim::detail::call<&IVideoControl::ResetPicture>())
             return f->result;
         sim::TvState &t = tv();
         t.picture_resets++;
@@ -170,14 +154,6 @@ private:
     EProfile profile_;
 };
 
-static const sim::detail::Registrar reg_video_control{
-    "IVideoControl::GetScreenMode",      "IVideoControl::SetScreenMode",
-    "IVideoControl::SetAspectRatio",     "IVideoControl::GetPictureSize",
-    "IVideoControl::ResetPicture",       "IVideoControl::SetScreenFitOption",
-    "IVideoControl::GetScreenFitOption", "IVideoControl::GetAutoWideOption",
-    "IVideoControl::SetAutoWideOption",  "IVideoControl::GetPanoramaOption",
-    "IVideoControl::SetPanoramaOption"};
-
 // ---- AV and source controls --------------------------------------------------
 
 class AVControl final : public IAVControl {
@@ -187,7 +163,7 @@ public:
     // The clean view is an attribute (36) of the current service as well.
     int SetAnalogCleanView(bool on) override
     {
-        if (auto *f = sim::detail::call("IAVControl::SetAnalogCleanView", "%d", on))
+        if (auto *f = sim::detail::call<&IAVControl::SetAnalogCleanView>(on))
             return f->result;
         tv().analog_clean_view = on;
         tv().current_service[36] = on ? 1 : 0;
@@ -195,16 +171,13 @@ public:
     }
 };
 
-static const sim::detail::Registrar reg_av_control{"IAVControl::SetAnalogCleanView"};
-
 class SourceControl final : public ISourceControl {
 public:
     explicit SourceControl(EProfile profile) : profile_(profile) {}
 
     int SetSource(ESource source, const std::string &text) override
     {
-        if (auto *f =
-                sim::detail::call("ISourceControl::SetSource", "%d, \"%s\"", source, text.c_str()))
+        if (auto *f = sim::detail::call<&ISourceControl::SetSource>(source, text))
             return f->result;
         if (profile_ != PROFILE_TYPE_PIP)
             return 0;  // the stand-in switches only the PIP window's source
@@ -216,11 +189,7 @@ public:
     int CheckSourceStatus(const std::list<ESource> &sources,
                           std::map<ESource, ESourceStatus> &status) override
     {
-        std::string listed;
-        for (ESource s : sources)
-            listed += (listed.empty() ? "" : ", ") + std::to_string(s);
-        if (auto *f = sim::detail::call("ISourceControl::CheckSourceStatus", "{%s}, out",
-                                        listed.c_str())) {
+        if (auto *f = sim::detail::call<&ISourceControl::CheckSourceStatus>(sources, status)) {
             if (!f->records.empty())
                 for (const auto &[source, st] : f->records.front())
                     status[static_cast<ESource>(source)] = static_cast<ESourceStatus>(st);
@@ -238,9 +207,6 @@ private:
     EProfile profile_;
 };
 
-static const sim::detail::Registrar reg_source_control{"ISourceControl::SetSource",
-                                                       "ISourceControl::CheckSourceStatus"};
-
 // ---- service navigation ----------------------------------------------------
 
 // The main profile's service is State::tv.current_service; the PIP profile's is
@@ -252,8 +218,8 @@ public:
     int SetService(unsigned long long service_id, int arg1, int arg2,
                    const std::string &text) override
     {
-        if (auto *f = sim::detail::call("IServiceNavigation::SetService", "%llu, %d, %d, \"%s\"",
-                                        service_id, arg1, arg2, text.c_str()))
+        if (auto *f =
+                sim::detail::call<&IServiceNavigation::SetService>(service_id, arg1, arg2, text))
             return f->result;
         const sim::Channel *c = channel_by_id(service_id);
         if (!c)
@@ -271,7 +237,7 @@ public:
     // Forced outs are the antenna mode and the service mode.
     int GetTvMode(TSTvMode &mode) override
     {
-        if (auto *f = sim::detail::call("IServiceNavigation::GetTvMode", "out")) {
+        if (auto *f = sim::detail::call<&IServiceNavigation::GetTvMode>(mode)) {
             sim::detail::forced_values(*f, &mode.antennaMode, &mode.serviceMode);
             return f->result;
         }
@@ -281,8 +247,7 @@ public:
 
     int SetTvMode(TSTvMode mode, const std::string &text) override
     {
-        if (auto *f = sim::detail::call("IServiceNavigation::SetTvMode", "%s, \"%s\"",
-                                        mode_text(mode).c_str(), text.c_str()))
+        if (auto *f = sim::detail::call<&IServiceNavigation::SetTvMode>(mode, text))
             return f->result;
         own_mode() = mode;
         return 1;
@@ -291,8 +256,8 @@ public:
     int GetCurrentServiceInfo(TSTvMode mode, TCCriteriaHelper &criteria,
                               TCServiceData &service) override
     {
-        if (auto *f = sim::detail::call("IServiceNavigation::GetCurrentServiceInfo",
-                                        "%s, criteria, out", mode_text(mode).c_str())) {
+        if (auto *f = sim::detail::call<&IServiceNavigation::GetCurrentServiceInfo>(mode, criteria,
+                                                                                    service)) {
             fill_forced(service, *f);
             return f->result;
         }
@@ -309,7 +274,7 @@ public:
 
     int GetNextService(TCCriteriaHelper &criteria, TCServiceData &service) override
     {
-        if (auto *f = sim::detail::call("IServiceNavigation::GetNextService", "criteria, out")) {
+        if (auto *f = sim::detail::call<&IServiceNavigation::GetNextService>(criteria, service)) {
             fill_forced(service, *f);
             return f->result;
         }
@@ -319,7 +284,7 @@ public:
     int GetPreviousService(TCCriteriaHelper &criteria, TCServiceData &service) override
     {
         if (auto *f =
-                sim::detail::call("IServiceNavigation::GetPreviousService", "criteria, out")) {
+                sim::detail::call<&IServiceNavigation::GetPreviousService>(criteria, service)) {
             fill_forced(service, *f);
             return f->result;
         }
@@ -332,9 +297,8 @@ public:
     int GetServiceList(TCCriteriaHelper &criteria, std::list<TCServiceData *> &services,
                        TSTvMode mode, int arg1, int arg2) override
     {
-        const sim::detail::Forced *f =
-            sim::detail::call("IServiceNavigation::GetServiceList", "criteria, out, %s, %d, %d",
-                              mode_text(mode).c_str(), arg1, arg2);
+        const sim::detail::Forced *f = sim::detail::call<&IServiceNavigation::GetServiceList>(
+            criteria, services, mode, arg1, arg2);
         if (f && !f->records.empty()) {
             for (const auto &fields : f->records) {
                 auto *service = new TCServiceData;
@@ -392,19 +356,13 @@ private:
     EProfile profile_;
 };
 
-static const sim::detail::Registrar reg_navigation{
-    "IServiceNavigation::SetService",     "IServiceNavigation::GetTvMode",
-    "IServiceNavigation::SetTvMode",      "IServiceNavigation::GetCurrentServiceInfo",
-    "IServiceNavigation::GetNextService", "IServiceNavigation::GetPreviousService",
-    "IServiceNavigation::GetServiceList"};
-
 // ---- utility and reference count ---------------------------------------------
 
 class Util final : public IUtil {
 public:
     int SelectMasterAudio(EProfile profile, int arg) override
     {
-        if (auto *f = sim::detail::call("IUtil::SelectMasterAudio", "%d, %d", profile, arg))
+        if (auto *f = sim::detail::call<&IUtil::SelectMasterAudio>(profile, arg))
             return f->result;
         SIM_EXPECT(arg == 0, "second argument other than 0");
         if (!known_profile(profile))
@@ -416,7 +374,7 @@ public:
     // Forced outs are the master profile and the second value.
     int GetMasterAudio(EProfile *profile, int *arg) override
     {
-        if (auto *f = sim::detail::call("IUtil::GetMasterAudio", "out, out")) {
+        if (auto *f = sim::detail::call<&IUtil::GetMasterAudio>(profile, arg)) {
             sim::detail::forced_values(*f, profile, arg);
             return f->result;
         }
@@ -427,14 +385,12 @@ public:
     }
 };
 
-static const sim::detail::Registrar reg_util{"IUtil::SelectMasterAudio", "IUtil::GetMasterAudio"};
-
 class ReferenceCount final : public IReferenceCount {
 public:
     // A forced increase counts nothing, but its client still owes the release.
     int IncreaseCount() override
     {
-        if (auto *f = sim::detail::call("IReferenceCount::IncreaseCount", "%s", "")) {
+        if (auto *f = sim::detail::call<&IReferenceCount::IncreaseCount>()) {
             tv().uncounted_references++;
             return f->result;
         }
@@ -446,7 +402,7 @@ public:
     // references taken drives the count below 0, where a double release shows.
     int DecreaseCount() override
     {
-        if (auto *f = sim::detail::call("IReferenceCount::DecreaseCount", "%s", ""))
+        if (auto *f = sim::detail::call<&IReferenceCount::DecreaseCount>())
             return f->result;
         sim::TvState &t = tv();
         if (t.reference_count <= 0 && t.uncounted_references > 0) {
@@ -457,9 +413,6 @@ public:
         return t.reference_count >= 0 ? 1 : 0;
     }
 };
-
-static const sim::detail::Registrar reg_reference_count{"IReferenceCount::IncreaseCount",
-                                                        "IReferenceCount::DecreaseCount"};
 
 // The TV service owns what it hands out: one object per profile, for the
 // life of the process.
@@ -503,38 +456,35 @@ int create(EProfile profile, int arg, Interface **out)
 
 int TVServiceAPI::CreateVideoControl(EProfile profile, int arg, IVideoControl **out)
 {
-    if (auto *f =
-            sim::detail::call("TVServiceAPI::CreateVideoControl", "%d, %d, out", profile, arg))
+    if (auto *f = sim::detail::call<&TVServiceAPI::CreateVideoControl>(profile, arg, out))
         return forced_factory<IVideoControl>(*f, per_profile<VideoControl>(profile), out);
     return create<VideoControl>(profile, arg, out);
 }
 
 int TVServiceAPI::CreateAVControl(EProfile profile, int arg, IAVControl **out)
 {
-    if (auto *f = sim::detail::call("TVServiceAPI::CreateAVControl", "%d, %d, out", profile, arg))
+    if (auto *f = sim::detail::call<&TVServiceAPI::CreateAVControl>(profile, arg, out))
         return forced_factory<IAVControl>(*f, per_profile<AVControl>(profile), out);
     return create<AVControl>(profile, arg, out);
 }
 
 int TVServiceAPI::CreateSourceControl(EProfile profile, int arg, ISourceControl **out)
 {
-    if (auto *f =
-            sim::detail::call("TVServiceAPI::CreateSourceControl", "%d, %d, out", profile, arg))
+    if (auto *f = sim::detail::call<&TVServiceAPI::CreateSourceControl>(profile, arg, out))
         return forced_factory<ISourceControl>(*f, per_profile<SourceControl>(profile), out);
     return create<SourceControl>(profile, arg, out);
 }
 
 int TVServiceAPI::CreateServiceNavigation(EProfile profile, int arg, IServiceNavigation **out)
 {
-    if (auto *f =
-            sim::detail::call("TVServiceAPI::CreateServiceNavigation", "%d, %d, out", profile, arg))
+    if (auto *f = sim::detail::call<&TVServiceAPI::CreateServiceNavigation>(profile, arg, out))
         return forced_factory<IServiceNavigation>(*f, per_profile<ServiceNavigation>(profile), out);
     return create<ServiceNavigation>(profile, arg, out);
 }
 
 int TVServiceAPI::CreateUtil(IUtil **out)
 {
-    if (auto *f = sim::detail::call("TVServiceAPI::CreateUtil", "out"))
+    if (auto *f = sim::detail::call<&TVServiceAPI::CreateUtil>(out))
         return forced_factory<IUtil>(*f, util(), out);
     SIM_EXPECT(out != nullptr, "null out-parameter");
     *out = util();
@@ -544,15 +494,10 @@ int TVServiceAPI::CreateUtil(IUtil **out)
 // A forced result of 0 gives null, anything else the proxy.
 IReferenceCount *TVServiceAPI::CreateReferenceCount()
 {
-    if (auto *f = sim::detail::call("TVServiceAPI::CreateReferenceCount", "%s", ""))
+    if (auto *f = sim::detail::call<&TVServiceAPI::CreateReferenceCount>())
         return f->result && !f->null ? reference_count() : nullptr;
     return reference_count();
 }
-
-static const sim::detail::Registrar reg_factories{
-    "TVServiceAPI::CreateVideoControl",  "TVServiceAPI::CreateAVControl",
-    "TVServiceAPI::CreateSourceControl", "TVServiceAPI::CreateServiceNavigation",
-    "TVServiceAPI::CreateUtil",          "TVServiceAPI::CreateReferenceCount"};
 
 namespace sim::detail {
 

@@ -57,7 +57,7 @@ loader::Provider Binding::provider_;
 // system information, answered by this platform alone.
 struct Read {
     const char *key;
-    const char *answered_by;  // function name, or the store's key
+    const char *answered_by;  // the function's name
     int answer;
     int status;  // the PIP size answers 1 even when the store did its part
 };
@@ -65,7 +65,7 @@ const Read kReads[] = {
     {"menu/picture/advanced-settings/gamma", "avoc_get_gamma", 3, 0},
     {"menu/picture/picture-options/film-mode", "avoc_get_film_mode", 2, 0},
     {"menu/picture/advanced-settings/black-tone", "avoc_get_black_tone", 1, 0},
-    {"menu/picture/pip/pipsize", "db/menu/picture/pip/pipsize", 2, 1},
+    {"menu/picture/pip/pipsize", "vconf_get_int", 2, 1},
 };
 
 TEST_F(Binding, ReadsComeFromTheProcessPlatform)

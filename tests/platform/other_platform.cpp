@@ -1,19 +1,15 @@
-// The second platform: every function of the platform headers, answering from
-// other::answers() and journaling its name. The TV service hands out no
-// objects, so the picture size and PIP paths fail at their first call here.
+// The second platform: every function of the platform rows, expanded from
+// them, answering from other::answers() and journaling its name. A call
+// with an out-parameter and no answer fails; one without stores its value.
+// The TV service hands out no objects, so the picture size and PIP paths
+// fail at their first call here.
 #include "other_platform.h"
 
-#include <cstdarg>
-#include <cstring>
+#include <tuple>
+#include <type_traits>
+#include <utility>
 
-#include "app_control.h"
-#include "avoc.h"
-#include "device_power.h"
-#include "dlog.h"
-#include "menu_util.h"
-#include "system_info.h"
-#include "tv_service.h"
-#include "vconf.h"
+#include "platform_calls.h"
 
 #define EXPORT OTHER_PLATFORM_EXPORT
 
@@ -48,217 +44,109 @@ void reset()
 
 namespace {
 
-// Journals the call and gives the answer for `name`, or fails.
-template <typename T> int answer(const char *name, T *out)
+template <typename S>
+constexpr bool kOut =
+    std::is_same_v<S, calls::shapes::out> || std::is_same_v<S, calls::shapes::buffer>;
+
+// An answered out-parameter takes the answer; an unanswered one is left
+// alone, but for a handed-out object (none) and a buffer (empty).
+template <typename S, typename T> void put(S, T &, const int *)
 {
-    other::calls().emplace_back(name);
-    auto found = other::answers().find(name);
-    if (found == other::answers().end())
-        return other::kFailure;
-    if (out)
-        *out = static_cast<T>(found->second);
-    return 0;
+}
+template <typename S, typename T> void put(S, T *out, const int *answer)
+{
+    if constexpr (!kOut<S> || std::is_const_v<T>) {
+        return;
+    } else if constexpr (std::is_arithmetic_v<T> || std::is_enum_v<T>) {
+        if (answer && out)
+            *out = static_cast<T>(*answer);
+    } else if constexpr (std::is_pointer_v<T>) {
+        if (out)
+            *out = nullptr;
+    }
+    if constexpr (std::is_same_v<T, char>) {
+        if (!answer && out)
+            *out = '\0';
+    }
 }
 
-int store(const char *name, int value)
+template <typename S, typename T> void store(const char *name, S, const T &value)
 {
-    other::calls().emplace_back(name);
-    other::written()[name] = value;
-    return 0;
+    if constexpr (std::is_same_v<S, calls::shapes::in> && std::is_integral_v<T>)
+        other::written().try_emplace(name, static_cast<int>(value));
 }
 
-int journal(const char *name, int result = 0)
+template <auto F, typename... A, std::size_t... I>
+auto answer(std::index_sequence<I...>, A &...args)
 {
-    other::calls().emplace_back(name);
-    return result;
+    using Row = calls::Row<F>;
+    using R = typename Row::Result;
+    using Shapes = typename Row::Shapes;
+    other::calls().emplace_back(Row::kName);
+    auto found = other::answers().find(Row::kName);
+    const int *given = found == other::answers().end() ? nullptr : &found->second;
+    constexpr bool has_out = (kOut<std::tuple_element_t<I, Shapes>> || ...);
+    if constexpr (has_out)
+        (put(std::tuple_element_t<I, Shapes>{}, args, given), ...);
+    else
+        (store(Row::kName, std::tuple_element_t<I, Shapes>{}, args), ...);
+    if constexpr (std::is_integral_v<R> && !std::is_same_v<R, bool>)
+        return has_out && !given ? static_cast<R>(other::kFailure) : given && !has_out ? *given : 0;
+    else if constexpr (!std::is_void_v<R>)
+        return R{};
+}
+
+template <auto F, typename... A> auto answer(A &...args)
+{
+    return answer<F>(std::index_sequence_for<A...>{}, args...);
 }
 
 }  // namespace
 
-// ---- output control: one line per shape of signature ---------------------------
 // clang-format off
-#define PICTURE_SETTINGS(X)                                                          \
-    X(dynamic_contrast) X(black_tone) X(flesh_tone) X(rgb_only_mode) X(color_space)   \
-    X(color_space_config) X(10p_white_balance) X(20p_white_balance) X(gamma)          \
-    X(black_enhancer) X(color_tone_mode) X(digital_clean_view) X(MPEG_noise_filter)   \
-    X(hdmi_black_level) X(film_mode) X(auto_motion_plus) X(led_clear_motion)          \
-    X(smart_led) X(cinema_black)
-#define FLAG_SETTINGS(X) X(gamma_config) X(hdr_plus_mode) X(10p_white_balance_interval) \
-    X(20p_white_balance_interval)
-#define PLAIN_SETTINGS(X) X(color_gamut) X(senior_mode)
+#define OTHER_C(ret, name, ...) \
+    extern "C" EXPORT ret name(PLATFORM_PARAMS(__VA_ARGS__)) \
+    { return answer<PLATFORM_C_POINTER(ret, name, ##__VA_ARGS__)>(PLATFORM_ARGS(__VA_ARGS__)); }
+#define OTHER_STATIC(cls, ret, name, ...) \
+    EXPORT ret cls::name(PLATFORM_PARAMS(__VA_ARGS__)) \
+    { return answer<PLATFORM_STATIC_POINTER(cls, ret, name, ##__VA_ARGS__)>(PLATFORM_ARGS(__VA_ARGS__)); }
+#define OTHER_MEMBER(cls, ret, name, ...) \
+    EXPORT ret cls::name(PLATFORM_PARAMS(__VA_ARGS__)) \
+    { return answer<PLATFORM_MEMBER_POINTER(cls, ret, name, ##__VA_ARGS__)>(PLATFORM_ARGS(__VA_ARGS__)); }
 // clang-format on
 
-#define PICTURE_GETTER(name)                                                                       \
-    extern "C" EXPORT int avoc_get_##name(int, int *out, int)                                      \
-    {                                                                                              \
-        return answer(__func__, out);                                                              \
-    }
-#define PICTURE_SETTER(name)                                                                       \
-    extern "C" EXPORT int avoc_set_##name(int, int v, int)                                         \
-    {                                                                                              \
-        return store(__func__, v);                                                                 \
-    }
-#define PICTURE_PAIR(name) PICTURE_GETTER(name) PICTURE_SETTER(name)
-PICTURE_SETTINGS(PICTURE_PAIR)
-PICTURE_GETTER(blur_reduction)
-PICTURE_GETTER(juddler_reduction)
-PICTURE_GETTER(cinema_black_by_value)
-PICTURE_GETTER(picture_mode)
-PICTURE_SETTER(black_optimizer)
-extern "C" EXPORT int avoc_set_blur_reduction(int, unsigned char v, int)
-{
-    return store(__func__, v);
-}
-extern "C" EXPORT int avoc_set_juddler_reduction(int, unsigned char v, int)
-{
-    return store(__func__, v);
-}
-
-#define FLAG_PAIR(name)                                                                            \
-    extern "C" EXPORT int avoc_get_##name(int *out, int)                                           \
-    {                                                                                              \
-        return answer(__func__, out);                                                              \
-    }                                                                                              \
-    extern "C" EXPORT int avoc_set_##name(int v, int)                                              \
-    {                                                                                              \
-        return store(__func__, v);                                                                 \
-    }
-FLAG_SETTINGS(FLAG_PAIR)
-
-#define PLAIN_PAIR(name)                                                                           \
-    extern "C" EXPORT int avoc_get_##name(int *out)                                                \
-    {                                                                                              \
-        return answer(__func__, out);                                                              \
-    }                                                                                              \
-    extern "C" EXPORT int avoc_set_##name(int v)                                                   \
-    {                                                                                              \
-        return store(__func__, v);                                                                 \
-    }
-PLAIN_SETTINGS(PLAIN_PAIR)
-
-extern "C" EXPORT int avoc_get_uhd_color_mode(int, int, int *out, int)
-{
-    return answer(__func__, out);
-}
-extern "C" EXPORT int avoc_set_uhd_color_mode(int, int, int v, int)
-{
-    return store(__func__, v);
-}
-
-#define BY_INTERVAL(points)                                                                        \
-    extern "C" EXPORT int avoc_get_##points##_white_balance_by_interval(int, int, int, int *out)   \
-    {                                                                                              \
-        return answer(__func__, out);                                                              \
-    }                                                                                              \
-    extern "C" EXPORT int avoc_set_##points##_white_balance_by_interval(int, int, int, int v, int) \
-    {                                                                                              \
-        return store(__func__, v);                                                                 \
-    }                                                                                              \
-    extern "C" EXPORT int avoc_reset_##points##_white_balance_by_interval(int, int)                \
-    {                                                                                              \
-        return journal(__func__);                                                                  \
-    }
-BY_INTERVAL(10p)
-BY_INTERVAL(20p)
-
-extern "C" EXPORT int avoc_get_color_space_custom_rgb(int, int, avoc_rgb_s *)
-{
-    return journal(__func__, other::kFailure);
-}
-extern "C" EXPORT int avoc_set_color_space_custom_rgb(int, int, avoc_rgb_s *)
-{
-    return journal(__func__);
-}
-extern "C" EXPORT int avoc_get_color_space_hsl(int, int, avoc_hsl_s *, int)
-{
-    return journal(__func__, other::kFailure);
-}
-extern "C" EXPORT int avoc_set_color_space_hsl(int, int, int, int, int, int)
-{
-    return journal(__func__);
-}
-extern "C" EXPORT int avoc_reset_white_balance(int)
-{
-    return journal(__func__);
-}
-extern "C" EXPORT int avoc_reset_color_space(int, int)
-{
-    return journal(__func__);
-}
-extern "C" EXPORT int avoc_reset_picture(int)
-{
-    return journal(__func__);
-}
-
-// ---- the other C services ------------------------------------------------------
+PLATFORM_C_FUNCTIONS(OTHER_C)
+PLATFORM_STATIC_FUNCTIONS(OTHER_STATIC)
+PLATFORM_MEMBER_FUNCTIONS(OTHER_MEMBER)
 
 extern "C" EXPORT int __dlog_print(log_id_t, int, const char *, const char *, ...)
 {
-    return journal(__func__);
+    other::calls().emplace_back("__dlog_print");
+    return 0;
 }
 
-extern "C" EXPORT int vconf_get_int(const char *key, int *value)
+// Records without fields and criteria that keep nothing: the provider never
+// gets a record filled from here.
+EXPORT TCServiceData::TCServiceData() : m_fields(nullptr)
 {
-    return answer(key, value);
 }
-extern "C" EXPORT int vconf_set_int(const char *key, int value)
+EXPORT TCServiceData::TCServiceData(const TCServiceData &other) = default;
+EXPORT TCServiceData &TCServiceData::operator=(const TCServiceData &other) = default;
+EXPORT TCServiceData::~TCServiceData() = default;
+EXPORT const TSServiceField *TCServiceData::GetField(int) const
 {
-    return store(key, value);
+    return static_cast<const TSServiceField *>(m_fields);
 }
-extern "C" EXPORT char *vconf_get_str(const char *key)
+EXPORT void TCServiceData::SetField(int, unsigned long long)
 {
-    journal(key);
-    return nullptr;
 }
-extern "C" EXPORT int vconf_set_str(const char *key, const char *)
+EXPORT void TCServiceData::Clear()
 {
-    return journal(key);
 }
-
-extern "C" EXPORT int system_info_get_value_bool(system_info_key_e, bool *value)
+EXPORT TCCriteriaHelper::TCCriteriaHelper() : m_criteria(nullptr)
 {
-    return answer(__func__, value);
 }
-extern "C" EXPORT int system_info_get_value_int(system_info_key_e, int *value)
+EXPORT TCCriteriaHelper::~TCCriteriaHelper()
 {
-    return answer(__func__, value);
-}
-
-extern "C" EXPORT int device_power_set_state(int state, int)
-{
-    return store(__func__, state);
-}
-
-extern "C" EXPORT int app_control_create(app_control_h *handle)
-{
-    *handle = nullptr;
-    return journal(__func__, other::kFailure);
-}
-extern "C" EXPORT int app_control_set_app_id(app_control_h, const char *)
-{
-    return journal(__func__);
-}
-extern "C" EXPORT int app_control_add_extra_data(app_control_h, const char *, const char *)
-{
-    return journal(__func__);
-}
-extern "C" EXPORT int app_control_send_launch_request(app_control_h, app_control_reply_cb, void *)
-{
-    return journal(__func__);
-}
-extern "C" EXPORT int app_control_destroy(app_control_h)
-{
-    return journal(__func__);
-}
-extern "C" EXPORT int app_context_manager_init(void)
-{
-    return journal(__func__);
-}
-extern "C" EXPORT int app_context_manager_check_visible(char *, int, int, int *visible)
-{
-    return answer(__func__, visible);
-}
-extern "C" EXPORT int app_context_manager_fini(void)
-{
-    return journal(__func__);
+    m_criteria = nullptr;
 }

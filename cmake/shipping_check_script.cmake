@@ -7,13 +7,13 @@
 #    platform function of the list.
 #
 #   cmake -DLIBRARY=... -DNM=... -DREADELF=... -DPLATFORM_LIST=...
-#         [-DSANITIZED=ON] [-DPLATFORM_LIBRARIES=a.so|b.so] -P check_provider.cmake
+#         [-DSANITIZED=ON] [-DPLATFORM_LIBRARIES=a.so|b.so] -P shipping_check_script.cmake
 
 cmake_policy(VERSION 3.25)
 
 foreach(var LIBRARY NM READELF PLATFORM_LIST)
   if(NOT ${var})
-    message(FATAL_ERROR "check_provider: ${var} is not set")
+    message(FATAL_ERROR "shipping check: ${var} is not set")
   endif()
 endforeach()
 get_filename_component(library_name ${LIBRARY} NAME)
@@ -36,7 +36,7 @@ set(class_data "^(typeinfo|typeinfo name|vtable) for (.+)$")
 function(run_tool out)
   execute_process(COMMAND ${ARGN} OUTPUT_VARIABLE text ERROR_VARIABLE err RESULT_VARIABLE failed)
   if(failed)
-    message(FATAL_ERROR "check_provider: ${ARGN} failed: ${err}")
+    message(FATAL_ERROR "shipping check: ${ARGN} failed: ${err}")
   endif()
   set(${out} "${text}" PARENT_SCOPE)
 endfunction()
@@ -59,7 +59,7 @@ endforeach()
 set(sanitizer_runtime_symbols "")
 function(add_sanitizer_runtime soname)
   if(NOT COMPILER)
-    message(FATAL_ERROR "check_provider: COMPILER is needed to find ${soname}")
+    message(FATAL_ERROR "shipping check: COMPILER is needed to find ${soname}")
   endif()
   run_tool(path ${COMPILER} -print-file-name=${soname})
   string(STRIP "${path}" path)

@@ -1,0 +1,131 @@
+// Quoting, reading back and the small texts of the call notation.
+#include "call_notation.h"
+
+#include <cstdio>
+
+namespace calls {
+
+std::string quote(const char *text)
+{
+    return text ? quote(std::string_view(text)) : "null";
+}
+
+std::string quote(std::string_view text)
+{
+    std::string out = "\"";
+    for (char c : text) {
+        auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (u < 0x20 || u == 0x7F) {
+            char hex[5];
+            std::snprintf(hex, sizeof hex, "\\x%02X", u);
+            out += hex;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+namespace {
+
+int hex_digit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+std::optional<std::string> unquote(std::string_view line, std::size_t &pos)
+{
+    std::string out;
+    for (++pos; pos < line.size(); ++pos) {
+        char c = line[pos];
+        if (c == '"') {
+            ++pos;
+            return out;
+        }
+        if (c != '\\') {
+            out += c;
+            continue;
+        }
+        if (++pos >= line.size())
+            return std::nullopt;
+        char e = line[pos];
+        if (e == 'n') {
+            out += '\n';
+        } else if (e == 't') {
+            out += '\t';
+        } else if (e == 'x') {
+            int hi = pos + 2 < line.size() ? hex_digit(line[pos + 1]) : -1;
+            int lo = hi >= 0 ? hex_digit(line[pos + 2]) : -1;
+            if (lo < 0)
+                return std::nullopt;
+            out += static_cast<char>(hi * 16 + lo);
+            pos += 2;
+        } else if (e == '"' || e == '\\') {
+            out += e;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;  // no closing quote
+}
+
+}  // namespace
+
+std::optional<std::string> next_token(std::string_view line, std::size_t &pos, bool *quoted)
+{
+    while (pos < line.size() && line[pos] == ' ')
+        ++pos;
+    *quoted = pos < line.size() && line[pos] == '"';
+    if (*quoted)
+        return unquote(line, pos);
+    std::size_t start = pos;
+    while (pos < line.size() && line[pos] != ' ' && line[pos] != ',' && line[pos] != '}')
+        ++pos;
+    if (pos == start)
+        return std::nullopt;
+    return std::string(line.substr(start, pos - start));
+}
+
+std::string narrow(const std::wstring &wide)
+{
+    std::string text;
+    for (wchar_t wc : wide) {
+        auto c = static_cast<unsigned long>(wc);
+        int extra = c < 0x80 ? 0 : c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+        static const unsigned char kLead[] = {0x00, 0xC0, 0xE0, 0xF0};
+        text += static_cast<char>(kLead[extra] | (c >> (6 * extra)));
+        for (int k = extra - 1; k >= 0; k--)
+            text += static_cast<char>(0x80 | ((c >> (6 * k)) & 0x3F));
+    }
+    return text;
+}
+
+std::string record(const std::map<int, unsigned long long> &fields)
+{
+    std::string text = "{";
+    for (const auto &[id, value] : fields)
+        text += (text.size() > 1 ? ", " : "") + std::to_string(id) + "=" + std::to_string(value);
+    return text + "}";
+}
+
+std::string hex_of(unsigned long long v)
+{
+    char text[24];
+    std::snprintf(text, sizeof text, "0x%llX", v);
+    return text;
+}
+
+}  // namespace calls
