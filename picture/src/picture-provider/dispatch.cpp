@@ -1,10 +1,12 @@
 // The common frame of the integer operations: entry line, key lookup, the
 // key's case, exit lines and status.
 #include <array>
+#include <cstring>
 #include <iterator>
 
 #include "boundary.h"
 #include "cases.h"
+#include "key_abilities.h"
 #include "operations.h"
 
 namespace picture {
@@ -89,6 +91,24 @@ Outcome no_action_get(const Request &, int *)
 Outcome no_action_set(const Request &, int)
 {
     return status_of(-1);
+}
+
+// Whether an operation acts on the key: a case that is there and does something.
+template <typename Case> static bool acts(Case c, Case no_action)
+{
+    return c != nullptr && c != no_action;
+}
+
+unsigned key_abilities(const char *key)
+{
+    if (std::strcmp(key, kPipChannelKey) == 0)
+        return kLists | kStrings;
+    const KeyCase *row = find_case(find_key(key));
+    if (!row)
+        return 0;
+    return (acts(row->get, &no_action_get) ? kReads : 0u) |
+           (acts(row->set, &no_action_set) ? kWrites : 0u) |
+           (acts(row->preview, &no_action_set) ? kPreviews : 0u) | (row->list ? kLists : 0u);
 }
 
 // Logs the outcome's "ret" line from `op` and turns the status into 0 or 1.
