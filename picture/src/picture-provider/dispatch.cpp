@@ -128,7 +128,7 @@ static int run_set(const char *op, SetCase KeyCase::*which, bool commit, const c
     const KeyCase *row = find_case(_find_type(key));
     Outcome outcome = status_of(-1);
     if (row && row->*which) {
-        outcome = (row->*which)(Request{op, key, *row, commit}, value);
+        outcome = (row->*which)(Request{op, key, commit}, value);
         if (outcome.direct)
             return outcome.status;
     } else {
@@ -145,7 +145,7 @@ static int run_get(const char *op, const char *key, int *value)
     const KeyCase *row = find_case(_find_type(key));
     Outcome outcome = status_of(-1);
     if (row && row->get) {
-        outcome = row->get(Request{op, key, *row, true}, value);
+        outcome = row->get(Request{op, key, true}, value);
         if (outcome.direct)
             return outcome.status;
     } else {
