@@ -21,6 +21,23 @@ const Operation *operation_named(std::string_view name)
     return nullptr;
 }
 
+std::string value_text(int value)
+{
+    return std::to_string(value);
+}
+
+std::string value_text(bool value)
+{
+    return value ? "1" : "0";
+}
+
+std::string value_text(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
+}
+
 std::string quote(const char *text)
 {
     return text ? quote(std::string_view(text)) : "null";
