@@ -198,32 +198,30 @@ template <provider_slot Slot> void send_keyevent(const char *key_name)
 }
 
 // The wrapper of each signature; a signature without one does not compile.
-template <typename Signature, provider_slot Slot> constexpr Signature kWrapper = nullptr;
-// clang-format off
-template <provider_slot S> constexpr provider_set_int_fn kWrapper<provider_set_int_fn, S> = set<S, int>;
-template <provider_slot S> constexpr provider_set_bool_fn kWrapper<provider_set_bool_fn, S> = set<S, bool>;
-template <provider_slot S> constexpr provider_set_double_fn kWrapper<provider_set_double_fn, S> = set<S, double>;
-template <provider_slot S> constexpr provider_set_string_fn kWrapper<provider_set_string_fn, S> = set<S, const char *>;
-template <provider_slot S> constexpr provider_get_int_fn kWrapper<provider_get_int_fn, S> = get<S, int>;
-template <provider_slot S> constexpr provider_get_bool_fn kWrapper<provider_get_bool_fn, S> = get<S, bool>;
-template <provider_slot S> constexpr provider_get_double_fn kWrapper<provider_get_double_fn, S> = get<S, double>;
-template <provider_slot S> constexpr provider_get_string_fn kWrapper<provider_get_string_fn, S> = get_string<S>;
-template <provider_slot S> constexpr provider_release_string_fn kWrapper<provider_release_string_fn, S> = release_string<S>;
-template <provider_slot S> constexpr provider_get_list_items_fn kWrapper<provider_get_list_items_fn, S> = get_list_items<S>;
-template <provider_slot S> constexpr provider_get_item_string_fn kWrapper<provider_get_item_string_fn, S> = get_item_string<S>;
-template <provider_slot S> constexpr provider_get_item_int_fn kWrapper<provider_get_item_int_fn, S> = get_item_int<S>;
-template <provider_slot S> constexpr provider_free_list_items_fn kWrapper<provider_free_list_items_fn, S> = free_list_items<S>;
-template <provider_slot S> constexpr provider_send_keyevent_fn kWrapper<provider_send_keyevent_fn, S> = send_keyevent<S>;
-// clang-format on
-
-template <typename Signature, provider_slot Slot> provider_op wrapper()
-{
-    static_assert(kWrapper<Signature, Slot> != nullptr, "a recording wrapper for the signature");
-    return reinterpret_cast<provider_op>(kWrapper<Signature, Slot>);
-}
+template <typename Signature> struct Wrapper;
+#define WRAPPER(signature, wrapper)                                                                \
+    template <> struct Wrapper<signature> {                                                        \
+        template <provider_slot S> static constexpr signature of = wrapper;                        \
+    };
+WRAPPER(provider_set_int_fn, (set<S, int>))
+WRAPPER(provider_set_bool_fn, (set<S, bool>))
+WRAPPER(provider_set_double_fn, (set<S, double>))
+WRAPPER(provider_set_string_fn, (set<S, const char *>))
+WRAPPER(provider_get_int_fn, (get<S, int>))
+WRAPPER(provider_get_bool_fn, (get<S, bool>))
+WRAPPER(provider_get_double_fn, (get<S, double>))
+WRAPPER(provider_get_string_fn, get_string<S>)
+WRAPPER(provider_release_string_fn, release_string<S>)
+WRAPPER(provider_get_list_items_fn, get_list_items<S>)
+WRAPPER(provider_get_item_string_fn, get_item_string<S>)
+WRAPPER(provider_get_item_int_fn, get_item_int<S>)
+WRAPPER(provider_free_list_items_fn, free_list_items<S>)
+WRAPPER(provider_send_keyevent_fn, send_keyevent<S>)
+#undef WRAPPER
 
 #define RECORDED_SLOT(name, NAME, slot, signature)                                                 \
-    {PROVIDER_SLOT_##NAME, wrapper<signature, PROVIDER_SLOT_##NAME>()},
+    {PROVIDER_SLOT_##NAME,                                                                         \
+     reinterpret_cast<provider_op>(Wrapper<signature>::of<PROVIDER_SLOT_##NAME>)},
 const std::pair<provider_slot, provider_op> kSlots[] = {PROVIDER_OPERATIONS(RECORDED_SLOT)};
 #undef RECORDED_SLOT
 
