@@ -39,7 +39,7 @@ typedef void (*provider_op)(void);
     OP(send_keyevent,               SEND_KEYEVENT,               44, provider_send_keyevent_fn)
 // clang-format on
 
-#define PROVIDER_SLOT_ENUMERATOR(name, NAME, slot, signature) PROVIDER_SLOT_##NAME = slot,
+#define PROVIDER_SLOT_ENUMERATOR(name, NAME, slot, signature) PROVIDER_SLOT_##NAME = (slot),
 enum provider_slot { PROVIDER_OPERATIONS(PROVIDER_SLOT_ENUMERATOR) PROVIDER_SLOT_COUNT = 47 };
 #undef PROVIDER_SLOT_ENUMERATOR
 
