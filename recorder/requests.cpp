@@ -1,5 +1,5 @@
 // The host's requests and the provider's answers, one line each:
-//   request 4: get_int "menu/picture/picture-options/film-mode" 0
+//   request 4: get_int "KEY" 0
 //   answer: 0 2
 // Strings and lists that an answer hands out are named #N after the request
 // that handed them out, list items #N[I], so the host's later release or
