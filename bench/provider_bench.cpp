@@ -126,7 +126,8 @@ BENCHMARK_CAPTURE(set_int, preview_last_key, kLastKey, PROVIDER_SLOT_SET_INT_PRE
 BENCHMARK(list)->DenseRange(0, static_cast<int>(std::size(kListKeys)) - 1);
 BENCHMARK_CAPTURE(string, label_first_key, PROVIDER_SLOT_GET_DISPLAY_NAME, kFirstKey);
 BENCHMARK_CAPTURE(string, label_last_key, PROVIDER_SLOT_GET_DISPLAY_NAME, kLastKey);
-BENCHMARK_CAPTURE(string, help_text, PROVIDER_SLOT_GET_HELP_TEXT, "menu/picture/reset");
+BENCHMARK_CAPTURE(string, help_text, PROVIDER_SLOT_GET_HELP_TEXT,
+                  picture_setting_keys[PICTURE_KEY_PictureReset]);
 BENCHMARK(pip_channel_step);
 
 BENCHMARK_MAIN();

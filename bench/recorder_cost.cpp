@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "picture_keys.h"
 #include "picture_provider.h"
 #include "provider_loader.h"
 #include "sim/control.h"
@@ -48,7 +49,7 @@ int main(int argc, char **argv)
         return 1;
     }
     auto get = reinterpret_cast<provider_get_int_fn>(table[PROVIDER_SLOT_GET_INT]);
-    const char *key = "menu/picture/picture-options/film-mode";
+    const char *key = picture_setting_keys[PICTURE_KEY_FilmMode];
     run_get_ints(get, key, 1);  // first use
     std::printf("%d\n", run_get_ints(get, key, std::atol(argv[2])));
     return 0;

@@ -23,92 +23,6 @@ const Section kSections[] = {
     {"Picture-wide", {""}},
 };
 
-constexpr unsigned R = kReads, W = kWrites, P = kPreviews, L = kLists;
-
-struct KeyAbilities {
-    picture_setting_key key;
-    unsigned abilities;
-};
-
-// The operations with a case that acts for each key. The internal tests check
-// this table against the provider's own case tables.
-// clang-format off
-const KeyAbilities kAbilities[] = {
-    {PICTURE_KEY_PictureSizeMode, R | W | P | L},
-    {PICTURE_KEY_PictureSizeEntry, R | L},
-    {PICTURE_KEY_PictureSizeVideoPlayer, R | L},
-    {PICTURE_KEY_PictureSize43, R | W | P | L},
-    {PICTURE_KEY_AutoWide, R | W | P},
-    {PICTURE_KEY_ScreenFit, R | W | P},
-    {PICTURE_KEY_ScreenFitMediaPlayer, R | W | P},
-    {PICTURE_KEY_PositionMediaPlayer, W},
-    {PICTURE_KEY_WideMode219, R | L},
-    {PICTURE_KEY_WideMode219Photo, R | L},
-    {PICTURE_KEY_Panorama, R | W | P},
-    {PICTURE_KEY_PipAntenna, R | W | L},
-    {PICTURE_KEY_PipSize, R | W | P},
-    {PICTURE_KEY_PipPosition, R | W | P},
-    {PICTURE_KEY_PipSource, R | W | P | L},
-    {PICTURE_KEY_DynamicContrast, R | W | P | L},
-    {PICTURE_KEY_BlackTone, R | W | P},
-    {PICTURE_KEY_FleshTone, R | W},
-    {PICTURE_KEY_RgbOnlyMode, R | W | P},
-    {PICTURE_KEY_ColorSpaceMode, R | W | P},
-    {PICTURE_KEY_ColorSpaceGamut, R | W | P},
-    {PICTURE_KEY_ColorSpaceColor, R | W | P},
-    {PICTURE_KEY_ColorSpaceRed, R | W},
-    {PICTURE_KEY_ColorSpaceGreen, R | W},
-    {PICTURE_KEY_ColorSpaceBlue, R | W},
-    {PICTURE_KEY_ColorSpaceHue, R | W},
-    {PICTURE_KEY_ColorSpaceSaturation, R | W},
-    {PICTURE_KEY_ColorSpaceLightness, R | W},
-    {PICTURE_KEY_ColorSpaceReset, W},
-    {PICTURE_KEY_WhiteBalanceReset, W},
-    {PICTURE_KEY_WhiteBalance10pMode, R | W | P},
-    {PICTURE_KEY_WhiteBalance10pInterval, R | W},
-    {PICTURE_KEY_WhiteBalance10pRed, R | W},
-    {PICTURE_KEY_WhiteBalance10pGreen, R | W},
-    {PICTURE_KEY_WhiteBalance10pBlue, R | W},
-    {PICTURE_KEY_WhiteBalance10pReset, W},
-    {PICTURE_KEY_WhiteBalance20pMode, R | W | P},
-    {PICTURE_KEY_WhiteBalance20pInterval, R | W},
-    {PICTURE_KEY_WhiteBalance20pRed, R | W},
-    {PICTURE_KEY_WhiteBalance20pGreen, R | W},
-    {PICTURE_KEY_WhiteBalance20pBlue, R | W},
-    {PICTURE_KEY_WhiteBalance20pReset, W},
-    {PICTURE_KEY_Gamma, R | W},
-    {PICTURE_KEY_GammaConfig, R | W | P},
-    {PICTURE_KEY_GammaValue, R | W},
-    {PICTURE_KEY_XvYcc, 0},
-    {PICTURE_KEY_BlackEnhancer, R | W | P},
-    {PICTURE_KEY_ColorTone, R | W | P | L},
-    {PICTURE_KEY_DigitalCleanView, R | W | P},
-    {PICTURE_KEY_MpegNoiseFilter, R | W | P},
-    {PICTURE_KEY_HdmiBlackLevel, R | W | P},
-    {PICTURE_KEY_UhdColorHdmi1, R | W},
-    {PICTURE_KEY_UhdColorHdmi2, R | W},
-    {PICTURE_KEY_UhdColorHdmi3, R | W},
-    {PICTURE_KEY_UhdColorHdmi4, R | W},
-    {PICTURE_KEY_UhdColorHdmi5, R | W},
-    {PICTURE_KEY_FilmMode, R | W | P},
-    {PICTURE_KEY_AutoMotionPlusMode, R | W | P},
-    {PICTURE_KEY_BlurReduction, R | W},
-    {PICTURE_KEY_JudderReduction, R | W},
-    {PICTURE_KEY_LedClearMotion, R | W | P},
-    {PICTURE_KEY_MotionJudderCanceller, 0},
-    {PICTURE_KEY_AnalogCleanView, R | W},
-    {PICTURE_KEY_SmartLed, R | W | P},
-    {PICTURE_KEY_CinemaBlack, R | W | P},
-    {PICTURE_KEY_BlackOptimizer, R | W | P},
-    {PICTURE_KEY_PictureOff, W},
-    {PICTURE_KEY_PictureReset, W},
-    {PICTURE_KEY_PipSoundSelect, R | W},
-    {PICTURE_KEY_SeniorMode, R | W},
-    {PICTURE_KEY_HdrPlus, R | W},
-};
-// clang-format on
-static_assert(std::size(kAbilities) == PICTURE_SETTING_KEY_COUNT, "one row per key");
-
 const char *section_of(const std::string &key)
 {
     for (const Section &s : kSections)
@@ -116,13 +30,6 @@ const char *section_of(const std::string &key)
             if (prefix && key.rfind(prefix, 0) == 0)
                 return s.title;
     return kSections[std::size(kSections) - 1].title;
-}
-
-// The key's row in the provider's lookup order.
-std::size_t key_position(const std::string &key)
-{
-    return std::find(std::begin(picture_setting_keys), std::end(picture_setting_keys), key) -
-           std::begin(picture_setting_keys);
 }
 
 std::size_t edit_distance(const std::string &a, const std::string &b)
@@ -160,15 +67,10 @@ const std::vector<KeyInfo> &key_catalog()
 {
     static const std::vector<KeyInfo> keys = [] {
         std::vector<KeyInfo> out;
-        for (const KeyAbilities &row : kAbilities) {
-            const char *key = picture_setting_keys[row.key];
-            out.push_back({key, section_of(key), row.abilities});
-        }
-        std::sort(out.begin(), out.end(), [](const KeyInfo &a, const KeyInfo &b) {
-            return key_position(a.key) < key_position(b.key);
-        });
-        out.push_back(
-            {PICTURE_PIP_CHANNEL_KEY, section_of(PICTURE_PIP_CHANNEL_KEY), kLists | kStrings});
+        for (const char *key : picture_setting_keys)
+            out.push_back({key, section_of(key), picture::key_abilities(key)});
+        const char *channel = PICTURE_PIP_CHANNEL_KEY;
+        out.push_back({channel, section_of(channel), picture::key_abilities(channel)});
         return out;
     }();
     return keys;

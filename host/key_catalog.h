@@ -5,16 +5,17 @@
 #include <string>
 #include <vector>
 
+#include "key_abilities.h"
+
 namespace host {
 
-// What the provider does with a key; a key whose case does nothing has none.
-enum Ability : unsigned {
-    kReads = 1u << 0,     // get_int yields a value
-    kWrites = 1u << 1,    // set_int
-    kPreviews = 1u << 2,  // set_int_pre
-    kLists = 1u << 3,     // get_list_items
-    kStrings = 1u << 4,   // get_string and set_string: a text value
-};
+// What the provider does with a key, as the key's row says; a key whose
+// cases do nothing has none.
+using picture::kLists;
+using picture::kPreviews;
+using picture::kReads;
+using picture::kStrings;
+using picture::kWrites;
 
 struct KeyInfo {
     std::string key;

@@ -59,89 +59,123 @@ std::string status_and_text(int status, const char *text)
     return std::to_string(status) + " " + recording::quote(text);
 }
 
-template <typename F> F slot(const ProviderHost &p, int slot)
+// A request's value as the slot takes it.
+template <typename Value> Value value_of(const Token &t);
+template <> int value_of<int>(const Token &t)
 {
-    return reinterpret_cast<F>(p.table()[slot]);
+    return std::stoi(t.text);
+}
+template <> bool value_of<bool>(const Token &t)
+{
+    return t.text != "0";
+}
+template <> double value_of<double>(const Token &t)
+{
+    return std::stod(t.text);
 }
 
-// Issues one request through its slot; returns the answer in the recording's
-// notation.
+// ---- one request through its slot, by the slot's signature; each returns
+// the answer in the recording's notation ----
+
+template <typename Value>
+std::string issue(int (*set)(const char *, Value), const RecordedRequest &q, Handles &)
+{
+    return std::to_string(set(key(q.args[0]), value_of<Value>(q.args[1])));
+}
+
+std::string issue(provider_set_string_fn set, const RecordedRequest &q, Handles &)
+{
+    return std::to_string(set(key(q.args[0]), key(q.args[1])));
+}
+
+template <typename Value>
+std::string issue(int (*get)(const char *, Value *), const RecordedRequest &q, Handles &)
+{
+    Value value = value_of<Value>(q.args[1]);
+    int status = get(key(q.args[0]), &value);
+    return std::to_string(status) + " " + recording::value_text(value);
+}
+
+std::string issue(provider_get_string_fn get, const RecordedRequest &q, Handles &h)
+{
+    char *text = nullptr;
+    int status = get(key(q.args[0]), &text);
+    if (text)
+        h.handed_out[q.number] = text;
+    return status_and_text(status, text);
+}
+
+std::string issue(provider_release_string_fn release, const RecordedRequest &q, Handles &h)
+{
+    const Token &t = q.args[0];
+    void *text = handle(h, t);
+    h.handed_out.erase(t.text[0] == '#' ? number_after_hash(t.text) : 0);
+    return std::to_string(release(static_cast<char *>(text)));
+}
+
+std::string issue(provider_get_list_items_fn get, const RecordedRequest &q, Handles &h)
+{
+    int count = std::stoi(q.args[1].text);
+    void **items = get(key(q.args[0]), &count);
+    if (items) {
+        h.handed_out[q.number] = items;
+        h.counts[q.number] = count;
+    }
+    return (items ? "#" + std::to_string(q.number) : std::string("null")) + " " +
+           std::to_string(count);
+}
+
+std::string issue(provider_get_item_string_fn get, const RecordedRequest &q, Handles &h)
+{
+    char *text = nullptr;
+    int status = get(item(h, q.args[0]), &text);
+    return status_and_text(status, text);
+}
+
+std::string issue(provider_get_item_int_fn get, const RecordedRequest &q, Handles &h)
+{
+    int value = std::stoi(q.args[1].text);
+    int status = get(item(h, q.args[0]), &value);
+    return std::to_string(status) + " " + std::to_string(value);
+}
+
+std::string issue(provider_free_list_items_fn free_items, const RecordedRequest &q, Handles &h)
+{
+    auto **items = static_cast<void **>(handle(h, q.args[0]));
+    if (items)
+        h.handed_out.erase(number_after_hash(q.args[0].text));
+    return std::to_string(free_items(items, std::stoi(q.args[1].text)));
+}
+
+std::string issue(provider_send_keyevent_fn send, const RecordedRequest &q, Handles &)
+{
+    send(key(q.args[0]));
+    return "";
+}
+
+using Issue = std::string (*)(const ProviderHost &p, const RecordedRequest &q, Handles &h);
+
+template <typename Signature, provider_slot Slot>
+std::string issue_at(const ProviderHost &p, const RecordedRequest &q, Handles &h)
+{
+    return issue(reinterpret_cast<Signature>(p.table()[Slot]), q, h);
+}
+
+#define REPLAYED_SLOT(name, NAME, slot, signature)                                                 \
+    {PROVIDER_SLOT_##NAME, issue_at<signature, PROVIDER_SLOT_##NAME>},
+const std::pair<int, Issue> kIssues[] = {PROVIDER_OPERATIONS(REPLAYED_SLOT)};
+#undef REPLAYED_SLOT
+
+// Issues one request through its slot.
 std::string issue(const ProviderHost &p, const RecordedRequest &q, Handles &h)
 {
-    const std::vector<Token> &a = q.args;
     const int s = q.operation->slot;
     if (!p.table()[s])
         return "(empty slot)";
-    switch (s) {
-    case PROVIDER_SLOT_SET_INT:
-    case PROVIDER_SLOT_SET_INT_PRE:
-        return std::to_string(slot<provider_set_int_fn>(p, s)(key(a[0]), std::stoi(a[1].text)));
-    case PROVIDER_SLOT_SET_BOOL:
-        return std::to_string(slot<provider_set_bool_fn>(p, s)(key(a[0]), a[1].text != "0"));
-    case PROVIDER_SLOT_SET_DOUBLE:
-        return std::to_string(slot<provider_set_double_fn>(p, s)(key(a[0]), std::stod(a[1].text)));
-    case PROVIDER_SLOT_SET_STRING:
-        return std::to_string(slot<provider_set_string_fn>(p, s)(key(a[0]), key(a[1])));
-    case PROVIDER_SLOT_GET_INT:
-    case PROVIDER_SLOT_GET_LIST_ITEM_INT_VALUE: {
-        int value = std::stoi(a.back().text);
-        int status = s == PROVIDER_SLOT_GET_INT
-                         ? slot<provider_get_int_fn>(p, s)(key(a[0]), &value)
-                         : slot<provider_get_item_int_fn>(p, s)(item(h, a[0]), &value);
-        return std::to_string(status) + " " + std::to_string(value);
-    }
-    case PROVIDER_SLOT_GET_BOOL: {
-        bool value = a[1].text != "0";
-        int status = slot<provider_get_bool_fn>(p, s)(key(a[0]), &value);
-        return std::to_string(status) + (value ? " 1" : " 0");
-    }
-    case PROVIDER_SLOT_GET_DOUBLE: {
-        double value = std::stod(a[1].text);
-        int status = slot<provider_get_double_fn>(p, s)(key(a[0]), &value);
-        char text[32];
-        std::snprintf(text, sizeof text, "%.17g", value);
-        return std::to_string(status) + " " + text;
-    }
-    case PROVIDER_SLOT_GET_STRING:
-    case PROVIDER_SLOT_GET_DISPLAY_NAME:
-    case PROVIDER_SLOT_GET_HELP_TEXT:
-    case PROVIDER_SLOT_GET_MODULE_INFO: {
-        char *text = nullptr;
-        int status = slot<provider_get_string_fn>(p, s)(key(a[0]), &text);
-        if (text)
-            h.handed_out[q.number] = text;
-        return status_and_text(status, text);
-    }
-    case PROVIDER_SLOT_RELEASE_STRING: {
-        void *text = handle(h, a[0]);
-        h.handed_out.erase(a[0].text[0] == '#' ? number_after_hash(a[0].text) : 0);
-        return std::to_string(slot<provider_release_string_fn>(p, s)(static_cast<char *>(text)));
-    }
-    case PROVIDER_SLOT_GET_LIST_ITEMS: {
-        int count = std::stoi(a[1].text);
-        void **items = slot<provider_get_list_items_fn>(p, s)(key(a[0]), &count);
-        if (items) {
-            h.handed_out[q.number] = items;
-            h.counts[q.number] = count;
-        }
-        return (items ? "#" + std::to_string(q.number) : std::string("null")) + " " +
-               std::to_string(count);
-    }
-    case PROVIDER_SLOT_GET_LIST_ITEM_DISPLAY_VALUE:
-    case PROVIDER_SLOT_GET_LIST_ITEM_STRING_VALUE: {
-        char *text = nullptr;
-        int status = slot<provider_get_item_string_fn>(p, s)(item(h, a[0]), &text);
-        return status_and_text(status, text);
-    }
-    case PROVIDER_SLOT_FREE_LIST_ITEMS: {
-        auto **items = static_cast<void **>(handle(h, a[0]));
-        if (items)
-            h.handed_out.erase(number_after_hash(a[0].text));
-        return std::to_string(slot<provider_free_list_items_fn>(p, s)(items, std::stoi(a[1].text)));
-    }
-    case PROVIDER_SLOT_SEND_KEYEVENT: slot<provider_send_keyevent_fn>(p, s)(key(a[0])); return "";
-    default: return "(unknown slot)";
-    }
+    for (const auto &[slot, issue_request] : kIssues)
+        if (slot == s)
+            return issue_request(p, q, h);
+    return "(unknown slot)";
 }
 
 struct Report {

@@ -1,6 +1,9 @@
 // Operation rows of the recording's line format.
 #include "notation.h"
 
+#include <cstdio>
+#include <string>
+
 namespace recording {
 
 const Operation *operation_of_slot(int slot)
@@ -17,6 +20,23 @@ const Operation *operation_named(std::string_view name)
         if (name == op.name)
             return &op;
     return nullptr;
+}
+
+std::string value_text(int value)
+{
+    return std::to_string(value);
+}
+
+std::string value_text(bool value)
+{
+    return value ? "1" : "0";
+}
+
+std::string value_text(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
 }
 
 }  // namespace recording

@@ -21,6 +21,28 @@ constexpr const char *kMagic = "picture-recording";
 // carries, as letters: k key (text or null), i integer, d double, t text,
 // h a handed-out string or list (#N), e a list item (#N[I]), s status,
 // v integer value, f double value, l a list (#N, or null) with its count.
+struct Letters {
+    const char *request;
+    const char *answer;
+};
+
+// The letters follow from the slot's signature; a new signature needs a row.
+template <typename Signature> inline constexpr Letters kLetters{nullptr, nullptr};
+template <> inline constexpr Letters kLetters<provider_set_int_fn>{"ki", "s"};
+template <> inline constexpr Letters kLetters<provider_set_bool_fn>{"ki", "s"};
+template <> inline constexpr Letters kLetters<provider_set_double_fn>{"kd", "s"};
+template <> inline constexpr Letters kLetters<provider_set_string_fn>{"kt", "s"};
+template <> inline constexpr Letters kLetters<provider_get_int_fn>{"ki", "sv"};
+template <> inline constexpr Letters kLetters<provider_get_bool_fn>{"ki", "sv"};
+template <> inline constexpr Letters kLetters<provider_get_double_fn>{"kd", "sf"};
+template <> inline constexpr Letters kLetters<provider_get_string_fn>{"k", "st"};
+template <> inline constexpr Letters kLetters<provider_release_string_fn>{"h", "s"};
+template <> inline constexpr Letters kLetters<provider_get_list_items_fn>{"ki", "l"};
+template <> inline constexpr Letters kLetters<provider_get_item_string_fn>{"e", "st"};
+template <> inline constexpr Letters kLetters<provider_get_item_int_fn>{"ei", "sv"};
+template <> inline constexpr Letters kLetters<provider_free_list_items_fn>{"hi", "s"};
+template <> inline constexpr Letters kLetters<provider_send_keyevent_fn>{"k", ""};
+
 struct Operation {
     const char *name;
     int slot;  // -1 for the two entry points
@@ -28,34 +50,32 @@ struct Operation {
     const char *answer;
 };
 
-// One row per operation the host can call.
-inline constexpr Operation kOperations[] = {
-    {"create_provider", -1, "", "s"},
-    {"delete_provider", -1, "", "s"},
-    {"set_int", PROVIDER_SLOT_SET_INT, "ki", "s"},
-    {"set_int_pre", PROVIDER_SLOT_SET_INT_PRE, "ki", "s"},
-    {"set_bool", PROVIDER_SLOT_SET_BOOL, "ki", "s"},
-    {"set_double", PROVIDER_SLOT_SET_DOUBLE, "kd", "s"},
-    {"set_string", PROVIDER_SLOT_SET_STRING, "kt", "s"},
-    {"get_int", PROVIDER_SLOT_GET_INT, "ki", "sv"},
-    {"get_bool", PROVIDER_SLOT_GET_BOOL, "ki", "sv"},
-    {"get_double", PROVIDER_SLOT_GET_DOUBLE, "kd", "sf"},
-    {"get_string", PROVIDER_SLOT_GET_STRING, "k", "st"},
-    {"release_string", PROVIDER_SLOT_RELEASE_STRING, "h", "s"},
-    {"get_display_name", PROVIDER_SLOT_GET_DISPLAY_NAME, "k", "st"},
-    {"get_help_text", PROVIDER_SLOT_GET_HELP_TEXT, "k", "st"},
-    {"get_list_items", PROVIDER_SLOT_GET_LIST_ITEMS, "ki", "l"},
-    {"get_list_item_display_value", PROVIDER_SLOT_GET_LIST_ITEM_DISPLAY_VALUE, "e", "st"},
-    {"get_list_item_string_value", PROVIDER_SLOT_GET_LIST_ITEM_STRING_VALUE, "e", "st"},
-    {"get_list_item_int_value", PROVIDER_SLOT_GET_LIST_ITEM_INT_VALUE, "ei", "sv"},
-    {"free_list_items", PROVIDER_SLOT_FREE_LIST_ITEMS, "hi", "s"},
-    {"get_module_info", PROVIDER_SLOT_GET_MODULE_INFO, "k", "st"},
-    {"send_keyevent", PROVIDER_SLOT_SEND_KEYEVENT, "k", ""},
-};
+// One row per operation the host can call: the entry points and the slots.
+#define RECORDING_OPERATION(name, NAME, slot, signature)                                           \
+    {#name, PROVIDER_SLOT_##NAME, kLetters<signature>.request, kLetters<signature>.answer},
+inline constexpr Operation kOperations[] = {{"create_provider", -1, "", "s"},
+                                            {"delete_provider", -1, "", "s"},
+                                            PROVIDER_OPERATIONS(RECORDING_OPERATION)};
+#undef RECORDING_OPERATION
+
+constexpr bool every_operation_has_letters()
+{
+    for (const Operation &op : kOperations)
+        if (!op.request || !op.answer)
+            return false;
+    return true;
+}
+static_assert(every_operation_has_letters(), "each slot's signature has its letters");
 
 // The row of a slot or of a name; null when there is none.
 const Operation *operation_of_slot(int slot);
 const Operation *operation_named(std::string_view name);
+
+// A value as requests and answers write it: booleans as 1 and 0, doubles
+// with every digit that tells them apart.
+std::string value_text(int value);
+std::string value_text(bool value);
+std::string value_text(double value);
 
 // Texts are quoted and read back as in the call notation.
 using calls::next_token;

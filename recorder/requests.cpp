@@ -1,12 +1,11 @@
 // The host's requests and the provider's answers, one line each:
-//   request 4: get_int "menu/picture/picture-options/film-mode" 0
+//   request 4: get_int "KEY" 0
 //   answer: 0 2
 // Strings and lists that an answer hands out are named #N after the request
 // that handed them out, list items #N[I], so the host's later release or
 // item reads refer back to them.
 #include "requests.h"
 
-#include <cstdio>
 #include <map>
 #include <string>
 #include <utility>
@@ -34,13 +33,6 @@ Handles &handles()
 template <typename F> F real(provider_slot slot)
 {
     return reinterpret_cast<F>(g_real[slot]);
-}
-
-std::string number(double v)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.17g", v);
-    return text;
 }
 
 std::string handle_of(const void *p)
@@ -83,76 +75,40 @@ std::string status_text(int status, char **text, int n)
     return std::to_string(status) + " " + recording::quote(text ? *text : nullptr);
 }
 
-// ---- the slots ---------------------------------------------------------------
-
-template <provider_slot Slot> int set_int(const char *key, int value)
+// A request's value: a text quoted, a number as the notation writes it.
+std::string text(const char *value)
 {
+    return recording::quote(value);
+}
+
+template <typename Value> std::string text(Value value)
+{
+    return recording::value_text(value);
+}
+
+// ---- the slots: one wrapper per signature, for the slot it stands in ----
+
+// A key and a value in, the status out.
+template <provider_slot Slot, typename Value> int set(const char *key, Value value)
+{
+    auto set_value = real<int (*)(const char *, Value)>(Slot);
     if (!recording())
-        return real<provider_set_int_fn>(Slot)(key, value);
-    request(Slot, recording::quote(key) + " " + std::to_string(value));
-    int status = real<provider_set_int_fn>(Slot)(key, value);
+        return set_value(key, value);
+    request(Slot, recording::quote(key) + " " + text(value));
+    int status = set_value(key, value);
     answer(std::to_string(status));
     return status;
 }
 
-int set_bool(const char *key, bool value)
+// A key and the value passed in; the status and the value left there out.
+template <provider_slot Slot, typename Value> int get(const char *key, Value *value)
 {
+    auto get_value = real<int (*)(const char *, Value *)>(Slot);
     if (!recording())
-        return real<provider_set_bool_fn>(PROVIDER_SLOT_SET_BOOL)(key, value);
-    request(PROVIDER_SLOT_SET_BOOL, recording::quote(key) + (value ? " 1" : " 0"));
-    int status = real<provider_set_bool_fn>(PROVIDER_SLOT_SET_BOOL)(key, value);
-    answer(std::to_string(status));
-    return status;
-}
-
-int set_double(const char *key, double value)
-{
-    if (!recording())
-        return real<provider_set_double_fn>(PROVIDER_SLOT_SET_DOUBLE)(key, value);
-    request(PROVIDER_SLOT_SET_DOUBLE, recording::quote(key) + " " + number(value));
-    int status = real<provider_set_double_fn>(PROVIDER_SLOT_SET_DOUBLE)(key, value);
-    answer(std::to_string(status));
-    return status;
-}
-
-int set_string(const char *key, const char *value)
-{
-    if (!recording())
-        return real<provider_set_string_fn>(PROVIDER_SLOT_SET_STRING)(key, value);
-    request(PROVIDER_SLOT_SET_STRING, recording::quote(key) + " " + recording::quote(value));
-    int status = real<provider_set_string_fn>(PROVIDER_SLOT_SET_STRING)(key, value);
-    answer(std::to_string(status));
-    return status;
-}
-
-int get_int(const char *key, int *value)
-{
-    if (!recording())
-        return real<provider_get_int_fn>(PROVIDER_SLOT_GET_INT)(key, value);
-    request(PROVIDER_SLOT_GET_INT,
-            recording::quote(key) + " " + std::to_string(value ? *value : 0));
-    int status = real<provider_get_int_fn>(PROVIDER_SLOT_GET_INT)(key, value);
-    answer(std::to_string(status) + " " + std::to_string(value ? *value : 0));
-    return status;
-}
-
-int get_bool(const char *key, bool *value)
-{
-    if (!recording())
-        return real<provider_get_bool_fn>(PROVIDER_SLOT_GET_BOOL)(key, value);
-    request(PROVIDER_SLOT_GET_BOOL, recording::quote(key) + (value && *value ? " 1" : " 0"));
-    int status = real<provider_get_bool_fn>(PROVIDER_SLOT_GET_BOOL)(key, value);
-    answer(std::to_string(status) + (value && *value ? " 1" : " 0"));
-    return status;
-}
-
-int get_double(const char *key, double *value)
-{
-    if (!recording())
-        return real<provider_get_double_fn>(PROVIDER_SLOT_GET_DOUBLE)(key, value);
-    request(PROVIDER_SLOT_GET_DOUBLE, recording::quote(key) + " " + number(value ? *value : 0));
-    int status = real<provider_get_double_fn>(PROVIDER_SLOT_GET_DOUBLE)(key, value);
-    answer(std::to_string(status) + " " + number(value ? *value : 0));
+        return get_value(key, value);
+    request(Slot, recording::quote(key) + " " + text(value ? *value : Value{}));
+    int status = get_value(key, value);
+    answer(std::to_string(status) + " " + text(value ? *value : Value{}));
     return status;
 }
 
@@ -166,24 +122,23 @@ template <provider_slot Slot> int get_string(const char *key, char **value)
     return status;
 }
 
-int release_string(char *value)
+template <provider_slot Slot> int release_string(char *value)
 {
     if (!recording())
-        return real<provider_release_string_fn>(PROVIDER_SLOT_RELEASE_STRING)(value);
-    request(PROVIDER_SLOT_RELEASE_STRING, handle_of(value));
+        return real<provider_release_string_fn>(Slot)(value);
+    request(Slot, handle_of(value));
     handles().handed_out.erase(value);
-    int status = real<provider_release_string_fn>(PROVIDER_SLOT_RELEASE_STRING)(value);
+    int status = real<provider_release_string_fn>(Slot)(value);
     answer(std::to_string(status));
     return status;
 }
 
-void **get_list_items(const char *key, int *count)
+template <provider_slot Slot> void **get_list_items(const char *key, int *count)
 {
-    auto get = real<provider_get_list_items_fn>(PROVIDER_SLOT_GET_LIST_ITEMS);
+    auto get = real<provider_get_list_items_fn>(Slot);
     if (!recording())
         return get(key, count);
-    int n = request(PROVIDER_SLOT_GET_LIST_ITEMS,
-                    recording::quote(key) + " " + std::to_string(count ? *count : 0));
+    int n = request(Slot, recording::quote(key) + " " + std::to_string(count ? *count : 0));
     void **items = get(key, count);
     int c = count ? *count : 0;
     if (items) {
@@ -205,24 +160,23 @@ template <provider_slot Slot> int get_item_string(void *item, char **value)
     return status;
 }
 
-int get_item_int(void *item, int *value)
+template <provider_slot Slot> int get_item_int(void *item, int *value)
 {
-    auto get = real<provider_get_item_int_fn>(PROVIDER_SLOT_GET_LIST_ITEM_INT_VALUE);
+    auto get = real<provider_get_item_int_fn>(Slot);
     if (!recording())
         return get(item, value);
-    request(PROVIDER_SLOT_GET_LIST_ITEM_INT_VALUE,
-            item_of(item) + " " + std::to_string(value ? *value : 0));
+    request(Slot, item_of(item) + " " + std::to_string(value ? *value : 0));
     int status = get(item, value);
     answer(std::to_string(status) + " " + std::to_string(value ? *value : 0));
     return status;
 }
 
-int free_list_items(void **items, int count)
+template <provider_slot Slot> int free_list_items(void **items, int count)
 {
-    auto free_items = real<provider_free_list_items_fn>(PROVIDER_SLOT_FREE_LIST_ITEMS);
+    auto free_items = real<provider_free_list_items_fn>(Slot);
     if (!recording())
         return free_items(items, count);
-    request(PROVIDER_SLOT_FREE_LIST_ITEMS, handle_of(items) + " " + std::to_string(count));
+    request(Slot, handle_of(items) + " " + std::to_string(count));
     if (items) {
         handles().handed_out.erase(items);
         for (int i = 0; i < count; i++)
@@ -233,44 +187,43 @@ int free_list_items(void **items, int count)
     return status;
 }
 
-void send_keyevent(const char *key_name)
+template <provider_slot Slot> void send_keyevent(const char *key_name)
 {
-    auto send = real<provider_send_keyevent_fn>(PROVIDER_SLOT_SEND_KEYEVENT);
+    auto send = real<provider_send_keyevent_fn>(Slot);
     if (!recording())
         return send(key_name);
-    request(PROVIDER_SLOT_SEND_KEYEVENT, recording::quote(key_name));
+    request(Slot, recording::quote(key_name));
     send(key_name);
     answer("");
 }
 
-template <typename F> provider_op op(F f)
-{
-    return reinterpret_cast<provider_op>(f);
-}
+// The wrapper of each signature; a signature without one does not compile.
+template <typename Signature> struct Wrapper;
+#define WRAPPER(signature, wrapper)                                                                \
+    template <> struct Wrapper<signature> {                                                        \
+        template <provider_slot S> static constexpr signature of = wrapper;                        \
+    };
+WRAPPER(provider_set_int_fn, (set<S, int>))
+WRAPPER(provider_set_bool_fn, (set<S, bool>))
+WRAPPER(provider_set_double_fn, (set<S, double>))
+WRAPPER(provider_set_string_fn, (set<S, const char *>))
+WRAPPER(provider_get_int_fn, (get<S, int>))
+WRAPPER(provider_get_bool_fn, (get<S, bool>))
+WRAPPER(provider_get_double_fn, (get<S, double>))
+WRAPPER(provider_get_string_fn, get_string<S>)
+WRAPPER(provider_release_string_fn, release_string<S>)
+WRAPPER(provider_get_list_items_fn, get_list_items<S>)
+WRAPPER(provider_get_item_string_fn, get_item_string<S>)
+WRAPPER(provider_get_item_int_fn, get_item_int<S>)
+WRAPPER(provider_free_list_items_fn, free_list_items<S>)
+WRAPPER(provider_send_keyevent_fn, send_keyevent<S>)
+#undef WRAPPER
 
-const std::pair<provider_slot, provider_op> kSlots[] = {
-    {PROVIDER_SLOT_SET_INT, op(set_int<PROVIDER_SLOT_SET_INT>)},
-    {PROVIDER_SLOT_SET_INT_PRE, op(set_int<PROVIDER_SLOT_SET_INT_PRE>)},
-    {PROVIDER_SLOT_SET_BOOL, op(set_bool)},
-    {PROVIDER_SLOT_SET_DOUBLE, op(set_double)},
-    {PROVIDER_SLOT_SET_STRING, op(set_string)},
-    {PROVIDER_SLOT_GET_INT, op(get_int)},
-    {PROVIDER_SLOT_GET_BOOL, op(get_bool)},
-    {PROVIDER_SLOT_GET_DOUBLE, op(get_double)},
-    {PROVIDER_SLOT_GET_STRING, op(get_string<PROVIDER_SLOT_GET_STRING>)},
-    {PROVIDER_SLOT_RELEASE_STRING, op(release_string)},
-    {PROVIDER_SLOT_GET_DISPLAY_NAME, op(get_string<PROVIDER_SLOT_GET_DISPLAY_NAME>)},
-    {PROVIDER_SLOT_GET_HELP_TEXT, op(get_string<PROVIDER_SLOT_GET_HELP_TEXT>)},
-    {PROVIDER_SLOT_GET_LIST_ITEMS, op(get_list_items)},
-    {PROVIDER_SLOT_GET_LIST_ITEM_DISPLAY_VALUE,
-     op(get_item_string<PROVIDER_SLOT_GET_LIST_ITEM_DISPLAY_VALUE>)},
-    {PROVIDER_SLOT_GET_LIST_ITEM_STRING_VALUE,
-     op(get_item_string<PROVIDER_SLOT_GET_LIST_ITEM_STRING_VALUE>)},
-    {PROVIDER_SLOT_GET_LIST_ITEM_INT_VALUE, op(get_item_int)},
-    {PROVIDER_SLOT_FREE_LIST_ITEMS, op(free_list_items)},
-    {PROVIDER_SLOT_GET_MODULE_INFO, op(get_string<PROVIDER_SLOT_GET_MODULE_INFO>)},
-    {PROVIDER_SLOT_SEND_KEYEVENT, op(send_keyevent)},
-};
+#define RECORDED_SLOT(name, NAME, slot, signature)                                                 \
+    {PROVIDER_SLOT_##NAME,                                                                         \
+     reinterpret_cast<provider_op>(Wrapper<signature>::of<PROVIDER_SLOT_##NAME>)},
+const std::pair<provider_slot, provider_op> kSlots[] = {PROVIDER_OPERATIONS(RECORDED_SLOT)};
+#undef RECORDED_SLOT
 
 }  // namespace
 

@@ -3,7 +3,7 @@
  * PIP channel key that only the string and list operations know.
  *
  * PICTURE_SETTING_KEYS(KEY) expands KEY(Name, "key") once per key; Name is
- * the key's name inside the provider. */
+ * the key's name inside the provider, and its position here the key's id. */
 #ifndef PICTURE_KEYS_H
 #define PICTURE_KEYS_H
 

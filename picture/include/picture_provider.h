@@ -13,28 +13,35 @@ extern "C" {
 
 typedef void (*provider_op)(void);
 
-enum provider_slot {
-    PROVIDER_SLOT_SET_INT = 0,                      /* provider_set_int_fn */
-    PROVIDER_SLOT_SET_INT_PRE = 1,                  /* provider_set_int_fn, preview */
-    PROVIDER_SLOT_SET_BOOL = 2,                     /* provider_set_bool_fn */
-    PROVIDER_SLOT_SET_DOUBLE = 4,                   /* provider_set_double_fn */
-    PROVIDER_SLOT_SET_STRING = 6,                   /* provider_set_string_fn */
-    PROVIDER_SLOT_GET_INT = 8,                      /* provider_get_int_fn */
-    PROVIDER_SLOT_GET_BOOL = 9,                     /* provider_get_bool_fn */
-    PROVIDER_SLOT_GET_DOUBLE = 10,                  /* provider_get_double_fn */
-    PROVIDER_SLOT_GET_STRING = 11,                  /* provider_get_string_fn */
-    PROVIDER_SLOT_RELEASE_STRING = 12,              /* provider_release_string_fn */
-    PROVIDER_SLOT_GET_DISPLAY_NAME = 13,            /* provider_get_string_fn */
-    PROVIDER_SLOT_GET_HELP_TEXT = 14,               /* provider_get_string_fn */
-    PROVIDER_SLOT_GET_LIST_ITEMS = 16,              /* provider_get_list_items_fn */
-    PROVIDER_SLOT_GET_LIST_ITEM_DISPLAY_VALUE = 17, /* provider_get_item_string_fn */
-    PROVIDER_SLOT_GET_LIST_ITEM_STRING_VALUE = 19,  /* provider_get_item_string_fn */
-    PROVIDER_SLOT_GET_LIST_ITEM_INT_VALUE = 20,     /* provider_get_item_int_fn */
-    PROVIDER_SLOT_FREE_LIST_ITEMS = 24,             /* provider_free_list_items_fn */
-    PROVIDER_SLOT_GET_MODULE_INFO = 43,             /* provider_get_string_fn */
-    PROVIDER_SLOT_SEND_KEYEVENT = 44,               /* provider_send_keyevent_fn */
-    PROVIDER_SLOT_COUNT = 47
-};
+/* The operations the provider offers, one row each:
+ * OP(name, NAME, slot, signature). PROVIDER_SLOT_NAME is the slot's number;
+ * the slot holds a function of the signature (typedefs below). */
+// clang-format off
+#define PROVIDER_OPERATIONS(OP) \
+    OP(set_int,                     SET_INT,                     0,  provider_set_int_fn) \
+    OP(set_int_pre,                 SET_INT_PRE,                 1,  provider_set_int_fn) \
+    OP(set_bool,                    SET_BOOL,                    2,  provider_set_bool_fn) \
+    OP(set_double,                  SET_DOUBLE,                  4,  provider_set_double_fn) \
+    OP(set_string,                  SET_STRING,                  6,  provider_set_string_fn) \
+    OP(get_int,                     GET_INT,                     8,  provider_get_int_fn) \
+    OP(get_bool,                    GET_BOOL,                    9,  provider_get_bool_fn) \
+    OP(get_double,                  GET_DOUBLE,                  10, provider_get_double_fn) \
+    OP(get_string,                  GET_STRING,                  11, provider_get_string_fn) \
+    OP(release_string,              RELEASE_STRING,              12, provider_release_string_fn) \
+    OP(get_display_name,            GET_DISPLAY_NAME,            13, provider_get_string_fn) \
+    OP(get_help_text,               GET_HELP_TEXT,               14, provider_get_string_fn) \
+    OP(get_list_items,              GET_LIST_ITEMS,              16, provider_get_list_items_fn) \
+    OP(get_list_item_display_value, GET_LIST_ITEM_DISPLAY_VALUE, 17, provider_get_item_string_fn) \
+    OP(get_list_item_string_value,  GET_LIST_ITEM_STRING_VALUE,  19, provider_get_item_string_fn) \
+    OP(get_list_item_int_value,     GET_LIST_ITEM_INT_VALUE,     20, provider_get_item_int_fn) \
+    OP(free_list_items,             FREE_LIST_ITEMS,             24, provider_free_list_items_fn) \
+    OP(get_module_info,             GET_MODULE_INFO,             43, provider_get_string_fn) \
+    OP(send_keyevent,               SEND_KEYEVENT,               44, provider_send_keyevent_fn)
+// clang-format on
+
+#define PROVIDER_SLOT_ENUMERATOR(name, NAME, slot, signature) PROVIDER_SLOT_##NAME = (slot),
+enum provider_slot { PROVIDER_OPERATIONS(PROVIDER_SLOT_ENUMERATOR) PROVIDER_SLOT_COUNT = 47 };
+#undef PROVIDER_SLOT_ENUMERATOR
 
 /* The operations. The host calls them from one thread, one at a time. Keys
  * are the NUL-terminated strings of picture_keys.h. Every string or list an

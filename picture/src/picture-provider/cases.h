@@ -2,9 +2,9 @@
 //
 // Each family of settings keeps one table of KeyCase rows: everything a key
 // does, side by side: its cases for the three integer operations, its list,
-// label and help text. A null case means the operation does not know the key
-// (" Unknown key type ", status 1); a null list, label or help text that the
-// key has none of its own.
+// label and help text. A missing case means the operation does not know the
+// key (" Unknown key type ", status 1); a missing list, label or help text
+// that the key has none of its own.
 #pragma once
 
 #include <cstddef>
@@ -39,16 +39,15 @@ constexpr Outcome status_showing(int status, int shown)
     return Outcome{status, false, true, shown};
 }
 
-struct KeyCase;
-
 // One request as a case sees it.
 struct Request {
     const char *op;  // name of the operation, for the case's log lines
     const char *key;
-    const KeyCase &row;
     bool commit;  // true for get_int and set_int, false for set_int_pre
 };
 
+// A case that needs data of its key, such as the library functions of a
+// setting, takes it as a template argument of its own type: table_get<kFilmMode>.
 using GetCase = Outcome (*)(const Request &request, int *value);
 using SetCase = Outcome (*)(const Request &request, int value);
 // The list of the key: the items, with their number in *count, or null.
@@ -59,12 +58,12 @@ using LabelCase = const char *(*)();
 // false when the state cannot be read and the placeholder applies.
 using HelpCase = bool (*)(char *buffer);
 
+// A row names what it has; what it leaves out the key does not have.
 struct KeyCase {
     KeyId id;
-    GetCase get;
-    SetCase set;
-    SetCase preview;
-    const void *param = nullptr;  // row data for cases shared by several keys
+    GetCase get = nullptr;
+    SetCase set = nullptr;
+    SetCase preview = nullptr;
     ListCase list = nullptr;
     LabelCase label = nullptr;
     HelpCase help = nullptr;

@@ -1,10 +1,12 @@
 // The common frame of the integer operations: entry line, key lookup, the
 // key's case, exit lines and status.
 #include <array>
+#include <cstring>
 #include <iterator>
 
 #include "boundary.h"
 #include "cases.h"
+#include "key_abilities.h"
 #include "operations.h"
 
 namespace picture {
@@ -91,6 +93,24 @@ Outcome no_action_set(const Request &, int)
     return status_of(-1);
 }
 
+// Whether an operation acts on the key: a case that is there and does something.
+template <typename Case> static bool acts(Case c, Case no_action)
+{
+    return c != nullptr && c != no_action;
+}
+
+unsigned key_abilities(const char *key)
+{
+    if (std::strcmp(key, kPipChannelKey) == 0)
+        return kLists | kStrings;
+    const KeyCase *row = find_case(find_key(key));
+    if (!row)
+        return 0;
+    return (acts(row->get, &no_action_get) ? kReads : 0u) |
+           (acts(row->set, &no_action_set) ? kWrites : 0u) |
+           (acts(row->preview, &no_action_set) ? kPreviews : 0u) | (row->list ? kLists : 0u);
+}
+
 // Logs the outcome's "ret" line from `op` and turns the status into 0 or 1.
 static int exit_status(const char *op, int status)
 {
@@ -108,7 +128,7 @@ static int run_set(const char *op, SetCase KeyCase::*which, bool commit, const c
     const KeyCase *row = find_case(_find_type(key));
     Outcome outcome = status_of(-1);
     if (row && row->*which) {
-        outcome = (row->*which)(Request{op, key, *row, commit}, value);
+        outcome = (row->*which)(Request{op, key, commit}, value);
         if (outcome.direct)
             return outcome.status;
     } else {
@@ -125,7 +145,7 @@ static int run_get(const char *op, const char *key, int *value)
     const KeyCase *row = find_case(_find_type(key));
     Outcome outcome = status_of(-1);
     if (row && row->get) {
-        outcome = row->get(Request{op, key, *row, true}, value);
+        outcome = row->get(Request{op, key, true}, value);
         if (outcome.direct)
             return outcome.status;
     } else {

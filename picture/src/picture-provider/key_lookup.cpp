@@ -1,9 +1,9 @@
-// The key lookup: a binary search over the key table's rows in key order.
+// The key lookup: a binary search over the public list of keys in key order;
+// a key's id is its position in that list.
 #include <array>
 #include <cstring>
-#include <iterator>
 
-#include "key_table.h"
+#include "keys.h"
 #include "log.h"
 
 namespace picture {
@@ -25,7 +25,7 @@ constexpr std::array<int, kKeyCount> sorted_rows()
     std::array<int, kKeyCount> rows{};
     for (int i = 0; i < kKeyCount; ++i) {
         int j = i;
-        while (j > 0 && key_less(g_keyitemmap[i].key, g_keyitemmap[rows[j - 1]].key)) {
+        while (j > 0 && key_less(picture_setting_keys[i], picture_setting_keys[rows[j - 1]])) {
             rows[j] = rows[j - 1];
             --j;
         }
@@ -36,11 +36,21 @@ constexpr std::array<int, kKeyCount> sorted_rows()
 
 constexpr std::array<int, kKeyCount> kSortedRows = sorted_rows();
 
+constexpr bool keys_are_distinct()
+{
+    for (int i = 1; i < kKeyCount; ++i)
+        if (!key_less(picture_setting_keys[kSortedRows[i - 1]],
+                      picture_setting_keys[kSortedRows[i]]))
+            return false;
+    return true;
+}
+static_assert(keys_are_distinct(), "each key is listed once");
+
 }  // namespace
 
 int _find_type(const char *key)
 {
-    PLOG(" size: %d ", static_cast<int>(std::size(g_keyitemmap)));
+    PLOG(" size: %d ", kKeyCount);
     return find_key(key);
 }
 
@@ -52,10 +62,10 @@ int find_key(const char *key)
     int high = kKeyCount - 1;
     while (low <= high) {
         int mid = (low + high) / 2;
-        const KeyRow &row = g_keyitemmap[kSortedRows[mid]];
-        int order = std::strcmp(key, row.key);
+        int id = kSortedRows[mid];
+        int order = std::strcmp(key, picture_setting_keys[id]);
         if (order == 0)
-            return static_cast<int>(row.id);
+            return id;
         if (order < 0)
             high = mid - 1;
         else

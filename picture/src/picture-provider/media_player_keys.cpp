@@ -317,13 +317,18 @@ Outcome set_panorama(const Request &request, int value)
 }
 
 constexpr KeyCase kRows[] = {
-    {KeyId::PictureSizeEntry, get_entry, nullptr, nullptr, nullptr, picture_size_list},
-    {KeyId::PictureSizeVideoPlayer, get_video_player_size, nullptr, nullptr, nullptr,
-     picture_size_list, nullptr, video_player_help},
-    {KeyId::ScreenFitMediaPlayer, get_video_screen_fit, set_video_screen_fit, set_video_screen_fit},
-    {KeyId::PositionMediaPlayer, nullptr, launch_for_position, nullptr},
-    {KeyId::WideMode219Photo, get_photo_player_size, nullptr, nullptr, nullptr, picture_size_list},
-    {KeyId::Panorama, get_panorama, set_panorama, set_tv_panorama},
+    {.id = KeyId::PictureSizeEntry, .get = get_entry, .list = picture_size_list},
+    {.id = KeyId::PictureSizeVideoPlayer,
+     .get = get_video_player_size,
+     .list = picture_size_list,
+     .help = video_player_help},
+    {.id = KeyId::ScreenFitMediaPlayer,
+     .get = get_video_screen_fit,
+     .set = set_video_screen_fit,
+     .preview = set_video_screen_fit},
+    {.id = KeyId::PositionMediaPlayer, .set = launch_for_position},
+    {.id = KeyId::WideMode219Photo, .get = get_photo_player_size, .list = picture_size_list},
+    {.id = KeyId::Panorama, .get = get_panorama, .set = set_panorama, .preview = set_tv_panorama},
 };
 static_assert(rows_follow(kRows, kMediaPlayerKeys), "one row per media player key, in order");
 

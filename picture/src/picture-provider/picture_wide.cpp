@@ -86,10 +86,10 @@ static Outcome set_hdr_plus(const Request &request, int value)
 
 // None of these has a preview.
 constexpr KeyCase kRows[] = {
-    {KeyId::PictureOff, nullptr, set_picture_off, nullptr},
-    {KeyId::PictureReset, nullptr, set_picture_reset, nullptr},
-    {KeyId::SeniorMode, get_senior_mode, set_senior_mode, nullptr},
-    {KeyId::HdrPlus, get_hdr_plus, set_hdr_plus, nullptr},
+    {.id = KeyId::PictureOff, .set = set_picture_off},
+    {.id = KeyId::PictureReset, .set = set_picture_reset},
+    {.id = KeyId::SeniorMode, .get = get_senior_mode, .set = set_senior_mode},
+    {.id = KeyId::HdrPlus, .get = get_hdr_plus, .set = set_hdr_plus},
 };
 static_assert(rows_follow(kRows, kPictureWideKeys), "one row per picture-wide key, in order");
 

@@ -49,18 +49,26 @@ static void **pip_antenna_list(int *count)
 // ---- size and position: kept in the store as they come --------------------
 // These answer -1 even when the store did its part.
 
+struct StoredSetting {
+    const char *store_key;
+};
+
+static const StoredSetting kPipSize{"db/menu/picture/pip/pipsize"};
+static const StoredSetting kPipPosition{"db/menu/picture/pip/pippos"};
+
+template <const StoredSetting &Setting>
 static Outcome stored_get(const Request &request, int *value)
 {
-    auto store_key = static_cast<const char *>(request.row.param);
+    const char *store_key = Setting.store_key;
     int ret = vconf_get_int(store_key, value);
     if (ret != 0)
         CASE_LOG(request, " vconf_get_int KEY [%s] fail,nRetVal = [%d]", store_key, ret);
     return status_of(-1);
 }
 
-static Outcome stored_set(const Request &request, int value)
+template <const StoredSetting &Setting> static Outcome stored_set(const Request &request, int value)
 {
-    auto store_key = static_cast<const char *>(request.row.param);
+    const char *store_key = Setting.store_key;
     int ret = vconf_set_int(store_key, value);
     if (ret != 0)
         CASE_LOG(request, " vconf_set_int KEY [%s] fail, ret = [%d] ", store_key, ret);
@@ -234,11 +242,21 @@ static Outcome sound_select_set(const Request &, int value)
 // ---- the PIP keys' cases ---------------------------------------------------
 
 constexpr KeyCase kRows[] = {
-    {KeyId::PipAntenna, antenna_get, antenna_set, nullptr, nullptr, pip_antenna_list},
-    {KeyId::PipSize, stored_get, stored_set, stored_set, "db/menu/picture/pip/pipsize"},
-    {KeyId::PipPosition, stored_get, stored_set, stored_set, "db/menu/picture/pip/pippos"},
-    {KeyId::PipSource, source_get, source_set, source_set, nullptr, pip_source_list},
-    {KeyId::PipSoundSelect, sound_select_get, sound_select_set, nullptr},
+    {.id = KeyId::PipAntenna, .get = antenna_get, .set = antenna_set, .list = pip_antenna_list},
+    {.id = KeyId::PipSize,
+     .get = stored_get<kPipSize>,
+     .set = stored_set<kPipSize>,
+     .preview = stored_set<kPipSize>},
+    {.id = KeyId::PipPosition,
+     .get = stored_get<kPipPosition>,
+     .set = stored_set<kPipPosition>,
+     .preview = stored_set<kPipPosition>},
+    {.id = KeyId::PipSource,
+     .get = source_get,
+     .set = source_set,
+     .preview = source_set,
+     .list = pip_source_list},
+    {.id = KeyId::PipSoundSelect, .get = sound_select_get, .set = sound_select_set},
 };
 static_assert(rows_follow(kRows, kPipKeys), "one row per PIP key, in order");
 

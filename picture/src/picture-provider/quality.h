@@ -38,12 +38,6 @@ struct PlainSetting {
     AvocSetter set;
 };
 
-// The row data of the request's key.
-template <typename Row> const Row &row_of(const Request &request)
-{
-    return *static_cast<const Row *>(request.row.param);
-}
-
 // 1 for a committed set (and a get), 0 for a preview.
 inline int flag_of(const Request &request)
 {
@@ -53,13 +47,29 @@ inline int flag_of(const Request &request)
 // Reads `setting` into `value` and looks it up: the menu value, or the
 // read's status, or -1 when the table does not hold the value read.
 Outcome table_read(const Request &request, const TableSetting &setting, int *value);
+// Forward translation, then the setter (set and preview).
+Outcome table_write(const Request &request, const TableSetting &setting, int value);
 
-// Read, then reverse lookup. Row: TableSetting.
-Outcome table_get(const Request &request, int *value);
-// Forward translation, then the setter (set and preview). Row: TableSetting.
-Outcome table_set(const Request &request, int value);
-// Straight through. Row: PlainSetting.
-Outcome plain_get(const Request &request, int *value);
-Outcome plain_set(const Request &request, int value);
+// The cases of a table-driven setting.
+template <const TableSetting &Setting> Outcome table_get(const Request &request, int *value)
+{
+    return table_read(request, Setting, value);
+}
+
+template <const TableSetting &Setting> Outcome table_set(const Request &request, int value)
+{
+    return table_write(request, Setting, value);
+}
+
+// The cases of a setting passed straight through.
+template <const PlainSetting &Setting> Outcome plain_get(const Request &, int *value)
+{
+    return status_of(Setting.get(kMainPicture, value, kReadFlag));
+}
+
+template <const PlainSetting &Setting> Outcome plain_set(const Request &request, int value)
+{
+    return status_of(Setting.set(kMainPicture, value, flag_of(request)));
+}
 
 }  // namespace picture

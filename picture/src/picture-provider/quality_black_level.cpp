@@ -18,10 +18,22 @@ static const TableSetting kBlackOptimizer{avoc_get_cinema_black_by_value, avoc_s
                                           table_of(g_avoc_black_optimizer_e)};
 
 constexpr KeyCase kRows[] = {
-    {KeyId::HdmiBlackLevel, table_get, table_set, table_set, &kHdmiBlackLevel},
-    {KeyId::SmartLed, table_get, table_set, table_set, &kSmartLed},
-    {KeyId::CinemaBlack, table_get, table_set, table_set, &kCinemaBlack},
-    {KeyId::BlackOptimizer, table_get, table_set, table_set, &kBlackOptimizer},
+    {.id = KeyId::HdmiBlackLevel,
+     .get = table_get<kHdmiBlackLevel>,
+     .set = table_set<kHdmiBlackLevel>,
+     .preview = table_set<kHdmiBlackLevel>},
+    {.id = KeyId::SmartLed,
+     .get = table_get<kSmartLed>,
+     .set = table_set<kSmartLed>,
+     .preview = table_set<kSmartLed>},
+    {.id = KeyId::CinemaBlack,
+     .get = table_get<kCinemaBlack>,
+     .set = table_set<kCinemaBlack>,
+     .preview = table_set<kCinemaBlack>},
+    {.id = KeyId::BlackOptimizer,
+     .get = table_get<kBlackOptimizer>,
+     .set = table_set<kBlackOptimizer>,
+     .preview = table_set<kBlackOptimizer>},
 };
 static_assert(rows_follow(kRows, kBlackLevelKeys), "one row per black level key, in order");
 

@@ -1,4 +1,4 @@
-// The cases that most quality settings share: table-driven and plain.
+// The cases that most quality settings share: the table-driven read and write.
 #include "quality.h"
 
 namespace picture {
@@ -27,14 +27,8 @@ Outcome table_read(const Request &request, const TableSetting &setting, int *val
     return status_of(found);
 }
 
-Outcome table_get(const Request &request, int *value)
+Outcome table_write(const Request &request, const TableSetting &setting, int value)
 {
-    return table_read(request, row_of<TableSetting>(request), value);
-}
-
-Outcome table_set(const Request &request, int value)
-{
-    const TableSetting &setting = row_of<TableSetting>(request);
     int translated = 0;
     int status = -1;
     if (forward_translate(setting.table, value, &translated)) {
@@ -45,16 +39,6 @@ Outcome table_set(const Request &request, int value)
     if (setting.write_log == WriteLog::Status)
         CASE_LOG(request, " set status:%d value:%d ", status, value);
     return status_of(status);
-}
-
-Outcome plain_get(const Request &request, int *value)
-{
-    return status_of(row_of<PlainSetting>(request).get(kMainPicture, value, kReadFlag));
-}
-
-Outcome plain_set(const Request &request, int value)
-{
-    return status_of(row_of<PlainSetting>(request).set(kMainPicture, value, flag_of(request)));
 }
 
 }  // namespace picture

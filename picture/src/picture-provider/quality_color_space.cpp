@@ -42,7 +42,7 @@ static const HslComponent kLightness{&avoc_hsl_s::lightness};
 
 // The get leaves the colour's position in the caller's integer until the
 // component has been read.
-static Outcome rgb_get(const Request &request, int *value)
+template <const RgbComponent &Component> static Outcome rgb_get(const Request &request, int *value)
 {
     Outcome color = table_read(request, kColor, value);
     if (color.status != 0)
@@ -51,12 +51,12 @@ static Outcome rgb_get(const Request &request, int *value)
     int status = avoc_get_color_space_custom_rgb(kMainPicture, *value, &rgb);
     if (status != 0)
         return status_of(status);
-    *value = rgb.*row_of<RgbComponent>(request).byte;
+    *value = rgb.*Component.byte;
     return status_of(0);
 }
 
 // The set addresses the colour as read, without the table.
-static Outcome rgb_set(const Request &request, int value)
+template <const RgbComponent &Component> static Outcome rgb_set(const Request &, int value)
 {
     int color = 0;
     int status = avoc_get_color_space_config(kMainPicture, &color, kReadFlag);
@@ -66,7 +66,7 @@ static Outcome rgb_set(const Request &request, int value)
     status = avoc_get_color_space_custom_rgb(kMainPicture, color, &rgb);
     if (status != 0)
         return status_of(status);
-    rgb.*row_of<RgbComponent>(request).byte = static_cast<unsigned char>(value);
+    rgb.*Component.byte = static_cast<unsigned char>(value);
     return status_of(avoc_set_color_space_custom_rgb(kMainPicture, color, &rgb));
 }
 
@@ -89,25 +89,25 @@ static int read_hsl(const Request &request, bool get, int &color, avoc_hsl_s &hs
     return status;
 }
 
-static Outcome hsl_get(const Request &request, int *value)
+template <const HslComponent &Component> static Outcome hsl_get(const Request &request, int *value)
 {
     int color = 0;
     avoc_hsl_s hsl{};
     int status = read_hsl(request, true, color, hsl);
     if (status != 0)
         return status_of(status);
-    *value = hsl.*row_of<HslComponent>(request).field;
+    *value = hsl.*Component.field;
     return status_of(0);
 }
 
-static Outcome hsl_set(const Request &request, int value)
+template <const HslComponent &Component> static Outcome hsl_set(const Request &request, int value)
 {
     int color = 0;
     avoc_hsl_s hsl{};
     int status = read_hsl(request, false, color, hsl);
     if (status != 0)
         return status_of(status);
-    hsl.*row_of<HslComponent>(request).field = value;
+    hsl.*Component.field = value;
     CASE_LOG(request, "");
     status = avoc_set_color_space_hsl(kMainPicture, color, hsl.hue, hsl.saturation, hsl.lightness,
                                       flag_of(request));
@@ -127,16 +127,25 @@ static Outcome reset_set(const Request &request, int)
 }
 
 constexpr KeyCase kRows[] = {
-    {KeyId::ColorSpaceMode, table_get, table_set, table_set, &kMode},
-    {KeyId::ColorSpaceGamut, table_get, table_set, table_set, &kGamut},
-    {KeyId::ColorSpaceColor, table_get, table_set, table_set, &kColor},
-    {KeyId::ColorSpaceRed, rgb_get, rgb_set, nullptr, &kRed},
-    {KeyId::ColorSpaceGreen, rgb_get, rgb_set, nullptr, &kGreen},
-    {KeyId::ColorSpaceBlue, rgb_get, rgb_set, nullptr, &kBlue},
-    {KeyId::ColorSpaceHue, hsl_get, hsl_set, nullptr, &kHue},
-    {KeyId::ColorSpaceSaturation, hsl_get, hsl_set, nullptr, &kSaturation},
-    {KeyId::ColorSpaceLightness, hsl_get, hsl_set, nullptr, &kLightness},
-    {KeyId::ColorSpaceReset, nullptr, reset_set, nullptr},
+    {.id = KeyId::ColorSpaceMode,
+     .get = table_get<kMode>,
+     .set = table_set<kMode>,
+     .preview = table_set<kMode>},
+    {.id = KeyId::ColorSpaceGamut,
+     .get = table_get<kGamut>,
+     .set = table_set<kGamut>,
+     .preview = table_set<kGamut>},
+    {.id = KeyId::ColorSpaceColor,
+     .get = table_get<kColor>,
+     .set = table_set<kColor>,
+     .preview = table_set<kColor>},
+    {.id = KeyId::ColorSpaceRed, .get = rgb_get<kRed>, .set = rgb_set<kRed>},
+    {.id = KeyId::ColorSpaceGreen, .get = rgb_get<kGreen>, .set = rgb_set<kGreen>},
+    {.id = KeyId::ColorSpaceBlue, .get = rgb_get<kBlue>, .set = rgb_set<kBlue>},
+    {.id = KeyId::ColorSpaceHue, .get = hsl_get<kHue>, .set = hsl_set<kHue>},
+    {.id = KeyId::ColorSpaceSaturation, .get = hsl_get<kSaturation>, .set = hsl_set<kSaturation>},
+    {.id = KeyId::ColorSpaceLightness, .get = hsl_get<kLightness>, .set = hsl_set<kLightness>},
+    {.id = KeyId::ColorSpaceReset, .set = reset_set},
 };
 static_assert(rows_follow(kRows, kColorSpaceKeys), "one row per colour space key, in order");
 

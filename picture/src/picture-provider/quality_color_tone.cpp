@@ -36,7 +36,11 @@ static void **color_tone_list(int *count)
 }
 
 constexpr KeyCase kRows[] = {
-    {KeyId::ColorTone, table_get, table_set, table_set, &kColorTone, color_tone_list},
+    {.id = KeyId::ColorTone,
+     .get = table_get<kColorTone>,
+     .set = table_set<kColorTone>,
+     .preview = table_set<kColorTone>,
+     .list = color_tone_list},
 };
 static_assert(rows_follow(kRows, kColorToneKeys), "one row per colour tone key");
 

@@ -45,7 +45,7 @@ static Outcome digital_clean_view_set(const Request &request, int value)
 {
     if (value == kCleanViewShown)
         value = kCleanViewFolded;
-    return status_showing(table_set(request, value).status, value);
+    return status_showing(table_write(request, kDigitalCleanView, value).status, value);
 }
 
 // Blur and judder reduction take the low eight bits, without a range test.
@@ -57,17 +57,16 @@ struct ByteSetting {
 static const ByteSetting kBlurReduction{avoc_get_blur_reduction, avoc_set_blur_reduction};
 static const ByteSetting kJudderReduction{avoc_get_juddler_reduction, avoc_set_juddler_reduction};
 
-static Outcome byte_get(const Request &request, int *value)
+template <const ByteSetting &Setting> static Outcome byte_get(const Request &request, int *value)
 {
-    int status = row_of<ByteSetting>(request).get(kMainPicture, value, kReadFlag);
+    int status = Setting.get(kMainPicture, value, kReadFlag);
     CASE_LOG(request, " get status:%d value:%d ", status, *value);
     return status_of(status);
 }
 
-static Outcome byte_set(const Request &request, int value)
+template <const ByteSetting &Setting> static Outcome byte_set(const Request &request, int value)
 {
-    int status = row_of<ByteSetting>(request).set(kMainPicture, static_cast<unsigned char>(value),
-                                                  flag_of(request));
+    int status = Setting.set(kMainPicture, static_cast<unsigned char>(value), flag_of(request));
     CASE_LOG(request, " set status:%d value:%d ", status, value);
     return status_of(status);
 }
@@ -150,18 +149,34 @@ static bool auto_motion_plus_help(char *buffer)
 }
 
 constexpr KeyCase kRows[] = {
-    {KeyId::DigitalCleanView, digital_clean_view_get, digital_clean_view_set, table_set,
-     &kDigitalCleanView},
-    {KeyId::MpegNoiseFilter, table_get, table_set, table_set, &kMpegNoiseFilter},
-    {KeyId::FilmMode, table_get, table_set, table_set, &kFilmMode},
-    {KeyId::AutoMotionPlusMode, table_get, table_set, table_set, &kAutoMotionPlus, nullptr, nullptr,
-     auto_motion_plus_help},
-    {KeyId::BlurReduction, byte_get, byte_set, nullptr, &kBlurReduction},
-    {KeyId::JudderReduction, byte_get, byte_set, nullptr, &kJudderReduction},
-    {KeyId::LedClearMotion, table_get, table_set, table_set, &kLedClearMotion, nullptr,
-     led_clear_motion_label},
-    {KeyId::MotionJudderCanceller, no_action_get, no_action_set, nullptr},
-    {KeyId::AnalogCleanView, analog_clean_view_get, analog_clean_view_set, nullptr},
+    {.id = KeyId::DigitalCleanView,
+     .get = digital_clean_view_get,
+     .set = digital_clean_view_set,
+     .preview = table_set<kDigitalCleanView>},
+    {.id = KeyId::MpegNoiseFilter,
+     .get = table_get<kMpegNoiseFilter>,
+     .set = table_set<kMpegNoiseFilter>,
+     .preview = table_set<kMpegNoiseFilter>},
+    {.id = KeyId::FilmMode,
+     .get = table_get<kFilmMode>,
+     .set = table_set<kFilmMode>,
+     .preview = table_set<kFilmMode>},
+    {.id = KeyId::AutoMotionPlusMode,
+     .get = table_get<kAutoMotionPlus>,
+     .set = table_set<kAutoMotionPlus>,
+     .preview = table_set<kAutoMotionPlus>,
+     .help = auto_motion_plus_help},
+    {.id = KeyId::BlurReduction, .get = byte_get<kBlurReduction>, .set = byte_set<kBlurReduction>},
+    {.id = KeyId::JudderReduction,
+     .get = byte_get<kJudderReduction>,
+     .set = byte_set<kJudderReduction>},
+    {.id = KeyId::LedClearMotion,
+     .get = table_get<kLedClearMotion>,
+     .set = table_set<kLedClearMotion>,
+     .preview = table_set<kLedClearMotion>,
+     .label = led_clear_motion_label},
+    {.id = KeyId::MotionJudderCanceller, .get = no_action_get, .set = no_action_set},
+    {.id = KeyId::AnalogCleanView, .get = analog_clean_view_get, .set = analog_clean_view_set},
 };
 static_assert(rows_follow(kRows, kMotionKeys), "one row per motion key, in order");
 

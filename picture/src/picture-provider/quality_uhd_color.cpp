@@ -19,28 +19,26 @@ static const UhdInput kUhdHdmi3{AVOC_PORT_HDMI3, "HDMI3", "HDMI3"};
 static const UhdInput kUhdHdmi4{AVOC_PORT_HDMI4, "HDMI4", "HDMI4"};
 static const UhdInput kUhdDp{AVOC_PORT_DP, "DP", "HDMI DP"};
 
-static Outcome uhd_color_get(const Request &request, int *value)
+template <const UhdInput &Input> static Outcome uhd_color_get(const Request &request, int *value)
 {
-    const UhdInput &input = row_of<UhdInput>(request);
-    int status = avoc_get_uhd_color_mode(kMainPicture, input.port, value, kReadFlag);
-    CASE_LOG(request, " get UHD color %s status:%d value:%d ", input.get_name, status, *value);
+    int status = avoc_get_uhd_color_mode(kMainPicture, Input.port, value, kReadFlag);
+    CASE_LOG(request, " get UHD color %s status:%d value:%d ", Input.get_name, status, *value);
     return status_of(status);
 }
 
-static Outcome uhd_color_set(const Request &request, int value)
+template <const UhdInput &Input> static Outcome uhd_color_set(const Request &request, int value)
 {
-    const UhdInput &input = row_of<UhdInput>(request);
-    int status = avoc_set_uhd_color_mode(kMainPicture, input.port, value, flag_of(request));
-    CASE_LOG(request, " set %s status:%d value:%d ", input.set_name, status, value);
+    int status = avoc_set_uhd_color_mode(kMainPicture, Input.port, value, flag_of(request));
+    CASE_LOG(request, " set %s status:%d value:%d ", Input.set_name, status, value);
     return status_of(status);
 }
 
 constexpr KeyCase kRows[] = {
-    {KeyId::UhdColorHdmi1, uhd_color_get, uhd_color_set, nullptr, &kUhdHdmi1},
-    {KeyId::UhdColorHdmi2, uhd_color_get, uhd_color_set, nullptr, &kUhdHdmi2},
-    {KeyId::UhdColorHdmi3, uhd_color_get, uhd_color_set, nullptr, &kUhdHdmi3},
-    {KeyId::UhdColorHdmi4, uhd_color_get, uhd_color_set, nullptr, &kUhdHdmi4},
-    {KeyId::UhdColorHdmi5, uhd_color_get, uhd_color_set, nullptr, &kUhdDp},
+    {.id = KeyId::UhdColorHdmi1, .get = uhd_color_get<kUhdHdmi1>, .set = uhd_color_set<kUhdHdmi1>},
+    {.id = KeyId::UhdColorHdmi2, .get = uhd_color_get<kUhdHdmi2>, .set = uhd_color_set<kUhdHdmi2>},
+    {.id = KeyId::UhdColorHdmi3, .get = uhd_color_get<kUhdHdmi3>, .set = uhd_color_set<kUhdHdmi3>},
+    {.id = KeyId::UhdColorHdmi4, .get = uhd_color_get<kUhdHdmi4>, .set = uhd_color_set<kUhdHdmi4>},
+    {.id = KeyId::UhdColorHdmi5, .get = uhd_color_get<kUhdDp>, .set = uhd_color_set<kUhdDp>},
 };
 static_assert(rows_follow(kRows, kUhdColorKeys), "one row per UHD colour key, in order");
 

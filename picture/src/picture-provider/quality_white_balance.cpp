@@ -51,21 +51,19 @@ static Outcome reset_all_set(const Request &request, int value)
     return status_of(avoc_reset_white_balance(kMainPicture));
 }
 
-static Outcome interval_get(const Request &request, int *value)
+template <const WbEditor &Editor> static Outcome interval_get(const Request &request, int *value)
 {
-    const WbEditor &editor = row_of<WbEditor>(request);
-    if (editor.get_interval(value, kReadFlag) == 0)
+    if (Editor.get_interval(value, kReadFlag) == 0)
         return status_of(0);
-    CASE_LOG(request, "avoc_get_%s_white_balance_interval API Fail", editor.name);
+    CASE_LOG(request, "avoc_get_%s_white_balance_interval API Fail", Editor.name);
     return status_of(-1);
 }
 
-static Outcome interval_set(const Request &request, int value)
+template <const WbEditor &Editor> static Outcome interval_set(const Request &request, int value)
 {
-    const WbEditor &editor = row_of<WbEditor>(request);
-    if (editor.set_interval(value, flag_of(request)) == 0)
+    if (Editor.set_interval(value, flag_of(request)) == 0)
         return status_of(0);
-    CASE_LOG(request, "avoc_set_%s_white_balance_interval API Fail", editor.name);
+    CASE_LOG(request, "avoc_set_%s_white_balance_interval API Fail", Editor.name);
     return status_of(-1);
 }
 
@@ -82,51 +80,69 @@ static bool component_interval(const Request &request, const WbEditor &editor, i
     return true;
 }
 
+template <const WbComponent &Component>
 static Outcome component_get(const Request &request, int *value)
 {
-    const WbComponent &row = row_of<WbComponent>(request);
     int interval = 0;
-    if (!component_interval(request, row.editor, &interval))
-        return status_of(-1);
-    return status_of(row.editor.get_point(kMainPicture, interval, row.component, value));
-}
-
-static Outcome component_set(const Request &request, int value)
-{
-    const WbComponent &row = row_of<WbComponent>(request);
-    int interval = 0;
-    if (!component_interval(request, row.editor, &interval))
+    if (!component_interval(request, Component.editor, &interval))
         return status_of(-1);
     return status_of(
-        row.editor.set_point(kMainPicture, interval, row.component, value, flag_of(request)));
+        Component.editor.get_point(kMainPicture, interval, Component.component, value));
+}
+
+template <const WbComponent &Component>
+static Outcome component_set(const Request &request, int value)
+{
+    int interval = 0;
+    if (!component_interval(request, Component.editor, &interval))
+        return status_of(-1);
+    return status_of(Component.editor.set_point(kMainPicture, interval, Component.component, value,
+                                                flag_of(request)));
 }
 
 // Resets the point at the current interval; the menu value is not used.
-static Outcome point_reset_set(const Request &request, int)
+template <const WbEditor &Editor> static Outcome point_reset_set(const Request &request, int)
 {
-    const WbEditor &editor = row_of<WbEditor>(request);
     int interval = 0;
-    if (editor.get_interval(&interval, kReadFlag) != 0) {
-        CASE_LOG(request, "avoc_get_%s_white_balance_interval API Fail", editor.name);
+    if (Editor.get_interval(&interval, kReadFlag) != 0) {
+        CASE_LOG(request, "avoc_get_%s_white_balance_interval API Fail", Editor.name);
         return status_of(-1);
     }
-    return status_of(editor.reset_point(kMainPicture, interval));
+    return status_of(Editor.reset_point(kMainPicture, interval));
 }
 
 constexpr KeyCase kRows[] = {
-    {KeyId::WhiteBalanceReset, nullptr, reset_all_set, nullptr},
-    {KeyId::WhiteBalance10pMode, plain_get, plain_set, plain_set, &k10pMode},
-    {KeyId::WhiteBalance10pInterval, interval_get, interval_set, nullptr, &k10Points},
-    {KeyId::WhiteBalance10pRed, component_get, component_set, nullptr, &k10pRed},
-    {KeyId::WhiteBalance10pGreen, component_get, component_set, nullptr, &k10pGreen},
-    {KeyId::WhiteBalance10pBlue, component_get, component_set, nullptr, &k10pBlue},
-    {KeyId::WhiteBalance10pReset, nullptr, point_reset_set, nullptr, &k10Points},
-    {KeyId::WhiteBalance20pMode, plain_get, plain_set, plain_set, &k20pMode},
-    {KeyId::WhiteBalance20pInterval, interval_get, interval_set, nullptr, &k20Points},
-    {KeyId::WhiteBalance20pRed, component_get, component_set, nullptr, &k20pRed},
-    {KeyId::WhiteBalance20pGreen, component_get, component_set, nullptr, &k20pGreen},
-    {KeyId::WhiteBalance20pBlue, component_get, component_set, nullptr, &k20pBlue},
-    {KeyId::WhiteBalance20pReset, nullptr, point_reset_set, nullptr, &k20Points},
+    {.id = KeyId::WhiteBalanceReset, .set = reset_all_set},
+    {.id = KeyId::WhiteBalance10pMode,
+     .get = plain_get<k10pMode>,
+     .set = plain_set<k10pMode>,
+     .preview = plain_set<k10pMode>},
+    {.id = KeyId::WhiteBalance10pInterval,
+     .get = interval_get<k10Points>,
+     .set = interval_set<k10Points>},
+    {.id = KeyId::WhiteBalance10pRed, .get = component_get<k10pRed>, .set = component_set<k10pRed>},
+    {.id = KeyId::WhiteBalance10pGreen,
+     .get = component_get<k10pGreen>,
+     .set = component_set<k10pGreen>},
+    {.id = KeyId::WhiteBalance10pBlue,
+     .get = component_get<k10pBlue>,
+     .set = component_set<k10pBlue>},
+    {.id = KeyId::WhiteBalance10pReset, .set = point_reset_set<k10Points>},
+    {.id = KeyId::WhiteBalance20pMode,
+     .get = plain_get<k20pMode>,
+     .set = plain_set<k20pMode>,
+     .preview = plain_set<k20pMode>},
+    {.id = KeyId::WhiteBalance20pInterval,
+     .get = interval_get<k20Points>,
+     .set = interval_set<k20Points>},
+    {.id = KeyId::WhiteBalance20pRed, .get = component_get<k20pRed>, .set = component_set<k20pRed>},
+    {.id = KeyId::WhiteBalance20pGreen,
+     .get = component_get<k20pGreen>,
+     .set = component_set<k20pGreen>},
+    {.id = KeyId::WhiteBalance20pBlue,
+     .get = component_get<k20pBlue>,
+     .set = component_set<k20pBlue>},
+    {.id = KeyId::WhiteBalance20pReset, .set = point_reset_set<k20Points>},
 };
 static_assert(rows_follow(kRows, kWhiteBalanceKeys), "one row per white balance key, in order");
 
