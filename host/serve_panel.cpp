@@ -1,28 +1,10 @@
 // The simulated TV's live values as the page draws them.
+#include "call_notation.h"
 #include "serve_internal.h"
 #include "sim/control.h"
 
 namespace host::serve {
 namespace {
-
-std::string narrow(const std::wstring &w)
-{
-    std::string s;
-    for (wchar_t c : w) {
-        auto u = static_cast<unsigned long>(c);
-        if (u < 0x80) {
-            s += static_cast<char>(u);
-        } else if (u < 0x800) {
-            s += static_cast<char>(0xC0 | (u >> 6));
-            s += static_cast<char>(0x80 | (u & 0x3F));
-        } else {
-            s += static_cast<char>(0xE0 | ((u >> 12) & 0x0F));
-            s += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-            s += static_cast<char>(0x80 | (u & 0x3F));
-        }
-    }
-    return s;
-}
 
 json channels(const sim::TvState &tv)
 {
@@ -31,7 +13,7 @@ json channels(const sim::TvState &tv)
         json fields = json::object();
         for (const auto &[id, value] : c.fields)
             fields[std::to_string(id)] = value;
-        list.push_back({{"name", narrow(c.name)}, {"fields", fields}});
+        list.push_back({{"name", calls::narrow(c.name)}, {"fields", fields}});
     }
     return list;
 }

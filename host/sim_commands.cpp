@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "call_notation.h"
 #include "sim/control.h"
 #include "words.h"
 
@@ -59,16 +60,6 @@ std::wstring widen(const std::string &s)
         return std::wstring(s.begin(), s.end());
     w.resize(n);
     return w;
-}
-
-std::string narrow(const std::wstring &w)
-{
-    std::string s(w.size() * MB_LEN_MAX, '\0');
-    std::size_t n = std::wcstombs(s.data(), w.c_str(), s.size());
-    if (n == static_cast<std::size_t>(-1))
-        return std::string(w.begin(), w.end());
-    s.resize(n);
-    return s;
 }
 
 void set_avoc(const Args &a)
@@ -326,7 +317,7 @@ std::vector<std::pair<std::string, long long>> tv_fields(const sim::TvState &tv)
 
 std::string channel_words(const sim::Channel &channel)
 {
-    std::string line = quote(narrow(channel.name));
+    std::string line = quote(calls::narrow(channel.name));
     for (const auto &[id, value] : channel.fields)
         line += " " + std::to_string(id) + "=" + std::to_string(static_cast<long long>(value));
     return line;

@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <iterator>
 
+#include "call_notation.h"
+
 namespace host {
 
 namespace {
@@ -19,17 +21,6 @@ const struct {
     char letter, byte;
 } kEscapes[] = {{'n', '\n'}, {'t', '\t'}, {'r', '\r'}};
 
-int hex_digit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // The byte of the escape after the backslash at line[i]; moves i to its end.
 char unescape(const std::string &line, std::size_t &i)
 {
@@ -39,8 +30,8 @@ char unescape(const std::string &line, std::size_t &i)
             return e.byte;
     if (c != 'x')
         return c;
-    int high = i + 2 < line.size() ? hex_digit(line[i + 1]) : -1;
-    int low = high >= 0 ? hex_digit(line[i + 2]) : -1;
+    int high = i + 2 < line.size() ? calls::hex_digit(line[i + 1]) : -1;
+    int low = high >= 0 ? calls::hex_digit(line[i + 2]) : -1;
     if (low < 0)
         throw BadInput("\\x needs two hexadecimal digits");
     if (high == 0 && low == 0)

@@ -33,8 +33,6 @@ std::string quote(std::string_view text)
     return out + "\"";
 }
 
-namespace {
-
 int hex_digit(char c)
 {
     if (c >= '0' && c <= '9')
@@ -45,6 +43,8 @@ int hex_digit(char c)
         return c - 'a' + 10;
     return -1;
 }
+
+namespace {
 
 std::optional<std::string> unquote(std::string_view line, std::size_t &pos)
 {

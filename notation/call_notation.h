@@ -30,6 +30,9 @@ std::optional<std::string> next_token(std::string_view line, std::size_t &pos, b
 // Wide text as UTF-8.
 std::string narrow(const std::wstring &wide);
 
+// The value of a hexadecimal digit, -1 for any other character.
+int hex_digit(char c);
+
 // "{1, 2}" and "{1=0, 4=2}": a group of values, a record of fields.
 template <typename Values> std::string group(const Values &values)
 {
