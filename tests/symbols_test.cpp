@@ -1,9 +1,10 @@
 // The provider exports its two entry points and defines nothing of the
 // platform: every platform call is bound at load time.
-#include <cstdio>
 #include <set>
+#include <sstream>
 #include <string>
 
+#include "command.h"
 #include "provider_fixture.h"
 
 namespace test {
@@ -13,16 +14,11 @@ std::set<std::string> dynamic_symbols(const std::string &library, const char *wh
 {
     std::string command = "nm -D --format=posix " + std::string(which) + " " + library;
     std::set<std::string> names;
-    FILE *pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return names;
-    char line[1024];
-    while (std::fgets(line, sizeof line, pipe)) {
-        std::string s(line);
+    std::istringstream lines(test_support::run_command(command).output);
+    for (std::string s; std::getline(lines, s);) {
         std::string name = s.substr(0, s.find(' '));
         names.insert(name.substr(0, name.find('@')));
     }
-    pclose(pipe);
     return names;
 }
 

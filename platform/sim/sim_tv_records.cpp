@@ -97,7 +97,16 @@ void TCCriteriaHelper::RemoveOrderBy(int field)
 }
 
 // Navigation by channel number: the criteria sort by major number (13).
-// A forced result != 0 is true, and leaves the criteria unchanged.
+static bool order_by_number(ENavigationMode mode, TCCriteriaHelper &criteria)
+{
+    if (mode != NAVIGATION_MODE_ALL)
+        return false;  // the only mode the stand-in knows
+    criteria_of(criteria).order_by.assign(1, {13, SORT_ORDER_ASCENDING});
+    return true;
+}
+
+// Both argument orders navigate alike. A forced result != 0 is true, and
+// leaves the criteria unchanged.
 bool TCNavigationModeHelper::GetNavigationCriteria(ENavigationMode mode, TSTvMode tvMode,
                                                    TCCriteriaHelper &criteria,
                                                    unsigned long long id)
@@ -106,10 +115,7 @@ bool TCNavigationModeHelper::GetNavigationCriteria(ENavigationMode mode, TSTvMod
     if (auto *f = sim::detail::call<static_cast<Call>(&GetNavigationCriteria)>(mode, tvMode,
                                                                                criteria, id))
         return f->result != 0;
-    if (mode != NAVIGATION_MODE_ALL)
-        return false;  // the only mode the stand-in knows
-    criteria_of(criteria).order_by.assign(1, {13, SORT_ORDER_ASCENDING});
-    return true;
+    return order_by_number(mode, criteria);
 }
 
 bool TCNavigationModeHelper::GetNavigationCriteria(TSTvMode tvMode, ENavigationMode mode,
@@ -120,10 +126,7 @@ bool TCNavigationModeHelper::GetNavigationCriteria(TSTvMode tvMode, ENavigationM
     if (auto *f = sim::detail::call<static_cast<Call>(&GetNavigationCriteria)>(tvMode, mode,
                                                                                criteria, id))
         return f->result != 0;
-    if (mode != NAVIGATION_MODE_ALL)
-        return false;  // the only mode the stand-in knows
-    criteria_of(criteria).order_by.assign(1, {13, SORT_ORDER_ASCENDING});
-    return true;
+    return order_by_number(mode, criteria);
 }
 
 // A forced result != 0 is true and leaves the name alone unless a text is forced.

@@ -23,18 +23,6 @@ void write_file(const fs::path &path, const std::string &text)
     std::ofstream(path, std::ios::binary) << text;
 }
 
-Result run_command(const std::string &command)
-{
-    Result r;
-    FILE *pipe = popen(command.c_str(), "r");
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        r.output.append(buffer, n);
-    int status = pclose(pipe);
-    r.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
-
 void HostTest::SetUp()
 {
     std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();

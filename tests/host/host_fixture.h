@@ -7,20 +7,20 @@
 #include <filesystem>
 #include <string>
 
+#include "command.h"
+
 namespace host_test {
 
 namespace fs = std::filesystem;
 
-struct Result {
-    std::string output;  // standard output and standard error, as they interleave
-    int exit = -1;       // -1 when killed by a signal
-};
+// Standard output (and standard error where the run joins them) and the exit status.
+using test_support::Result;
 
 std::string read_file(const fs::path &path);
 void write_file(const fs::path &path, const std::string &text);
 
 // Runs a shell command line; standard error is not captured by itself.
-Result run_command(const std::string &command);
+using test_support::run_command;
 
 class HostTest : public ::testing::Test {
 protected:

@@ -10,27 +10,18 @@
 #include <sstream>
 #include <string>
 
+#include "command.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-    int exit = -1;
-    std::string output;
-};
+using test_support::Result;
 
+// Both outputs of a command line, and its exit status.
 Result run(const std::string &command)
 {
-    Result r;
-    FILE *pipe = popen((command + " 2>&1").c_str(), "r");
-    if (!pipe)
-        return r;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        r.output.append(buffer, n);
-    int status = pclose(pipe);
-    r.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
+    return test_support::run_command(command + " 2>&1");
 }
 
 // Every file below root, relative to it.

@@ -8,8 +8,10 @@
 #include <cstdio>
 #include <fstream>
 #include <set>
+#include <sstream>
 #include <string>
 
+#include "command.h"
 #include "other_platform.h"
 #include "provider_loader.h"
 
@@ -110,15 +112,13 @@ TEST(OtherPlatform, DefinesEveryPlatformFunction)
 {
     std::set<std::string> defined;
     std::string command = std::string(NM) + " -D -C --defined-only " + OTHER_PLATFORM_LIBRARY;
-    FILE *pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    char line[1024];
-    while (std::fgets(line, sizeof line, pipe)) {
-        std::string s(line);
+    test_support::Result nm = test_support::run_command(command);
+    ASSERT_EQ(nm.exit, 0);
+    std::istringstream lines(nm.output);
+    for (std::string s; std::getline(lines, s);) {
         s = s.substr(s.find(' ', s.find(' ') + 1) + 1);  // after address and type
-        defined.insert(s.substr(0, s.find_first_of("([@\n")));
+        defined.insert(s.substr(0, s.find_first_of("([@")));
     }
-    pclose(pipe);
 
     std::ifstream list(PLATFORM_LIST);
     std::string name;

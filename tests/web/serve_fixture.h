@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "command.h"
+
 namespace serve_test {
 
 namespace fs = std::filesystem;

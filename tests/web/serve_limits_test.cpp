@@ -96,13 +96,8 @@ std::string request(const std::string &line, int port, const std::string &more =
 // Exit status and both outputs of a command line.
 std::pair<int, std::string> run(const std::string &args)
 {
-    std::string out;
-    FILE *p = popen((std::string(HOST_PROGRAM) + " " + args + " 2>&1").c_str(), "r");
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, p)) > 0;)
-        out.append(buffer, n);
-    int status = pclose(p);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+    auto r = test_support::run_command(std::string(HOST_PROGRAM) + " " + args + " 2>&1");
+    return {r.exit, r.output};
 }
 
 std::string read_text(const fs::path &path)

@@ -17,15 +17,8 @@ using namespace serve_test;
 
 std::string run_json(const std::string &words)
 {
-    std::string out;
-    FILE *p = popen((std::string(HOST_PROGRAM) + " --json " + words).c_str(), "r");
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, p)) > 0;)
-        out.append(buffer, n);
-    pclose(p);
-    return out;
+    return test_support::run_command(std::string(HOST_PROGRAM) + " --json " + words).output;
 }
-
 class ServeTest : public ::testing::Test {
 protected:
     Server server_{{"serve", "--listen", "127.0.0.1:0"}};
