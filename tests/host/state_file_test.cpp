@@ -281,8 +281,10 @@ TEST_F(HostTest, AHeldStateFileIsWaitedForWithinABoundAndNamesItsHolder)
     fs::path state = dir_ / "tv.txt";
     write_file(state, "sim avoc film_mode 2\n");
     int fd = open(state.c_str(), O_RDONLY | O_CLOEXEC);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(flock(fd, LOCK_EX), 0);
+    bool locked = fd >= 0 && flock(fd, LOCK_EX) == 0;
+    if (!locked && fd >= 0)
+        close(fd);
+    ASSERT_TRUE(locked) << std::strerror(errno);
     const std::string holder = "process " + std::to_string(getpid());
     for (const char *wait : {"--wait 0", "--wait=1"}) {
         SCOPED_TRACE(wait);
