@@ -17,7 +17,7 @@ export default [
     },
   },
   {
-    files: ['host/web/**/*.js'],
+    files: ['host/serve/web/**/*.js'],
     languageOptions: { sourceType: 'module', globals: globals.browser },
   },
   {
