@@ -2,8 +2,11 @@
 // the setting's name (plus indices for the indexed settings). The functions
 // are expanded from the library's rows: a getter reads, a setter stores, a
 // reset forgets, all as the row's argument shapes say.
+#include <map>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <type_traits>
 #include <utility>
 
 #include "avoc.h"
@@ -193,6 +196,42 @@ template <> struct Work<&avoc_reset_color_space> {
         return 0;
     }
 };
+
+}  // namespace sim::detail
+
+namespace {
+
+// A setting of its own: a getter of one value, with no index or component.
+template <typename Shapes> struct OneValue;
+template <typename... S> struct OneValue<std::tuple<S...>> {
+    static constexpr bool kOut = (std::is_same_v<S, calls::shapes::out> + ...) == 1;
+    static constexpr bool value = kOut && ((std::is_same_v<S, calls::shapes::out> ||
+                                            std::is_same_v<S, calls::shapes::picture> ||
+                                            std::is_same_v<S, calls::shapes::flag>)&&...);
+};
+
+template <auto F> void add_setting(std::map<std::string, int> &settings)
+{
+    using Row = calls::Row<F>;
+    if (OneValue<typename Row::Shapes>::value &&
+        std::string_view(Row::kName).rfind("avoc_get_", 0) == 0)
+        settings.emplace(setting_of(Row::kName), 0);
+}
+
+}  // namespace
+
+namespace sim::detail {
+
+// Every setting of the library's rows, at 0.
+std::map<std::string, int> avoc_settings()
+{
+    std::map<std::string, int> settings;
+#define SIM_ADD_SETTING(ret, name, ...)                                                            \
+    add_setting<PLATFORM_C_POINTER(ret, name, ##__VA_ARGS__)>(settings);
+    PLATFORM_AVOC(SIM_ADD_SETTING)
+#undef SIM_ADD_SETTING
+    return settings;
+}
 
 }  // namespace sim::detail
 

@@ -63,37 +63,22 @@ __attribute__((format(printf, 1, 0))) std::string vformat(const char *format, va
 
 void apply_defaults(State &s)
 {
-    s.avoc = {
+    s.avoc = detail::avoc_settings();
+    // The settings that do not start at 0.
+    static const std::pair<const char *, int> kNotZero[] = {
         {"picture_mode", 1},
         {"dynamic_contrast", 1},
-        {"black_tone", 0},
-        {"flesh_tone", 0},
-        {"rgb_only_mode", 0},
-        {"color_space", 0},
-        {"color_space_config", 0},
-        {"10p_white_balance", 0},
-        {"20p_white_balance", 0},
-        {"gamma", 0},
-        {"black_enhancer", 0},
         {"color_tone_mode", 1},
-        {"digital_clean_view", 0},
-        {"MPEG_noise_filter", 0},
-        {"hdmi_black_level", 0},
-        {"film_mode", 0},
-        {"auto_motion_plus", 0},
         {"blur_reduction", 10},
         {"juddler_reduction", 10},
-        {"led_clear_motion", 0},
-        {"smart_led", 0},
-        {"cinema_black", 0},
-        {"black_optimizer", 0},
         {"gamma_config", 2},
-        {"hdr_plus_mode", 0},
         {"10p_white_balance_interval", 1},
         {"20p_white_balance_interval", 1},
-        {"color_gamut", 0},
-        {"senior_mode", 0},
     };
+    for (const auto &[name, value] : kNotZero) {
+        SIM_EXPECT(s.avoc.count(name) == 1, "a default for no setting");
+        s.avoc[name] = value;
+    }
     s.vconf_int = {
         {"db/video-player-tv/picture_size", 0},
         {"db/video-player-tv/picture_size_widetv", 4},

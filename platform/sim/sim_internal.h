@@ -37,6 +37,9 @@ template <auto F, typename... A> const Forced *call(A &&...args)
 // in sim_avoc.cpp; the other components specialise it.
 template <auto F> struct Work;
 
+// Every setting of the output control library's rows, each at 0.
+std::map<std::string, int> avoc_settings();
+
 // Defines a C function of the platform rows (platform_rows.h) that journals
 // its call and does its work.
 #define SIM_C_FUNCTION(ret, name, ...)                                                             \
