@@ -258,7 +258,7 @@ int execute(const host::ProviderHost &provider, const std::vector<std::string> &
 {
     int status = kBadInput;
     try {
-        host::Outcome out = host::run_command(provider, words, {o.any_key});
+        host::CommandResult out = host::run_command(provider, words, {o.any_key});
         std::string text = o.json     ? host::to_json(out.record) + "\n"
                            : out.text ? out.text(out.record)
                                       : host::to_text(out.record);
@@ -303,11 +303,12 @@ int run_shell(const host::ProviderHost &provider, const Options &o)
             continue;
         }
         const host::Command *command = host::find_command(words[0]);
-        if (command && command->scope == host::Scope::Shell)
-            break;  // quit, exit
+        if (command && command->front == host::FrontEnd::Quit)
+            break;
         if (command && command->scope == host::Scope::CommandLine) {
-            std::string what = words[0] == "shell" ? "already in the shell"
-                                                   : "not here (on the command line only)";
+            std::string what = command->front == host::FrontEnd::Shell
+                                   ? "already in the shell"
+                                   : "not here (on the command line only)";
             complain(o, where, words[0], words[0] + ": " + what, kBadInput);
             worst = std::max(worst, kBadInput);
             continue;
@@ -317,6 +318,15 @@ int run_shell(const host::ProviderHost &provider, const Options &o)
     return worst;
 }
 
+// Loads the state file into `state`, left empty without --state. Throws BadInput.
+void load_state(const Options &o, std::optional<host::StateFile> &state)
+{
+    if (!o.state.empty()) {
+        state.emplace(o.state, o.wait_seconds);
+        state->load();
+    }
+}
+
 // The stand-in's state file, if any, sets the TV up; it is not saved after.
 int replay(const Options &o)
 {
@@ -324,10 +334,7 @@ int replay(const Options &o)
     sim::set_log_mode(o.log ? sim::LogMode::CaptureAndEcho : sim::LogMode::Capture);
     try {
         std::optional<host::StateFile> state;
-        if (!o.state.empty()) {
-            state.emplace(o.state, o.wait_seconds);
-            state->load();
-        }
+        load_state(o, state);
         host::ReplayOptions r{"", o.provider, o.locale, false, o.trace, o.json};
         return host::replay(host::parse_replay({o.words.begin() + 1, o.words.end()}, r));
     } catch (const BadInput &e) {
@@ -339,13 +346,18 @@ int replay(const Options &o)
     }
 }
 
+// The command's row says what it needs: the provider loaded first, the
+// state saved after. An unknown command needs both until it is refused.
 int run(const Options &o)
 {
     setenv("LANGUAGE", "en", 1);  // the one catalogue there is
     std::setlocale(LC_ALL, "C.UTF-8");
     // Captured either way: a failure's reason quotes the provider's last line.
     sim::set_log_mode(o.log ? sim::LogMode::CaptureAndEcho : sim::LogMode::Capture);
-    if (o.words[0] == "replay")
+    const host::Command *command = host::find_command(o.words[0]);
+    unsigned needs = command ? command->needs : host::kProvider | host::kSavesState;
+    host::FrontEnd front = command ? command->front : host::FrontEnd::None;
+    if (!(needs & host::kProvider))
         return replay(o);
     std::optional<host::ProviderHost> provider;
     try {
@@ -361,27 +373,24 @@ int run(const Options &o)
     bindtextdomain(host::kTextDomain, o.locale.c_str());
     bind_textdomain_codeset(host::kTextDomain, "UTF-8");
     std::optional<host::StateFile> state;
-    if (!o.state.empty()) {
-        try {
-            state.emplace(o.state, o.wait_seconds);
-            state->load();
-        } catch (const BadInput &e) {
-            complain(o, 0, o.words[0], e.what(), kBadInput);
-            return kBadInput;
-        }
+    try {
+        load_state(o, state);
+    } catch (const BadInput &e) {
+        complain(o, 0, o.words[0], e.what(), kBadInput);
+        return kBadInput;
     }
     sim::clear_journal();
     sim::clear_log();
 #ifdef PICTURE_SERVE
-    // The server keeps the state file locked and saves it after each change.
-    if (o.words[0] == "serve")
+    if (front == host::FrontEnd::Serve)
         return host::run_serve(
             *provider, {o.words.begin() + 1, o.words.end()},
             {state ? &*state : nullptr, o.log, program_dir() + PICTURE_MENU_WEB_DIR});
 #endif
-    int status = o.words[0] == "shell" && o.words.size() == 1 ? run_shell(*provider, o)
-                                                              : execute(*provider, o.words, o, 0);
-    if (!state || (status == kBadInput && o.words[0] != "shell"))
+    bool shell = front == host::FrontEnd::Shell && o.words.size() == 1;
+    int status = shell ? run_shell(*provider, o) : execute(*provider, o.words, o, 0);
+    // A refused command changed nothing; a refused line of the shell leaves the others'.
+    if (!state || !(needs & host::kSavesState) || (status == kBadInput && !shell))
         return status;
     try {
         state->save();

@@ -20,7 +20,7 @@ Node optional_text(const std::optional<std::string> &text)
 }
 
 // {"command", "key", "status"} and, for a failure, why.
-Outcome keyed(const char *command, const std::string &key, int status, const Mark &since)
+CommandResult keyed(const char *command, const std::string &key, int status, const Mark &since)
 {
     Object record{{"command", command}, {"key", key}, {"status", status}};
     if (status != 0)
@@ -28,17 +28,17 @@ Outcome keyed(const char *command, const std::string &key, int status, const Mar
     return {std::move(record), status};
 }
 
-Outcome menu(const ProviderHost &host, const Args &)
+CommandResult menu(const ProviderHost &host, const Args &)
 {
     return run_menu(host);
 }
 
-Outcome get(const ProviderHost &host, const Args &a)
+CommandResult get(const ProviderHost &host, const Args &a)
 {
     int value = 0;
     Mark since = mark();
     int status = host.get_int(a[0], &value);
-    Outcome out = keyed("get", a[0], status, since);
+    CommandResult out = keyed("get", a[0], status, since);
     std::get<Object>(out.record.value)
         .insert(std::get<Object>(out.record.value).begin() + 2,
                 {"value", status == 0 ? Node(value) : Node()});
@@ -47,37 +47,37 @@ Outcome get(const ProviderHost &host, const Args &a)
 
 // set, preview and set-string: the value (or text) given, then the status.
 template <typename Value, int (ProviderHost::*operation)(const std::string &, Value) const>
-Outcome write(const char *command, const ProviderHost &host, const std::string &key,
-              const char *field, Value value)
+CommandResult write(const char *command, const ProviderHost &host, const std::string &key,
+                    const char *field, Value value)
 {
     Mark since = mark();
     int status = (host.*operation)(key, value);
-    Outcome out = keyed(command, key, status, since);
+    CommandResult out = keyed(command, key, status, since);
     std::get<Object>(out.record.value)
         .insert(std::get<Object>(out.record.value).begin() + 2, {field, Node(value)});
     return out;
 }
 
-Outcome set(const ProviderHost &host, const Args &a)
+CommandResult set(const ProviderHost &host, const Args &a)
 {
     return write<int, &ProviderHost::set_int>("set", host, a[0], "value", parse_int(a[1]));
 }
 
-Outcome preview(const ProviderHost &host, const Args &a)
+CommandResult preview(const ProviderHost &host, const Args &a)
 {
     return write<int, &ProviderHost::set_int_pre>("preview", host, a[0], "value", parse_int(a[1]));
 }
 
-Outcome set_string(const ProviderHost &host, const Args &a)
+CommandResult set_string(const ProviderHost &host, const Args &a)
 {
     return write<const std::string &, &ProviderHost::set_string>("set-string", host, a[0], "text",
                                                                  a[1]);
 }
 
-Outcome list(const ProviderHost &host, const Args &a)
+CommandResult list(const ProviderHost &host, const Args &a)
 {
     Mark since = mark();
-    std::optional<std::vector<Choice>> choices = host.list(a[0]);
+    std::optional<std::vector<TranslatedChoice>> choices = host.list(a[0]);
     Object record{{"command", "list"},
                   {"key", a[0]},
                   {"choices", choices ? choice_array(*choices) : Node()},
@@ -89,7 +89,7 @@ Outcome list(const ProviderHost &host, const Args &a)
 
 // The commands whose operation hands out a string.
 template <int (ProviderHost::*operation)(const std::string &, std::optional<std::string> *) const>
-Outcome text_of(const char *command, const ProviderHost &host, const std::string &key)
+CommandResult text_of(const char *command, const ProviderHost &host, const std::string &key)
 {
     std::optional<std::string> text;
     int status = (host.*operation)(key, &text);
@@ -99,35 +99,35 @@ Outcome text_of(const char *command, const ProviderHost &host, const std::string
         status};
 }
 
-Outcome label(const ProviderHost &host, const Args &a)
+CommandResult label(const ProviderHost &host, const Args &a)
 {
     return text_of<&ProviderHost::display_name>("label", host, a[0]);
 }
 
-Outcome help(const ProviderHost &host, const Args &a);
+CommandResult help(const ProviderHost &host, const Args &a);
 
-Outcome string(const ProviderHost &host, const Args &a)
+CommandResult string(const ProviderHost &host, const Args &a)
 {
     return text_of<&ProviderHost::get_string>("string", host, a[0]);
 }
 
-Outcome info(const ProviderHost &host, const Args &a)
+CommandResult info(const ProviderHost &host, const Args &a)
 {
     return text_of<&ProviderHost::module_info>("info", host, a[0]);
 }
 
-Outcome key(const ProviderHost &host, const Args &a)
+CommandResult key(const ProviderHost &host, const Args &a)
 {
     host.send_keyevent(a[0]);
     return {Object{{"command", "key"}, {"key", a[0]}, {"status", 0}}, 0};
 }
 
-Outcome keys(const ProviderHost &host, const Args &a)
+CommandResult keys(const ProviderHost &host, const Args &a)
 {
     return list_keys(host, a.empty() ? "" : a[0]);
 }
 
-Outcome sim(const ProviderHost &, const Args &a)
+CommandResult sim(const ProviderHost &, const Args &a)
 {
     Object record{{"command", "sim"}};
     for (auto &field : run_sim(a))
@@ -137,33 +137,43 @@ Outcome sim(const ProviderHost &, const Args &a)
 }
 
 constexpr Scope kAny = Scope::Anywhere;
+constexpr unsigned kRuns = kProvider | kSavesState;  // a provider command
+constexpr FrontEnd kOwn = FrontEnd::None;
 
 const Command kCommands[] = {
-    {"menu", "", 0, 0, false, kAny, menu, "the whole Picture menu (the default)"},
-    {"keys", "[PATTERN]", 0, 1, false, kAny, keys, "the keys (containing PATTERN, or matching it)"},
-    {"get", "KEY", 1, 1, true, kAny, get, "read a setting"},
-    {"set", "KEY VALUE", 2, 2, true, kAny, set, "write a setting"},
-    {"preview", "KEY VALUE", 2, 2, true, kAny, preview, "show a setting without committing it"},
-    {"list", "KEY", 1, 1, true, kAny, list, "a setting's choices"},
-    {"label", "KEY", 1, 1, true, kAny, label, "a setting's label"},
-    {"help", "[KEY]", 0, 1, true, kAny, help, "a setting's help text; alone, these commands"},
-    {"string", "KEY", 1, 1, true, kAny, string, "a setting's text"},
-    {"get-string", "KEY", 1, 1, true, kAny, string, "the same as string"},
-    {"set-string", "KEY VALUE", 2, 2, true, kAny, set_string, "write a setting's text"},
-    {"info", "INFOKEY", 1, 1, false, kAny, info, "module information, e.g. provider/owner"},
-    {"key", "KEYNAME", 1, 1, false, kAny, key, "send a remote control key, e.g. XF86Info"},
-    {"sim", "[...]", 0, 64, false, kAny, sim,
+    {"menu", "", 0, 0, false, kAny, kRuns, kOwn, menu, "the whole Picture menu (the default)"},
+    {"keys", "[PATTERN]", 0, 1, false, kAny, kRuns, kOwn, keys,
+     "the keys (containing PATTERN, or matching it)"},
+    {"get", "KEY", 1, 1, true, kAny, kRuns, kOwn, get, "read a setting"},
+    {"set", "KEY VALUE", 2, 2, true, kAny, kRuns, kOwn, set, "write a setting"},
+    {"preview", "KEY VALUE", 2, 2, true, kAny, kRuns, kOwn, preview,
+     "show a setting without committing it"},
+    {"list", "KEY", 1, 1, true, kAny, kRuns, kOwn, list, "a setting's choices"},
+    {"label", "KEY", 1, 1, true, kAny, kRuns, kOwn, label, "a setting's label"},
+    {"help", "[KEY]", 0, 1, true, kAny, kRuns, kOwn, help,
+     "a setting's help text; alone, these commands"},
+    {"string", "KEY", 1, 1, true, kAny, kRuns, kOwn, string, "a setting's text"},
+    {"get-string", "KEY", 1, 1, true, kAny, kRuns, kOwn, string, "the same as string"},
+    {"set-string", "KEY VALUE", 2, 2, true, kAny, kRuns, kOwn, set_string,
+     "write a setting's text"},
+    {"info", "INFOKEY", 1, 1, false, kAny, kRuns, kOwn, info,
+     "module information, e.g. provider/owner"},
+    {"key", "KEYNAME", 1, 1, false, kAny, kRuns, kOwn, key,
+     "send a remote control key, e.g. XF86Info"},
+    {"sim", "[...]", 0, 64, false, kAny, kRuns, kOwn, sim,
      "set up the simulated TV (below); alone, its commands"},
-    {"shell", "", 0, 0, false, Scope::CommandLine, nullptr,
+    {"shell", "", 0, 0, false, Scope::CommandLine, kRuns, FrontEnd::Shell, nullptr,
      "commands from standard input, one a line, in one process"},
-    {"replay", "FILE [--provider PATH] [--continue]", 1, 4, false, Scope::CommandLine, nullptr,
-     "replay a recording against the provider"},
+    // Replay loads the provider it is given; the state file only sets the TV up.
+    {"replay", "FILE [--provider PATH] [--continue]", 1, 4, false, Scope::CommandLine, 0,
+     FrontEnd::Replay, nullptr, "replay a recording against the provider"},
 #ifdef PICTURE_SERVE
-    {"serve", "[--listen ADDR:PORT] [--allow-remote]", 0, 4, false, Scope::CommandLine, nullptr,
-     "the Picture menu in a browser"},
+    // The server saves the state file itself after each change.
+    {"serve", "[--listen ADDR:PORT] [--allow-remote]", 0, 4, false, Scope::CommandLine, kProvider,
+     FrontEnd::Serve, nullptr, "the Picture menu in a browser"},
 #endif
-    {"quit", "", 0, 0, false, Scope::Shell, nullptr, "end the shell"},
-    {"exit", "", 0, 0, false, Scope::Shell, nullptr, "the same as quit"},
+    {"quit", "", 0, 0, false, Scope::Shell, kRuns, FrontEnd::Quit, nullptr, "end the shell"},
+    {"exit", "", 0, 0, false, Scope::Shell, kRuns, FrontEnd::Quit, nullptr, "the same as quit"},
 };
 
 // Where a command runs, as the help and a refusal say it.
@@ -177,7 +187,7 @@ const char *scope_note(Scope scope)
     return "";
 }
 
-Outcome help(const ProviderHost &host, const Args &a)
+CommandResult help(const ProviderHost &host, const Args &a)
 {
     if (!a.empty())
         return text_of<&ProviderHost::help_text>("help", host, a[0]);
@@ -215,8 +225,8 @@ void check_words(const Command &c, const Args &args, const CommandOptions &optio
 
 }  // namespace
 
-Outcome run_command(const ProviderHost &host, const std::vector<std::string> &words,
-                    const CommandOptions &options)
+CommandResult run_command(const ProviderHost &host, const std::vector<std::string> &words,
+                          const CommandOptions &options)
 {
     if (words.empty())
         throw BadInput("missing command");
@@ -225,7 +235,7 @@ Outcome run_command(const ProviderHost &host, const std::vector<std::string> &wo
         throw BadInput("unknown command: " + shown(words[0]));
     Args args(words.begin() + 1, words.end());
     check_words(*c, args, options);
-    if (!c->run)
+    if (c->front != FrontEnd::None)
         throw BadInput(std::string(c->name) + ": not here" + scope_note(c->scope));
     try {
         return c->run(host, args);

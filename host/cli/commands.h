@@ -13,7 +13,7 @@ namespace host {
 class ProviderHost;
 
 // What a command hands back: its record and the operation's status.
-struct Outcome {
+struct CommandResult {
     Node record;
     int status = 0;
     // Readable form when the generic one does not fit; null for the generic.
@@ -31,16 +31,32 @@ enum class Scope {
     Shell,        // the shell only
 };
 
-// A row of the command table: its words, where it runs and what it does.
-// The front end's own commands (shell, replay, serve, quit) have no `run`:
-// picture-menu's main runs them.
+// What picture-menu does around a command.
+enum Needs : unsigned {
+    kProvider = 1u << 0,    // the provider is loaded before it runs
+    kSavesState = 1u << 1,  // the state file is saved after it, when one is given
+};
+
+// The front end's own commands, which picture-menu's main runs itself.
+enum class FrontEnd {
+    None,    // a command of this table: `run` runs it
+    Shell,   // reads commands from standard input
+    Replay,  // replays a recording against a provider of its own
+    Serve,   // the HTTP server
+    Quit,    // ends the shell
+};
+
+// A row of the command table: its words, where it runs, what it needs and
+// what it does.
 struct Command {
     const char *name;
     const char *args;
     std::size_t min_args, max_args;
     bool keyed;  // the first argument is a setting key
     Scope scope;
-    Outcome (*run)(const ProviderHost &, const std::vector<std::string> &);
+    unsigned needs;  // Needs
+    FrontEnd front;
+    CommandResult (*run)(const ProviderHost &, const std::vector<std::string> &);
     const char *what;
 };
 
@@ -49,8 +65,8 @@ const Command *find_command(const std::string &name);
 
 // Runs one command. Throws BadInput, naming the command, before anything is
 // done when the words are not a valid command.
-Outcome run_command(const ProviderHost &host, const std::vector<std::string> &words,
-                    const CommandOptions &options = {});
+CommandResult run_command(const ProviderHost &host, const std::vector<std::string> &words,
+                          const CommandOptions &options = {});
 
 // The names of the commands that may be given in the shell or on the
 // command line, for completion.
