@@ -1,5 +1,5 @@
 // The menu walk: every key of the key catalogue by section, each with its
-// label, value, choices and help text; and the key listing.
+// title, label, value, choices and help text; and the key listing.
 #include "menu.h"
 
 #include <fnmatch.h>
@@ -51,6 +51,7 @@ Node menu_item(const ProviderHost &host, const KeyInfo &key)
     Object item{{"key", key.key}};
     std::optional<std::string> label;
     host.display_name(key.key, &label);
+    item.emplace_back("title", shown_title(key, label));
     item.emplace_back("label", optional_text(label));
     std::optional<std::vector<TranslatedChoice>> choices =
         key.abilities & kLists ? host.list(key.key) : std::nullopt;
@@ -87,7 +88,8 @@ std::string value_text(const Node &item)
 std::string item_text(const Node &item)
 {
     auto text = [&](const char *name) { return scalar_text(*item.field(name)); };
-    std::string out = "  " + text("key") + "\n    label    " + text("label") + "\n";
+    std::string out = "  " + text("title") + "\n    key      " + text("key") + "\n    label    " +
+                      text("label") + "\n";
     out += "    value    " + value_text(item) + "\n";
     if (const Array *choices = item.field("choices")->array()) {
         std::string line;
@@ -129,7 +131,7 @@ std::string keys_text(const Node &record)
         rows.push_back(Object{{"key", *key.field("key")},
                               {"does", does(key)},
                               {"section", *key.field("section")},
-                              {"label", *key.field("label")}});
+                              {"title", *key.field("title")}});
     if (rows.empty())
         return "keys: (none)\n";
     return to_text(Object{{"keys", std::move(rows)}});
@@ -179,6 +181,7 @@ CommandResult list_keys(const ProviderHost &host, const std::string &pattern)
         host.display_name(key.key, &label);
         keys.push_back(Object{{"key", key.key},
                               {"section", key.section},
+                              {"title", shown_title(key, label)},
                               {"label", optional_text(label)},
                               {"reads", (key.abilities & kReads) != 0},
                               {"writes", (key.abilities & kWrites) != 0},
