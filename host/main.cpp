@@ -21,6 +21,7 @@
 #include "commands.h"
 #include "completion.h"
 #include "line_editor.h"
+#include "manual.h"
 #include "provider_host.h"
 #include "record.h"
 #include "replay.h"
@@ -59,7 +60,8 @@ struct Options {
     std::string locale;
     std::string record;
     std::string wait;
-    int wait_seconds = 5;  // a few: long enough for another command-line run
+    int wait_seconds = 5;        // a few: long enough for another command-line run
+    bool command_given = false;  // not the default menu
     std::vector<std::string> words;
 };
 
@@ -91,14 +93,47 @@ const OptionRow kOptions[] = {
     {"--version", &Options::version, nullptr, nullptr, "the version (also -V)"},
 };
 
-const char kExitStatuses[] =
-    "exit status:\n"
-    "  0  the operation succeeded\n"
-    "  1  the operation failed; the output says why\n"
-    "  2  bad input: unknown command, option or key, a bad number, a missing argument,\n"
-    "     a bad state file or locale directory; nothing was changed\n"
-    "  3  the provider cannot be loaded or the state cannot be written\n"
-    "The shell's status is the worst of its lines'.\n";
+struct ExitRow {
+    const char *status;
+    const char *what;  // a line break where --help breaks it
+};
+
+const ExitRow kExitStatuses[] = {
+    {"0", "the operation succeeded"},
+    {"1", "the operation failed; the output says why"},
+    {"2", "bad input: unknown command, option or key, a bad number, a missing argument,\n"
+          "a bad state file or locale directory; nothing was changed"},
+    {"3", "the provider cannot be loaded or the state cannot be written"},
+};
+const char kWorstLine[] = "The shell's status is the worst of its lines'.";
+
+std::string exit_statuses()
+{
+    std::string out = "exit status:\n";
+    for (const ExitRow &e : kExitStatuses) {
+        std::string what = e.what;
+        for (std::size_t at = what.find('\n'); at != std::string::npos; at = what.find('\n', at))
+            what.insert(++at, "     ");
+        out += std::string("  ") + e.status + "  " + what + "\n";
+    }
+    return out + kWorstLine + "\n";
+}
+
+std::string option_head(const OptionRow &o)
+{
+    return std::string(o.name) + (o.arg ? std::string(" ") + o.arg : "");
+}
+
+// picture-menu(1), from the tables --help prints.
+std::string manual()
+{
+    std::vector<host::ManualEntry> options, statuses;
+    for (const OptionRow &o : kOptions)
+        options.push_back({option_head(o), o.what});
+    for (const ExitRow &e : kExitStatuses)
+        statuses.push_back({e.status, e.what});
+    return host::manual_page(options, statuses, PICTURE_VERSION);
+}
 
 std::string usage()
 {
@@ -115,7 +150,7 @@ std::string usage()
 #endif
                       "\noptions:\n";
     for (const OptionRow &o : kOptions) {
-        std::string head = std::string("  ") + o.name + (o.arg ? std::string(" ") + o.arg : "");
+        std::string head = "  " + option_head(o);
         out += head + std::string(head.size() < 22 ? 22 - head.size() : 1, ' ') + o.what + "\n";
     }
     return out;
@@ -194,6 +229,7 @@ Options parse_options(int argc, char **argv)
         else
             o.words.push_back(word);
     }
+    o.command_given = !o.words.empty();
     if (o.words.empty())
         o.words = {"menu"};
     if (o.provider.empty())
@@ -303,6 +339,9 @@ int run_shell(const host::ProviderHost &provider, const Options &o)
             continue;
         }
         const host::Command *command = host::find_command(words[0]);
+        // Any command's help may be asked for here, even one that runs elsewhere.
+        if (std::find(words.begin(), words.end(), "--help") != words.end())
+            command = nullptr;
         if (command && command->front == host::FrontEnd::Quit)
             break;
         if (command && command->scope == host::Scope::CommandLine) {
@@ -389,6 +428,11 @@ int run(const Options &o)
 #endif
     bool shell = front == host::FrontEnd::Shell && o.words.size() == 1;
     int status = shell ? run_shell(*provider, o) : execute(*provider, o.words, o, 0);
+    // Without a state file the simulated TV lives as long as the process; a
+    // shell's user sees the change last, one command's does not.
+    if (!shell && status == 0 && !state && (needs & host::kCommits))
+        std::fputs("picture-menu: note: the change ends with this run (--state FILE keeps it)\n",
+                   stderr);
     // A refused command changed nothing; a refused line of the shell leaves the others'.
     if (!state || !(needs & host::kSavesState) || (status == kBadInput && !shell))
         return status;
@@ -399,6 +443,22 @@ int run(const Options &o)
         return kCannotRun;
     }
     return status;
+}
+
+// --help: everything, or after a command that command's help.
+int help(const Options &o)
+{
+    if (!o.command_given) {
+        output(usage() + "\n" + host::command_help() + "\n" + exit_statuses());
+        return 0;
+    }
+    try {
+        output(host::command_usage(host::command_named(o.words[0])));
+        return 0;
+    } catch (const BadInput &e) {
+        complain(o, 0, host::shown(o.words[0]), e.what(), kBadInput);
+        return kBadInput;
+    }
 }
 
 // Descriptors 0 to 2 stay taken: a file opened later must never become
@@ -427,12 +487,36 @@ int finish(int status)
         g_output_error = errno ? errno : EIO;
     if (g_output_error == 0)
         return status;
+    if (g_output_error == EPIPE) {
+        // The reader has all it wanted (menu | head): end as the signal
+        // would have, quietly; the state is saved by now.
+        std::signal(SIGPIPE, SIG_DFL);
+        std::raise(SIGPIPE);
+    }
     std::fprintf(stderr, "picture-menu: cannot write the output: %s\n",
                  std::strerror(g_output_error));
     return std::max(status, kCannotRun);
 }
 
 }  // namespace
+
+// The completion script's cue to offer file names.
+constexpr const char kFileNames[] = "//files";
+
+// A file name stands at words[at]: after an option whose argument is a file
+// or a path, or as the recording that replay reads.
+bool wants_file(const std::vector<std::string> &words, std::size_t at)
+{
+    const OptionRow *before = at > 1 ? find_option(words[at - 1]) : nullptr;
+    for (const char *name : {"FILE", "PATH", "DIR"})
+        if (before && before->arg && std::strcmp(before->arg, name) == 0)
+            return true;
+    std::size_t first = 1;  // the command: the first word that is not an option
+    while (first < at && words[first][0] == '-')
+        first += find_option(words[first]) && find_option(words[first])->text ? 2 : 1;
+    const host::Command *command = first < at ? host::find_command(words[first]) : nullptr;
+    return command && command->front == host::FrontEnd::Replay && at == first + 1;
+}
 
 // For the bash completion script: the words that may stand where the last
 // word of `line` (a command line from the program name on) is being typed.
@@ -455,10 +539,18 @@ int complete(const std::string &line)
             rest += host::quote(words[i]) + " ";
     }
     std::vector<std::string> out;
+    if (wants_file(words, typed.empty() ? words.size() : words.size() - 1)) {
+        output(std::string(kFileNames) + "\n");
+        return 0;
+    }
     if (typed.rfind('-', 0) == 0) {
         for (const OptionRow &o : kOptions)
             if (std::string(o.name).rfind(typed, 0) == 0)
                 out.push_back(o.name);
+        std::vector<std::string> command = host::split_words(rest);
+        const host::Command *row = command.empty() ? nullptr : host::find_command(command[0]);
+        if (row && row->flag && std::string(row->flag).rfind(typed, 0) == 0)
+            out.push_back(row->flag);
     } else {
         out = host::completions(rest + typed, false);
     }
@@ -472,8 +564,12 @@ int main(int argc, char **argv)
     keep_standard_descriptors();
     if (argc == 3 && std::strcmp(argv[1], "--complete") == 0)
         return finish(complete(argv[2]));
-    // A reader that went away is a write error like any other: the state is
-    // still saved and the exit status tells.
+    if (argc == 2 && std::strcmp(argv[1], "--manual") == 0) {  // for the build
+        output(manual());
+        return finish(0);
+    }
+    // A reader that went away is noticed as a write error, so the state is
+    // still saved before the program ends.
     std::signal(SIGPIPE, SIG_IGN);
     Options o;
     try {
@@ -484,10 +580,8 @@ int main(int argc, char **argv)
         std::fputs("(picture-menu --help lists the options)\n", stderr);
         return finish(kBadInput);
     }
-    if (o.help) {
-        output(usage() + "\n" + host::command_help() + "\n" + kExitStatuses);
-        return finish(0);
-    }
+    if (o.help)
+        return finish(help(o));
     if (o.version) {
         output(std::string("picture-menu ") + PICTURE_VERSION + "\n");
         return finish(0);

@@ -2,6 +2,8 @@
 // through the operation table and hands back a record.
 #include "commands.h"
 
+#include <algorithm>
+
 #include "failure.h"
 #include "key_catalog.h"
 #include "menu.h"
@@ -136,6 +138,13 @@ CommandResult sim(const ProviderHost &, const Args &a)
     return {std::move(record), 0, sim_text};
 }
 
+// get --value: the value alone, for scripts; a failure reads as without it.
+std::string bare_value(const Node &record)
+{
+    const Node *value = record.field("value");
+    return value->is_null() ? to_text(record) : scalar_text(*value) + "\n";
+}
+
 constexpr Scope kAny = Scope::Anywhere;
 constexpr unsigned kRuns = kProvider | kSavesState;  // a provider command
 constexpr FrontEnd kOwn = FrontEnd::None;
@@ -144,17 +153,18 @@ const Command kCommands[] = {
     {"menu", "", 0, 0, false, kAny, kRuns, kOwn, menu, "the whole Picture menu (the default)"},
     {"keys", "[PATTERN]", 0, 1, false, kAny, kRuns, kOwn, keys,
      "the keys (containing PATTERN, or matching it)"},
-    {"get", "KEY", 1, 1, true, kAny, kRuns, kOwn, get, "read a setting"},
-    {"set", "KEY VALUE", 2, 2, true, kAny, kRuns, kOwn, set, "write a setting"},
+    {"get", "[--value] KEY", 1, 1, true, kAny, kRuns, kOwn, get,
+     "read a setting; with --value, only the value", "--value", bare_value},
+    {"set", "KEY VALUE", 2, 2, true, kAny, kRuns | kCommits, kOwn, set, "write a setting"},
     {"preview", "KEY VALUE", 2, 2, true, kAny, kRuns, kOwn, preview,
      "show a setting without committing it"},
     {"list", "KEY", 1, 1, true, kAny, kRuns, kOwn, list, "a setting's choices"},
     {"label", "KEY", 1, 1, true, kAny, kRuns, kOwn, label, "a setting's label"},
-    {"help", "[KEY]", 0, 1, true, kAny, kRuns, kOwn, help,
-     "a setting's help text; alone, these commands"},
+    {"help", "[KEY|COMMAND]", 0, 1, true, kAny, kRuns, kOwn, help,
+     "a setting's help text, or a command's; alone, every command"},
     {"string", "KEY", 1, 1, true, kAny, kRuns, kOwn, string, "a setting's text"},
     {"get-string", "KEY", 1, 1, true, kAny, kRuns, kOwn, string, "the same as string"},
-    {"set-string", "KEY VALUE", 2, 2, true, kAny, kRuns, kOwn, set_string,
+    {"set-string", "KEY VALUE", 2, 2, true, kAny, kRuns | kCommits, kOwn, set_string,
      "write a setting's text"},
     {"info", "INFOKEY", 1, 1, false, kAny, kRuns, kOwn, info,
      "module information, e.g. provider/owner"},
@@ -176,19 +186,23 @@ const Command kCommands[] = {
     {"exit", "", 0, 0, false, Scope::Shell, kRuns, FrontEnd::Quit, nullptr, "the same as quit"},
 };
 
-// Where a command runs, as the help and a refusal say it.
-const char *scope_note(Scope scope)
+// A command's help, as "help COMMAND" and "COMMAND --help" give it.
+CommandResult usage_of(const Command &c)
 {
-    switch (scope) {
-    case Scope::CommandLine: return " (on the command line only)";
-    case Scope::Shell: return " (in the shell only)";
-    case Scope::Anywhere: break;
-    }
-    return "";
+    return {Object{{"command", "help"},
+                   {"name", c.name},
+                   {"usage", std::string(c.name) + (*c.args ? " " : "") + c.args},
+                   {"what", c.what},
+                   {"status", 0}},
+            0, [](const Node &record) {
+                return command_usage(*find_command(scalar_text(*record.field("name"))));
+            }};
 }
 
 CommandResult help(const ProviderHost &host, const Args &a)
 {
+    if (!a.empty() && !find_key(a[0]) && find_command(a[0]))
+        return usage_of(*find_command(a[0]));
     if (!a.empty())
         return text_of<&ProviderHost::help_text>("help", host, a[0]);
     Array commands;
@@ -203,11 +217,7 @@ CommandResult help(const ProviderHost &host, const Args &a)
 
 std::string unknown_key(const std::string &key)
 {
-    std::vector<std::string> near = closest_keys(key);
-    std::string text = "unknown key: " + shown(key);
-    for (std::size_t i = 0; i < near.size(); ++i)
-        text += (i == 0 ? " (did you mean " : i + 1 == near.size() ? " or " : ", ") + near[i];
-    return text + (near.empty() ? "" : "?)");
+    return "unknown key: " + shown(key) + did_you_mean(closest_keys(key));
 }
 
 void check_words(const Command &c, const Args &args, const CommandOptions &options)
@@ -219,7 +229,8 @@ void check_words(const Command &c, const Args &args, const CommandOptions &optio
                 throw BadInput(name + ": unknown option: " + shown(word));
         throw BadInput(name + ": expected " + name + " " + c.args);
     }
-    if (c.keyed && !args.empty() && !options.any_key && !find_key(args[0]))
+    bool command_help = c.run == help && !args.empty() && find_command(args[0]);
+    if (c.keyed && !args.empty() && !options.any_key && !find_key(args[0]) && !command_help)
         throw BadInput(name + ": " + unknown_key(args[0]));
 }
 
@@ -230,15 +241,22 @@ CommandResult run_command(const ProviderHost &host, const std::vector<std::strin
 {
     if (words.empty())
         throw BadInput("missing command");
-    const Command *c = find_command(words[0]);
-    if (!c)
-        throw BadInput("unknown command: " + shown(words[0]));
+    const Command *c = &command_named(words[0]);
     Args args(words.begin() + 1, words.end());
+    if (std::find(args.begin(), args.end(), "--help") != args.end())
+        return usage_of(*c);
+    auto flag = c->flag ? std::find(args.begin(), args.end(), c->flag) : args.end();
+    bool flagged = flag != args.end();
+    if (flagged)
+        args.erase(flag);
     check_words(*c, args, options);
     if (c->front != FrontEnd::None)
         throw BadInput(std::string(c->name) + ": not here" + scope_note(c->scope));
     try {
-        return c->run(host, args);
+        CommandResult result = c->run(host, args);
+        if (flagged)
+            result.text = c->flag_text;
+        return result;
     } catch (const BadInput &e) {
         if (c->run == sim)
             throw;  // names its sim command already
@@ -252,6 +270,51 @@ const Command *find_command(const std::string &name)
         if (name == c.name)
             return &c;
     return nullptr;
+}
+
+const char *scope_note(Scope scope)
+{
+    switch (scope) {
+    case Scope::CommandLine: return " (on the command line only)";
+    case Scope::Shell: return " (in the shell only)";
+    case Scope::Anywhere: break;
+    }
+    return "";
+}
+
+std::vector<Command> command_table()
+{
+    return {std::begin(kCommands), std::end(kCommands)};
+}
+
+const Command &command_named(const std::string &name)
+{
+    if (const Command *c = find_command(name))
+        return *c;
+    std::vector<std::string> near;
+    std::size_t best = std::max<std::size_t>(1, name.size() / 3);  // farther is a guess
+    for (const Command &c : kCommands) {
+        std::size_t d = edit_distance(name, c.name);
+        if (d < best)
+            near.clear();
+        if (d <= best) {
+            best = d;
+            near.emplace_back(c.name);
+        }
+    }
+    throw BadInput("unknown command: " + shown(name) + did_you_mean(near));
+}
+
+std::string command_usage(const Command &c)
+{
+    std::string out = std::string("usage: ") +
+                      (c.scope == Scope::Shell ? "" : "picture-menu [OPTION...] ") + c.name +
+                      (*c.args ? " " : "") + c.args + "\n  " + c.what + scope_note(c.scope) + "\n";
+    if (c.keyed)
+        out += "  KEY is a setting key: \"keys\" lists them\n";
+    if (c.run == sim)
+        out += "sim commands:\n" + sim_help();
+    return out;
 }
 
 std::vector<std::string> command_names(bool in_shell)

@@ -35,6 +35,7 @@ enum class Scope {
 enum Needs : unsigned {
     kProvider = 1u << 0,    // the provider is loaded before it runs
     kSavesState = 1u << 1,  // the state file is saved after it, when one is given
+    kCommits = 1u << 2,     // it commits a change, which only a state file keeps
 };
 
 // The front end's own commands, which picture-menu's main runs itself.
@@ -58,13 +59,30 @@ struct Command {
     FrontEnd front;
     CommandResult (*run)(const ProviderHost &, const std::vector<std::string> &);
     const char *what;
+    // The one option of its own it may take anywhere among its words, and the
+    // readable form it then gives its record.
+    const char *flag = nullptr;
+    std::string (*flag_text)(const Node &record) = nullptr;
 };
+
+// Where a command runs, as the help and a refusal say it: "" for anywhere.
+const char *scope_note(Scope scope);
+
+// Every row, in the order help lists them.
+std::vector<Command> command_table();
 
 // The row named `name`, null for none.
 const Command *find_command(const std::string &name);
 
-// Runs one command. Throws BadInput, naming the command, before anything is
-// done when the words are not a valid command.
+// The row named `name`; throws BadInput for none, with the nearest names.
+const Command &command_named(const std::string &name);
+
+// One command's help: its usage line, what it does and where it runs.
+std::string command_usage(const Command &command);
+
+// Runs one command; "--help" among its words gives the command's help.
+// Throws BadInput, naming the command, before anything is done when the
+// words are not a valid command.
 CommandResult run_command(const ProviderHost &host, const std::vector<std::string> &words,
                           const CommandOptions &options = {});
 

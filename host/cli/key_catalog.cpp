@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "picture_keys.h"
+#include "words.h"
 
 namespace host {
 namespace {
@@ -52,23 +53,6 @@ const char *section_of(const std::string &key)
             if (prefix && key.rfind(prefix, 0) == 0)
                 return s.title;
     return kSections[std::size(kSections) - 1].title;
-}
-
-std::size_t edit_distance(const std::string &a, const std::string &b)
-{
-    std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j)
-        row[j] = j;
-    for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= b.size(); ++j) {
-            std::size_t up = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
-            diagonal = up;
-        }
-    }
-    return row[b.size()];
 }
 
 // How far a typed key is from a known one: the whole strings, or the last
