@@ -2,13 +2,10 @@
 // way the TV's settings host does and drives it against the simulated TV.
 #include <fcntl.h>
 #include <libintl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
-#include <climits>
 #include <clocale>
 #include <csignal>
 #include <cstdio>
@@ -19,9 +16,8 @@
 #include <vector>
 
 #include "commands.h"
-#include "completion.h"
 #include "line_editor.h"
-#include "manual.h"
+#include "options.h"
 #include "provider_host.h"
 #include "record.h"
 #include "replay.h"
@@ -40,6 +36,7 @@
 namespace {
 
 using host::BadInput;
+using host::Options;
 
 // Exit statuses beyond 0 (success) and 1 (the operation failed).
 constexpr int kBadInput = 2;
@@ -47,206 +44,6 @@ constexpr int kCannotRun = 3;
 
 // Why standard output could not be written (an errno), 0 while it can.
 int g_output_error = 0;
-
-struct Options {
-    bool log = false;
-    bool trace = false;
-    bool json = false;
-    bool any_key = false;
-    bool help = false;
-    bool version = false;
-    std::string state;
-    std::string provider;
-    std::string locale;
-    std::string record;
-    std::string wait;
-    int wait_seconds = 5;        // a few: long enough for another command-line run
-    bool command_given = false;  // not the default menu
-    std::vector<std::string> words;
-};
-
-// The options: a flag or a text with its argument's name.
-struct OptionRow {
-    const char *name;
-    bool Options::*flag;
-    std::string Options::*text;
-    const char *arg;
-    const char *what;
-};
-
-const OptionRow kOptions[] = {
-    {"--json", &Options::json, nullptr, nullptr, "one JSON object per command (docs/json.md)"},
-    {"--log", &Options::log, nullptr, nullptr, "the provider's log lines on standard error"},
-    {"--trace", &Options::trace, nullptr, nullptr,
-     "the platform calls of each command on standard error"},
-    {"--state", nullptr, &Options::state, "FILE",
-     "load the simulated TV from FILE and save it back"},
-    {"--wait", nullptr, &Options::wait, "SECONDS",
-     "wait at most SECONDS for another run on the state file (default 5)"},
-    {"--provider", nullptr, &Options::provider, "PATH", "the provider library to load"},
-    {"--locale", nullptr, &Options::locale, "DIR", "the catalogue directory"},
-    {"--record", nullptr, &Options::record, "FILE",
-     "record the provider's platform calls and answers in FILE"},
-    {"--any-key", &Options::any_key, nullptr, nullptr,
-     "pass keys picture-menu does not know to the provider"},
-    {"--help", &Options::help, nullptr, nullptr, "this text (also -h)"},
-    {"--version", &Options::version, nullptr, nullptr, "the version (also -V)"},
-};
-
-struct ExitRow {
-    const char *status;
-    const char *what;  // a line break where --help breaks it
-};
-
-const ExitRow kExitStatuses[] = {
-    {"0", "the operation succeeded"},
-    {"1", "the operation failed; the output says why"},
-    {"2", "bad input: unknown command, option or key, a bad number, a missing argument,\n"
-          "a bad state file or locale directory; nothing was changed"},
-    {"3", "the provider cannot be loaded or the state cannot be written"},
-};
-const char kWorstLine[] = "The shell's status is the worst of its lines'.";
-
-std::string exit_statuses()
-{
-    std::string out = "exit status:\n";
-    for (const ExitRow &e : kExitStatuses) {
-        std::string what = e.what;
-        for (std::size_t at = what.find('\n'); at != std::string::npos; at = what.find('\n', at))
-            what.insert(++at, "     ");
-        out += std::string("  ") + e.status + "  " + what + "\n";
-    }
-    return out + kWorstLine + "\n";
-}
-
-std::string option_head(const OptionRow &o)
-{
-    return std::string(o.name) + (o.arg ? std::string(" ") + o.arg : "");
-}
-
-// picture-menu(1), from the tables --help prints.
-std::string manual()
-{
-    std::vector<host::ManualEntry> options, statuses;
-    for (const OptionRow &o : kOptions)
-        options.push_back({option_head(o), o.what});
-    for (const ExitRow &e : kExitStatuses)
-        statuses.push_back({e.status, e.what});
-    return host::manual_page(options, statuses, PICTURE_VERSION);
-}
-
-std::string usage()
-{
-    std::string out = "usage: picture-menu [OPTION...] [COMMAND [ARGS...]]\n"
-                      "       picture-menu [--log] [--trace] replay FILE [--provider PATH] "
-                      "[--continue]\n"
-#ifdef PICTURE_SERVE
-                      "       picture-menu [--log] [--state FILE] serve [--listen ADDR:PORT]\n"
-#endif
-                      "Drives the picture provider against a simulated TV. Options may also\n"
-                      "follow the command; after -- every word is an argument.\n"
-#ifdef PICTURE_SERVE
-                      "serve shows the Picture menu in a browser (default 127.0.0.1:8080).\n"
-#endif
-                      "\noptions:\n";
-    for (const OptionRow &o : kOptions) {
-        std::string head = "  " + option_head(o);
-        out += head + std::string(head.size() < 22 ? 22 - head.size() : 1, ' ') + o.what + "\n";
-    }
-    return out;
-}
-
-std::string program_dir()
-{
-    char path[PATH_MAX];
-    ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (n <= 0)
-        return "./";
-    std::string dir(path, static_cast<std::size_t>(n));
-    return dir.substr(0, dir.rfind('/') + 1);
-}
-
-// The provider beside this program in the build tree, in the provider
-// directory when installed.
-std::string default_provider()
-{
-    std::string beside = program_dir() + "libpicture-provider.so";
-    return access(beside.c_str(), F_OK) == 0
-               ? beside
-               : program_dir() + PICTURE_MENU_PROVIDER_DIR "/libpicture-provider.so";
-}
-
-const OptionRow *find_option(const std::string &name)
-{
-    if (name == "-h")
-        return find_option("--help");
-    if (name == "-V")
-        return find_option("--version");
-    for (const OptionRow &o : kOptions)
-        if (name == o.name)
-            return &o;
-    return nullptr;
-}
-
-// Takes option argv[*i] (as --name, --name=value or --name value).
-void take_option(Options &o, int argc, char **argv, int *i)
-{
-    std::string word = argv[*i];
-    std::size_t eq = word.find('=');
-    const OptionRow *row = find_option(word.substr(0, eq));
-    if (!row)
-        throw BadInput("unknown option: " + host::shown(word.substr(0, eq)));
-    if (row->flag) {
-        if (eq != std::string::npos)
-            throw BadInput(std::string(row->name) + ": takes no value");
-        o.*row->flag = true;
-        return;
-    }
-    if (eq != std::string::npos)
-        o.*row->text = word.substr(eq + 1);
-    else if (*i + 1 < argc)
-        o.*row->text = argv[++*i];
-    else
-        throw BadInput(std::string(row->name) + ": missing argument");
-    if ((o.*row->text).empty())
-        throw BadInput(std::string(row->name) + ": empty argument");
-}
-
-// Options come before or after the command. After the command a word that
-// is not one of ours stays the command's ("sim show --changed", "set K -1").
-Options parse_options(int argc, char **argv)
-{
-    Options o;
-    bool plain = false;  // after "--"
-    for (int i = 1; i < argc; ++i) {
-        std::string word = argv[i];
-        bool option_like = word.size() > 1 && word[0] == '-' && !std::isdigit(word[1]);
-        if (!plain && word == "--")
-            plain = true;
-        else if (!plain && option_like &&
-                 (o.words.empty() || find_option(word.substr(0, word.find('=')))))
-            take_option(o, argc, argv, &i);
-        else
-            o.words.push_back(word);
-    }
-    o.command_given = !o.words.empty();
-    if (o.words.empty())
-        o.words = {"menu"};
-    if (o.provider.empty())
-        o.provider = default_provider();
-    try {
-        if (!o.wait.empty())
-            o.wait_seconds = static_cast<int>(host::parse_number(o.wait, 0, 86400));
-    } catch (const BadInput &e) {
-        throw BadInput(std::string("--wait: ") + e.what());
-    }
-    struct stat info {};
-    if (!o.locale.empty() && (stat(o.locale.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)))
-        throw BadInput("--locale: not a directory: " + o.locale);
-    if (o.locale.empty())
-        o.locale = program_dir() + PICTURE_MENU_LOCALE_DIR;
-    return o;
-}
 
 // Keeps the cause of the first failed write to standard output.
 void output_failed()
@@ -424,7 +221,7 @@ int run(const Options &o)
     if (front == host::FrontEnd::Serve)
         return host::run_serve(
             *provider, {o.words.begin() + 1, o.words.end()},
-            {state ? &*state : nullptr, o.log, program_dir() + PICTURE_MENU_WEB_DIR});
+            {state ? &*state : nullptr, o.log, host::program_dir() + PICTURE_MENU_WEB_DIR});
 #endif
     bool shell = front == host::FrontEnd::Shell && o.words.size() == 1;
     int status = shell ? run_shell(*provider, o) : execute(*provider, o.words, o, 0);
@@ -449,7 +246,7 @@ int run(const Options &o)
 int help(const Options &o)
 {
     if (!o.command_given) {
-        output(usage() + "\n" + host::command_help() + "\n" + exit_statuses());
+        output(host::usage() + "\n" + host::command_help() + "\n" + host::exit_statuses());
         return 0;
     }
     try {
@@ -469,15 +266,6 @@ void keep_standard_descriptors()
     for (int fd = 0; fd <= 2; ++fd)
         if (fcntl(fd, F_GETFD) < 0 && errno == EBADF)
             open("/dev/null", O_RDONLY);  // takes the lowest free number: fd
-}
-
-// --json among the options, for an error in the options themselves.
-bool wants_json(int argc, char **argv)
-{
-    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i)
-        if (std::strcmp(argv[i], "--json") == 0)
-            return true;
-    return false;
 }
 
 // The exit status once everything that standard output holds is written.
@@ -500,72 +288,16 @@ int finish(int status)
 
 }  // namespace
 
-// The completion script's cue to offer file names.
-constexpr const char kFileNames[] = "//files";
-
-// A file name stands at words[at]: after an option whose argument is a file
-// or a path, or as the recording that replay reads.
-bool wants_file(const std::vector<std::string> &words, std::size_t at)
-{
-    const OptionRow *before = at > 1 ? find_option(words[at - 1]) : nullptr;
-    for (const char *name : {"FILE", "PATH", "DIR"})
-        if (before && before->arg && std::strcmp(before->arg, name) == 0)
-            return true;
-    std::size_t first = 1;  // the command: the first word that is not an option
-    while (first < at && words[first][0] == '-')
-        first += find_option(words[first]) && find_option(words[first])->text ? 2 : 1;
-    const host::Command *command = first < at ? host::find_command(words[first]) : nullptr;
-    return command && command->front == host::FrontEnd::Replay && at == first + 1;
-}
-
-// For the bash completion script: the words that may stand where the last
-// word of `line` (a command line from the program name on) is being typed.
-int complete(const std::string &line)
-{
-    std::vector<std::string> words;
-    try {
-        words = host::split_words(line);
-    } catch (const BadInput &) {
-        return 0;
-    }
-    std::string typed =
-        line.empty() || std::isspace(static_cast<unsigned char>(line.back())) ? "" : words.back();
-    std::string rest;  // the line without the program and the options
-    for (std::size_t i = 1; i + (typed.empty() ? 0 : 1) < words.size(); ++i) {
-        const OptionRow *option = find_option(words[i].substr(0, words[i].find('=')));
-        if (option && option->text && words[i].find('=') == std::string::npos)
-            ++i;  // its argument
-        else if (!option)
-            rest += host::quote(words[i]) + " ";
-    }
-    std::vector<std::string> out;
-    if (wants_file(words, typed.empty() ? words.size() : words.size() - 1)) {
-        output(std::string(kFileNames) + "\n");
-        return 0;
-    }
-    if (typed.rfind('-', 0) == 0) {
-        for (const OptionRow &o : kOptions)
-            if (std::string(o.name).rfind(typed, 0) == 0)
-                out.push_back(o.name);
-        std::vector<std::string> command = host::split_words(rest);
-        const host::Command *row = command.empty() ? nullptr : host::find_command(command[0]);
-        if (row && row->flag && std::string(row->flag).rfind(typed, 0) == 0)
-            out.push_back(row->flag);
-    } else {
-        out = host::completions(rest + typed, false);
-    }
-    for (const std::string &word : out)
-        output(word + " \n");
-    return 0;
-}
-
 int main(int argc, char **argv)
 {
     keep_standard_descriptors();
-    if (argc == 3 && std::strcmp(argv[1], "--complete") == 0)
-        return finish(complete(argv[2]));
+    if (argc == 3 && std::strcmp(argv[1], "--complete") == 0) {
+        for (const std::string &word : host::complete_line(argv[2]))
+            output(word + "\n");
+        return finish(0);
+    }
     if (argc == 2 && std::strcmp(argv[1], "--manual") == 0) {  // for the build
-        output(manual());
+        output(host::manual());
         return finish(0);
     }
     // A reader that went away is noticed as a write error, so the state is
@@ -573,9 +305,9 @@ int main(int argc, char **argv)
     std::signal(SIGPIPE, SIG_IGN);
     Options o;
     try {
-        o = parse_options(argc, argv);
+        o = host::parse_options(argc, argv);
     } catch (const BadInput &e) {
-        o.json = wants_json(argc, argv);
+        o.json = host::wants_json(argc, argv);
         complain(o, 0, "", e.what(), kBadInput);
         std::fputs("(picture-menu --help lists the options)\n", stderr);
         return finish(kBadInput);
