@@ -17,6 +17,7 @@
 
 #include "commands.h"
 #include "line_editor.h"
+#include "manual.h"
 #include "options.h"
 #include "provider_host.h"
 #include "record.h"
@@ -296,8 +297,9 @@ int main(int argc, char **argv)
             output(word + "\n");
         return finish(0);
     }
-    if (argc == 2 && std::strcmp(argv[1], "--manual") == 0) {  // for the build
-        output(host::manual());
+    // For the build: the manual page, or with "markdown" the README's table.
+    if ((argc == 2 || argc == 3) && std::strcmp(argv[1], "--manual") == 0) {
+        output(argc == 2 ? host::manual() : host::command_table_markdown());
         return finish(0);
     }
     // A reader that went away is noticed as a write error, so the state is

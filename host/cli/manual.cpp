@@ -84,6 +84,18 @@ documentation.
 
 }  // namespace
 
+std::string command_table_markdown()
+{
+    std::string out = "| Command | What it does |\n|---|---|\n";
+    for (const ManualEntry &e : command_entries()) {
+        std::string head;
+        for (char c : e.head)
+            head += c == '|' ? std::string("\\|") : std::string(1, c);  // not a cell's end
+        out += "| `" + head + "` | " + e.what + " |\n";
+    }
+    return out;
+}
+
 std::string manual_page(const std::vector<ManualEntry> &options,
                         const std::vector<ManualEntry> &exit_statuses, const std::string &version)
 {

@@ -17,4 +17,7 @@ struct ManualEntry {
 std::string manual_page(const std::vector<ManualEntry> &options,
                         const std::vector<ManualEntry> &exit_statuses, const std::string &version);
 
+// The commands as a Markdown table, for the README.
+std::string command_table_markdown();
+
 }  // namespace host
