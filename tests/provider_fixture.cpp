@@ -78,13 +78,13 @@ std::string ProviderTest::text(provider_slot slot, const char *key, int *status)
     return out;
 }
 
-std::optional<std::vector<Choice>> ProviderTest::choices(const char *key) const
+std::optional<std::vector<ListItem>> ProviderTest::choices(const char *key) const
 {
     int count = -1;
     void **items = get_list_items(key, &count);
     if (!items && count <= 0)
         return std::nullopt;
-    std::vector<Choice> out;
+    std::vector<ListItem> out;
     auto display = op<provider_get_item_string_fn>(PROVIDER_SLOT_GET_LIST_ITEM_DISPLAY_VALUE);
     auto string = op<provider_get_item_string_fn>(PROVIDER_SLOT_GET_LIST_ITEM_STRING_VALUE);
     auto value = op<provider_get_item_int_fn>(PROVIDER_SLOT_GET_LIST_ITEM_INT_VALUE);
@@ -96,7 +96,7 @@ std::optional<std::vector<Choice>> ProviderTest::choices(const char *key) const
         EXPECT_EQ(string(items[i], &str), 0);
         EXPECT_EQ(value(items[i], &v), 0);
         out.push_back(
-            Choice{v, text ? text : "", str ? std::optional<std::string>(str) : std::nullopt});
+            ListItem{v, text ? text : "", str ? std::optional<std::string>(str) : std::nullopt});
     }
     EXPECT_EQ(free_list_items(items, count), 0);
     return out;

@@ -15,7 +15,7 @@
 namespace test {
 
 // One choice of a list, as the host reads it through the accessors.
-struct Choice {
+struct ListItem {
     int value;
     std::string display;
     std::optional<std::string> string;
@@ -45,7 +45,7 @@ protected:
     std::string text(provider_slot slot, const char *key, int *status = nullptr) const;
     // Reads every item of a list through the accessors and frees the list;
     // nullopt when the provider returns no list.
-    std::optional<std::vector<Choice>> choices(const char *key) const;
+    std::optional<std::vector<ListItem>> choices(const char *key) const;
 
     static std::vector<std::string> messages() { return sim::log_messages(); }
     static void clear()

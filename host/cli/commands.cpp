@@ -2,6 +2,8 @@
 // through the operation table and hands back a record.
 #include "commands.h"
 
+#include <algorithm>
+
 #include "failure.h"
 #include "key_catalog.h"
 #include "menu.h"
@@ -20,7 +22,7 @@ Node optional_text(const std::optional<std::string> &text)
 }
 
 // {"command", "key", "status"} and, for a failure, why.
-Outcome keyed(const char *command, const std::string &key, int status, const Mark &since)
+CommandResult keyed(const char *command, const std::string &key, int status, const Mark &since)
 {
     Object record{{"command", command}, {"key", key}, {"status", status}};
     if (status != 0)
@@ -28,17 +30,17 @@ Outcome keyed(const char *command, const std::string &key, int status, const Mar
     return {std::move(record), status};
 }
 
-Outcome menu(const ProviderHost &host, const Args &)
+CommandResult menu(const ProviderHost &host, const Args &)
 {
     return run_menu(host);
 }
 
-Outcome get(const ProviderHost &host, const Args &a)
+CommandResult get(const ProviderHost &host, const Args &a)
 {
     int value = 0;
     Mark since = mark();
     int status = host.get_int(a[0], &value);
-    Outcome out = keyed("get", a[0], status, since);
+    CommandResult out = keyed("get", a[0], status, since);
     std::get<Object>(out.record.value)
         .insert(std::get<Object>(out.record.value).begin() + 2,
                 {"value", status == 0 ? Node(value) : Node()});
@@ -47,37 +49,37 @@ Outcome get(const ProviderHost &host, const Args &a)
 
 // set, preview and set-string: the value (or text) given, then the status.
 template <typename Value, int (ProviderHost::*operation)(const std::string &, Value) const>
-Outcome write(const char *command, const ProviderHost &host, const std::string &key,
-              const char *field, Value value)
+CommandResult write(const char *command, const ProviderHost &host, const std::string &key,
+                    const char *field, Value value)
 {
     Mark since = mark();
     int status = (host.*operation)(key, value);
-    Outcome out = keyed(command, key, status, since);
+    CommandResult out = keyed(command, key, status, since);
     std::get<Object>(out.record.value)
         .insert(std::get<Object>(out.record.value).begin() + 2, {field, Node(value)});
     return out;
 }
 
-Outcome set(const ProviderHost &host, const Args &a)
+CommandResult set(const ProviderHost &host, const Args &a)
 {
     return write<int, &ProviderHost::set_int>("set", host, a[0], "value", parse_int(a[1]));
 }
 
-Outcome preview(const ProviderHost &host, const Args &a)
+CommandResult preview(const ProviderHost &host, const Args &a)
 {
     return write<int, &ProviderHost::set_int_pre>("preview", host, a[0], "value", parse_int(a[1]));
 }
 
-Outcome set_string(const ProviderHost &host, const Args &a)
+CommandResult set_string(const ProviderHost &host, const Args &a)
 {
     return write<const std::string &, &ProviderHost::set_string>("set-string", host, a[0], "text",
                                                                  a[1]);
 }
 
-Outcome list(const ProviderHost &host, const Args &a)
+CommandResult list(const ProviderHost &host, const Args &a)
 {
     Mark since = mark();
-    std::optional<std::vector<Choice>> choices = host.list(a[0]);
+    std::optional<std::vector<TranslatedChoice>> choices = host.list(a[0]);
     Object record{{"command", "list"},
                   {"key", a[0]},
                   {"choices", choices ? choice_array(*choices) : Node()},
@@ -89,7 +91,7 @@ Outcome list(const ProviderHost &host, const Args &a)
 
 // The commands whose operation hands out a string.
 template <int (ProviderHost::*operation)(const std::string &, std::optional<std::string> *) const>
-Outcome text_of(const char *command, const ProviderHost &host, const std::string &key)
+CommandResult text_of(const char *command, const ProviderHost &host, const std::string &key)
 {
     std::optional<std::string> text;
     int status = (host.*operation)(key, &text);
@@ -99,35 +101,35 @@ Outcome text_of(const char *command, const ProviderHost &host, const std::string
         status};
 }
 
-Outcome label(const ProviderHost &host, const Args &a)
+CommandResult label(const ProviderHost &host, const Args &a)
 {
     return text_of<&ProviderHost::display_name>("label", host, a[0]);
 }
 
-Outcome help(const ProviderHost &host, const Args &a);
+CommandResult help(const ProviderHost &host, const Args &a);
 
-Outcome string(const ProviderHost &host, const Args &a)
+CommandResult string(const ProviderHost &host, const Args &a)
 {
     return text_of<&ProviderHost::get_string>("string", host, a[0]);
 }
 
-Outcome info(const ProviderHost &host, const Args &a)
+CommandResult info(const ProviderHost &host, const Args &a)
 {
     return text_of<&ProviderHost::module_info>("info", host, a[0]);
 }
 
-Outcome key(const ProviderHost &host, const Args &a)
+CommandResult key(const ProviderHost &host, const Args &a)
 {
     host.send_keyevent(a[0]);
     return {Object{{"command", "key"}, {"key", a[0]}, {"status", 0}}, 0};
 }
 
-Outcome keys(const ProviderHost &host, const Args &a)
+CommandResult keys(const ProviderHost &host, const Args &a)
 {
     return list_keys(host, a.empty() ? "" : a[0]);
 }
 
-Outcome sim(const ProviderHost &, const Args &a)
+CommandResult sim(const ProviderHost &, const Args &a)
 {
     Object record{{"command", "sim"}};
     for (auto &field : run_sim(a))
@@ -136,49 +138,71 @@ Outcome sim(const ProviderHost &, const Args &a)
     return {std::move(record), 0, sim_text};
 }
 
-constexpr Scope kAny = Scope::Anywhere;
-
-const Command kCommands[] = {
-    {"menu", "", 0, 0, false, kAny, menu, "the whole Picture menu (the default)"},
-    {"keys", "[PATTERN]", 0, 1, false, kAny, keys, "the keys (containing PATTERN, or matching it)"},
-    {"get", "KEY", 1, 1, true, kAny, get, "read a setting"},
-    {"set", "KEY VALUE", 2, 2, true, kAny, set, "write a setting"},
-    {"preview", "KEY VALUE", 2, 2, true, kAny, preview, "show a setting without committing it"},
-    {"list", "KEY", 1, 1, true, kAny, list, "a setting's choices"},
-    {"label", "KEY", 1, 1, true, kAny, label, "a setting's label"},
-    {"help", "[KEY]", 0, 1, true, kAny, help, "a setting's help text; alone, these commands"},
-    {"string", "KEY", 1, 1, true, kAny, string, "a setting's text"},
-    {"get-string", "KEY", 1, 1, true, kAny, string, "the same as string"},
-    {"set-string", "KEY VALUE", 2, 2, true, kAny, set_string, "write a setting's text"},
-    {"info", "INFOKEY", 1, 1, false, kAny, info, "module information, e.g. provider/owner"},
-    {"key", "KEYNAME", 1, 1, false, kAny, key, "send a remote control key, e.g. XF86Info"},
-    {"sim", "[...]", 0, 64, false, kAny, sim,
-     "set up the simulated TV (below); alone, its commands"},
-    {"shell", "", 0, 0, false, Scope::CommandLine, nullptr,
-     "commands from standard input, one a line, in one process"},
-    {"replay", "FILE [--provider PATH] [--continue]", 1, 4, false, Scope::CommandLine, nullptr,
-     "replay a recording against the provider"},
-#ifdef PICTURE_SERVE
-    {"serve", "[--listen ADDR:PORT] [--allow-remote]", 0, 4, false, Scope::CommandLine, nullptr,
-     "the Picture menu in a browser"},
-#endif
-    {"quit", "", 0, 0, false, Scope::Shell, nullptr, "end the shell"},
-    {"exit", "", 0, 0, false, Scope::Shell, nullptr, "the same as quit"},
-};
-
-// Where a command runs, as the help and a refusal say it.
-const char *scope_note(Scope scope)
+// get --value: the value alone, for scripts; a failure reads as without it.
+std::string bare_value(const Node &record)
 {
-    switch (scope) {
-    case Scope::CommandLine: return " (on the command line only)";
-    case Scope::Shell: return " (in the shell only)";
-    case Scope::Anywhere: break;
-    }
-    return "";
+    const Node *value = record.field("value");
+    return value->is_null() ? to_text(record) : scalar_text(*value) + "\n";
 }
 
-Outcome help(const ProviderHost &host, const Args &a)
+constexpr Scope kAny = Scope::Anywhere;
+constexpr unsigned kRuns = kProvider | kSavesState;  // a provider command
+constexpr FrontEnd kOwn = FrontEnd::None;
+
+const Command kCommands[] = {
+    {"menu", "", 0, 0, false, kAny, kRuns, kOwn, menu, "the whole Picture menu (the default)"},
+    {"keys", "[PATTERN]", 0, 1, false, kAny, kRuns, kOwn, keys,
+     "the keys (containing PATTERN, or matching it)"},
+    {"get", "[--value] KEY", 1, 1, true, kAny, kRuns, kOwn, get,
+     "read a setting; with --value, only the value", "--value", bare_value},
+    {"set", "KEY VALUE", 2, 2, true, kAny, kRuns | kCommits, kOwn, set, "write a setting"},
+    {"preview", "KEY VALUE", 2, 2, true, kAny, kRuns, kOwn, preview,
+     "show a setting without committing it"},
+    {"list", "KEY", 1, 1, true, kAny, kRuns, kOwn, list, "a setting's choices"},
+    {"label", "KEY", 1, 1, true, kAny, kRuns, kOwn, label, "a setting's label"},
+    {"help", "[KEY|COMMAND]", 0, 1, true, kAny, kRuns, kOwn, help,
+     "a setting's help text, or a command's; alone, every command"},
+    {"string", "KEY", 1, 1, true, kAny, kRuns, kOwn, string, "a setting's text"},
+    {"get-string", "KEY", 1, 1, true, kAny, kRuns, kOwn, string, "the same as string"},
+    {"set-string", "KEY VALUE", 2, 2, true, kAny, kRuns | kCommits, kOwn, set_string,
+     "write a setting's text"},
+    {"info", "INFOKEY", 1, 1, false, kAny, kRuns, kOwn, info,
+     "module information, e.g. provider/owner"},
+    {"key", "KEYNAME", 1, 1, false, kAny, kRuns, kOwn, key,
+     "send a remote control key, e.g. XF86Info"},
+    {"sim", "[...]", 0, 64, false, kAny, kRuns, kOwn, sim,
+     "set up the simulated TV (below); alone, its commands"},
+    {"shell", "", 0, 0, false, Scope::CommandLine, kRuns, FrontEnd::Shell, nullptr,
+     "commands from standard input, one a line, in one process"},
+    // Replay loads the provider it is given; the state file only sets the TV up.
+    {"replay", "FILE [--provider PATH] [--continue]", 1, 4, false, Scope::CommandLine, 0,
+     FrontEnd::Replay, nullptr, "replay a recording against the provider"},
+#ifdef PICTURE_SERVE
+    // The server saves the state file itself after each change.
+    {"serve", "[--listen ADDR:PORT] [--allow-remote]", 0, 4, false, Scope::CommandLine, kProvider,
+     FrontEnd::Serve, nullptr, "the Picture menu in a browser"},
+#endif
+    {"quit", "", 0, 0, false, Scope::Shell, kRuns, FrontEnd::Quit, nullptr, "end the shell"},
+    {"exit", "", 0, 0, false, Scope::Shell, kRuns, FrontEnd::Quit, nullptr, "the same as quit"},
+};
+
+// A command's help, as "help COMMAND" and "COMMAND --help" give it.
+CommandResult usage_of(const Command &c)
 {
+    return {Object{{"command", "help"},
+                   {"name", c.name},
+                   {"usage", std::string(c.name) + (*c.args ? " " : "") + c.args},
+                   {"what", c.what},
+                   {"status", 0}},
+            0, [](const Node &record) {
+                return command_usage(*find_command(scalar_text(*record.field("name"))));
+            }};
+}
+
+CommandResult help(const ProviderHost &host, const Args &a)
+{
+    if (!a.empty() && !find_key(a[0]) && find_command(a[0]))
+        return usage_of(*find_command(a[0]));
     if (!a.empty())
         return text_of<&ProviderHost::help_text>("help", host, a[0]);
     Array commands;
@@ -193,11 +217,7 @@ Outcome help(const ProviderHost &host, const Args &a)
 
 std::string unknown_key(const std::string &key)
 {
-    std::vector<std::string> near = closest_keys(key);
-    std::string text = "unknown key: " + shown(key);
-    for (std::size_t i = 0; i < near.size(); ++i)
-        text += (i == 0 ? " (did you mean " : i + 1 == near.size() ? " or " : ", ") + near[i];
-    return text + (near.empty() ? "" : "?)");
+    return "unknown key: " + shown(key) + did_you_mean(closest_keys(key));
 }
 
 void check_words(const Command &c, const Args &args, const CommandOptions &options)
@@ -209,26 +229,34 @@ void check_words(const Command &c, const Args &args, const CommandOptions &optio
                 throw BadInput(name + ": unknown option: " + shown(word));
         throw BadInput(name + ": expected " + name + " " + c.args);
     }
-    if (c.keyed && !args.empty() && !options.any_key && !find_key(args[0]))
+    bool command_help = c.run == help && !args.empty() && find_command(args[0]);
+    if (c.keyed && !args.empty() && !options.any_key && !find_key(args[0]) && !command_help)
         throw BadInput(name + ": " + unknown_key(args[0]));
 }
 
 }  // namespace
 
-Outcome run_command(const ProviderHost &host, const std::vector<std::string> &words,
-                    const CommandOptions &options)
+CommandResult run_command(const ProviderHost &host, const std::vector<std::string> &words,
+                          const CommandOptions &options)
 {
     if (words.empty())
         throw BadInput("missing command");
-    const Command *c = find_command(words[0]);
-    if (!c)
-        throw BadInput("unknown command: " + shown(words[0]));
+    const Command *c = &command_named(words[0]);
     Args args(words.begin() + 1, words.end());
+    if (std::find(args.begin(), args.end(), "--help") != args.end())
+        return usage_of(*c);
+    auto flag = c->flag ? std::find(args.begin(), args.end(), c->flag) : args.end();
+    bool flagged = flag != args.end();
+    if (flagged)
+        args.erase(flag);
     check_words(*c, args, options);
-    if (!c->run)
+    if (c->front != FrontEnd::None)
         throw BadInput(std::string(c->name) + ": not here" + scope_note(c->scope));
     try {
-        return c->run(host, args);
+        CommandResult result = c->run(host, args);
+        if (flagged)
+            result.text = c->flag_text;
+        return result;
     } catch (const BadInput &e) {
         if (c->run == sim)
             throw;  // names its sim command already
@@ -242,6 +270,51 @@ const Command *find_command(const std::string &name)
         if (name == c.name)
             return &c;
     return nullptr;
+}
+
+const char *scope_note(Scope scope)
+{
+    switch (scope) {
+    case Scope::CommandLine: return " (on the command line only)";
+    case Scope::Shell: return " (in the shell only)";
+    case Scope::Anywhere: break;
+    }
+    return "";
+}
+
+std::vector<Command> command_table()
+{
+    return {std::begin(kCommands), std::end(kCommands)};
+}
+
+const Command &command_named(const std::string &name)
+{
+    if (const Command *c = find_command(name))
+        return *c;
+    std::vector<std::string> near;
+    std::size_t best = std::max<std::size_t>(1, name.size() / 3);  // farther is a guess
+    for (const Command &c : kCommands) {
+        std::size_t d = edit_distance(name, c.name);
+        if (d < best)
+            near.clear();
+        if (d <= best) {
+            best = d;
+            near.emplace_back(c.name);
+        }
+    }
+    throw BadInput("unknown command: " + shown(name) + did_you_mean(near));
+}
+
+std::string command_usage(const Command &c)
+{
+    std::string out = std::string("usage: ") +
+                      (c.scope == Scope::Shell ? "" : "picture-menu [OPTION...] ") + c.name +
+                      (*c.args ? " " : "") + c.args + "\n  " + c.what + scope_note(c.scope) + "\n";
+    if (c.keyed)
+        out += "  KEY is a setting key: \"keys\" lists them\n";
+    if (c.run == sim)
+        out += "sim commands:\n" + sim_help();
+    return out;
 }
 
 std::vector<std::string> command_names(bool in_shell)

@@ -13,7 +13,7 @@ namespace host {
 class ProviderHost;
 
 // What a command hands back: its record and the operation's status.
-struct Outcome {
+struct CommandResult {
     Node record;
     int status = 0;
     // Readable form when the generic one does not fit; null for the generic.
@@ -31,26 +31,60 @@ enum class Scope {
     Shell,        // the shell only
 };
 
-// A row of the command table: its words, where it runs and what it does.
-// The front end's own commands (shell, replay, serve, quit) have no `run`:
-// picture-menu's main runs them.
+// What picture-menu does around a command.
+enum Needs : unsigned {
+    kProvider = 1u << 0,    // the provider is loaded before it runs
+    kSavesState = 1u << 1,  // the state file is saved after it, when one is given
+    kCommits = 1u << 2,     // it commits a change, which only a state file keeps
+};
+
+// The front end's own commands, which picture-menu's main runs itself.
+enum class FrontEnd {
+    None,    // a command of this table: `run` runs it
+    Shell,   // reads commands from standard input
+    Replay,  // replays a recording against a provider of its own
+    Serve,   // the HTTP server
+    Quit,    // ends the shell
+};
+
+// A row of the command table: its words, where it runs, what it needs and
+// what it does.
 struct Command {
     const char *name;
     const char *args;
     std::size_t min_args, max_args;
     bool keyed;  // the first argument is a setting key
     Scope scope;
-    Outcome (*run)(const ProviderHost &, const std::vector<std::string> &);
+    unsigned needs;  // Needs
+    FrontEnd front;
+    CommandResult (*run)(const ProviderHost &, const std::vector<std::string> &);
     const char *what;
+    // The one option of its own it may take anywhere among its words, and the
+    // readable form it then gives its record.
+    const char *flag = nullptr;
+    std::string (*flag_text)(const Node &record) = nullptr;
 };
+
+// Where a command runs, as the help and a refusal say it: "" for anywhere.
+const char *scope_note(Scope scope);
+
+// Every row, in the order help lists them.
+std::vector<Command> command_table();
 
 // The row named `name`, null for none.
 const Command *find_command(const std::string &name);
 
-// Runs one command. Throws BadInput, naming the command, before anything is
-// done when the words are not a valid command.
-Outcome run_command(const ProviderHost &host, const std::vector<std::string> &words,
-                    const CommandOptions &options = {});
+// The row named `name`; throws BadInput for none, with the nearest names.
+const Command &command_named(const std::string &name);
+
+// One command's help: its usage line, what it does and where it runs.
+std::string command_usage(const Command &command);
+
+// Runs one command; "--help" among its words gives the command's help.
+// Throws BadInput, naming the command, before anything is done when the
+// words are not a valid command.
+CommandResult run_command(const ProviderHost &host, const std::vector<std::string> &words,
+                          const CommandOptions &options = {});
 
 // The names of the commands that may be given in the shell or on the
 // command line, for completion.

@@ -19,10 +19,12 @@ std::vector<std::string> candidates(const std::vector<std::string> &before, bool
         return sim_completions({before.begin() + 1, before.end()});
     const Command *row = find_command(command);
     if (before.size() == 1 && row && row->keyed) {
-        std::vector<std::string> keys;
+        // help takes a command too
+        std::vector<std::string> words =
+            command == "help" ? command_names(in_shell) : std::vector<std::string>{};
         for (const KeyInfo &k : key_catalog())
-            keys.push_back(k.key);
-        return keys;
+            words.push_back(k.key);
+        return words;
     }
     if (before.size() == 1 && command == "key")
         return {"XF86Info"};

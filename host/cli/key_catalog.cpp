@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "picture_keys.h"
+#include "words.h"
 
 namespace host {
 namespace {
@@ -23,6 +24,28 @@ const Section kSections[] = {
     {"Picture-wide", {""}},
 };
 
+struct TitleRow {
+    picture_setting_key id;
+    const char *title;
+};
+
+#define KEY_TITLE(name, title) {PICTURE_KEY_##name, title},
+constexpr TitleRow kTitles[] = {
+#include "key_titles.def"
+};
+#undef KEY_TITLE
+
+constexpr bool in_key_order()
+{
+    for (std::size_t i = 0; i < std::size(kTitles); ++i)
+        if (kTitles[i].id != static_cast<int>(i))
+            return false;
+    return std::size(kTitles) == PICTURE_SETTING_KEY_COUNT;
+}
+static_assert(in_key_order(), "key_titles.def: one title per key, in the order of picture_keys.h");
+
+constexpr const char *kChannelTitle = "PIP Channel";
+
 const char *section_of(const std::string &key)
 {
     for (const Section &s : kSections)
@@ -30,23 +53,6 @@ const char *section_of(const std::string &key)
             if (prefix && key.rfind(prefix, 0) == 0)
                 return s.title;
     return kSections[std::size(kSections) - 1].title;
-}
-
-std::size_t edit_distance(const std::string &a, const std::string &b)
-{
-    std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j)
-        row[j] = j;
-    for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= b.size(); ++j) {
-            std::size_t up = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
-            diagonal = up;
-        }
-    }
-    return row[b.size()];
 }
 
 // How far a typed key is from a known one: the whole strings, or the last
@@ -67,10 +73,13 @@ const std::vector<KeyInfo> &key_catalog()
 {
     static const std::vector<KeyInfo> keys = [] {
         std::vector<KeyInfo> out;
-        for (const char *key : picture_setting_keys)
-            out.push_back({key, section_of(key), picture::key_abilities(key)});
+        for (const TitleRow &row : kTitles) {
+            const char *key = picture_setting_keys[row.id];
+            out.push_back({key, section_of(key), row.title, picture::key_abilities(key)});
+        }
         const char *channel = PICTURE_PIP_CHANNEL_KEY;
-        out.push_back({channel, section_of(channel), picture::key_abilities(channel)});
+        out.push_back(
+            {channel, section_of(channel), kChannelTitle, picture::key_abilities(channel)});
         return out;
     }();
     return keys;
@@ -85,6 +94,11 @@ const std::vector<const char *> &sections()
         return out;
     }();
     return titles;
+}
+
+std::string shown_title(const KeyInfo &key, const std::optional<std::string> &label)
+{
+    return label && !label->empty() && *label != kPlaceholderLabel ? *label : key.title;
 }
 
 const KeyInfo *find_key(const std::string &key)

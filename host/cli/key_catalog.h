@@ -2,6 +2,7 @@
 // each with its menu section and the operations that act on it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,8 +21,16 @@ using picture::kWrites;
 struct KeyInfo {
     std::string key;
     const char *section;
+    const char *title;  // in the host's menu tree
     unsigned abilities;
 };
+
+// The label the provider gives a key that has none of its own.
+constexpr const char *kPlaceholderLabel = "My Menu Item";
+
+// What the menu shows for a key: the provider's label when it is one of its
+// own, the host's title otherwise.
+std::string shown_title(const KeyInfo &key, const std::optional<std::string> &label);
 
 // Every key in key table order, the PIP channel key last.
 const std::vector<KeyInfo> &key_catalog();

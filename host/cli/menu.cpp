@@ -1,5 +1,5 @@
 // The menu walk: every key of the key catalogue by section, each with its
-// label, value, choices and help text; and the key listing.
+// title, label, value, choices and help text; and the key listing.
 #include "menu.h"
 
 #include <fnmatch.h>
@@ -22,7 +22,7 @@ Node optional_text(const std::optional<std::string> &text)
 // integer with its choice's text where the key has a list. A key without a
 // read is not asked.
 void add_value(const ProviderHost &host, const KeyInfo &key,
-               const std::optional<std::vector<Choice>> &choices, Object &item)
+               const std::optional<std::vector<TranslatedChoice>> &choices, Object &item)
 {
     bool text_key = key.abilities & kStrings;
     bool reads = text_key || (key.abilities & kReads);
@@ -38,7 +38,7 @@ void add_value(const ProviderHost &host, const KeyInfo &key,
     item.emplace_back("status", status);
     item.emplace_back("value", status == 0 && !text_key ? Node(value) : Node());
     if (status == 0 && !text_key)
-        for (const Choice &c : choices ? *choices : std::vector<Choice>{})
+        for (const TranslatedChoice &c : choices ? *choices : std::vector<TranslatedChoice>{})
             if (c.value == value)
                 text = c.text;
     item.emplace_back("text", status == 0 ? optional_text(text) : Node());
@@ -51,8 +51,9 @@ Node menu_item(const ProviderHost &host, const KeyInfo &key)
     Object item{{"key", key.key}};
     std::optional<std::string> label;
     host.display_name(key.key, &label);
+    item.emplace_back("title", shown_title(key, label));
     item.emplace_back("label", optional_text(label));
-    std::optional<std::vector<Choice>> choices =
+    std::optional<std::vector<TranslatedChoice>> choices =
         key.abilities & kLists ? host.list(key.key) : std::nullopt;
     add_value(host, key, choices, item);
     item.emplace_back("choices", choices ? choice_array(*choices) : Node());
@@ -87,7 +88,8 @@ std::string value_text(const Node &item)
 std::string item_text(const Node &item)
 {
     auto text = [&](const char *name) { return scalar_text(*item.field(name)); };
-    std::string out = "  " + text("key") + "\n    label    " + text("label") + "\n";
+    std::string out = "  " + text("title") + "\n    key      " + text("key") + "\n    label    " +
+                      text("label") + "\n";
     out += "    value    " + value_text(item) + "\n";
     if (const Array *choices = item.field("choices")->array()) {
         std::string line;
@@ -129,7 +131,7 @@ std::string keys_text(const Node &record)
         rows.push_back(Object{{"key", *key.field("key")},
                               {"does", does(key)},
                               {"section", *key.field("section")},
-                              {"label", *key.field("label")}});
+                              {"title", *key.field("title")}});
     if (rows.empty())
         return "keys: (none)\n";
     return to_text(Object{{"keys", std::move(rows)}});
@@ -144,10 +146,10 @@ bool matches(const std::string &key, const std::string &pattern)
 
 }  // namespace
 
-Node choice_array(const std::vector<Choice> &choices)
+Node choice_array(const std::vector<TranslatedChoice> &choices)
 {
     Array out;
-    for (const Choice &c : choices)
+    for (const TranslatedChoice &c : choices)
         out.push_back(Object{{"value", c.value},
                              {"text", c.text},
                              {"id", c.id},
@@ -155,7 +157,7 @@ Node choice_array(const std::vector<Choice> &choices)
     return out;
 }
 
-Outcome run_menu(const ProviderHost &host)
+CommandResult run_menu(const ProviderHost &host)
 {
     Array sections;
     for (const char *title : host::sections()) {
@@ -169,7 +171,7 @@ Outcome run_menu(const ProviderHost &host)
             menu_text};
 }
 
-Outcome list_keys(const ProviderHost &host, const std::string &pattern)
+CommandResult list_keys(const ProviderHost &host, const std::string &pattern)
 {
     Array keys;
     for (const KeyInfo &key : key_catalog()) {
@@ -179,6 +181,7 @@ Outcome list_keys(const ProviderHost &host, const std::string &pattern)
         host.display_name(key.key, &label);
         keys.push_back(Object{{"key", key.key},
                               {"section", key.section},
+                              {"title", shown_title(key, label)},
                               {"label", optional_text(label)},
                               {"reads", (key.abilities & kReads) != 0},
                               {"writes", (key.abilities & kWrites) != 0},

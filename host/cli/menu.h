@@ -11,13 +11,13 @@
 namespace host {
 
 // Every key with its label, value, choices and help text, by section.
-Outcome run_menu(const ProviderHost &host);
+CommandResult run_menu(const ProviderHost &host);
 
 // The keys containing `pattern` (or matching it, with * ? [ ]) with their
 // section, label and what the provider does with them.
-Outcome list_keys(const ProviderHost &host, const std::string &pattern);
+CommandResult list_keys(const ProviderHost &host, const std::string &pattern);
 
 // Choices as records of value, text, message id and string value.
-Node choice_array(const std::vector<Choice> &choices);
+Node choice_array(const std::vector<TranslatedChoice> &choices);
 
 }  // namespace host

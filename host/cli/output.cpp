@@ -183,7 +183,7 @@ std::string to_text(const Node &record)
         if (const Array *a = value.array())
             out += name + ":\n" + lines(*a, "  ");
         else if (const Object *o = value.object())
-            out += name + ":\n" + inner_fields(*o);
+            out += inner_fields(*o).empty() ? "" : name + ":\n" + inner_fields(*o);
         else
             out += name + ": " + scalar_text(value) + "\n";
     }

@@ -42,8 +42,8 @@ std::string to_json(const Node &node);
 Node error_record(const std::string &command, const std::string &message, int exit_status);
 
 // Fields one per line as "name: value", lists of records as aligned tables,
-// records within a record as their fields indented; empty fields are left
-// out, and so is the "command" field: the reader knows what was asked.
+// records within a record as their fields indented; empty fields and records
+// are left out, and so is the "command" field: the reader knows what was asked.
 std::string to_text(const Node &record);
 
 // A scalar as text: numbers in decimal, truth values as yes and no, nothing as "-".

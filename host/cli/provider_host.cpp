@@ -44,7 +44,7 @@ int ProviderHost::set_int_pre(const std::string &key, int value) const
     return op<provider_set_int_fn>(PROVIDER_SLOT_SET_INT_PRE)(key.c_str(), value);
 }
 
-std::optional<std::vector<Choice>> ProviderHost::list(const std::string &key) const
+std::optional<std::vector<TranslatedChoice>> ProviderHost::list(const std::string &key) const
 {
     int count = 0;
     void **items =
@@ -54,9 +54,9 @@ std::optional<std::vector<Choice>> ProviderHost::list(const std::string &key) co
     auto display = op<provider_get_item_string_fn>(PROVIDER_SLOT_GET_LIST_ITEM_DISPLAY_VALUE);
     auto string = op<provider_get_item_string_fn>(PROVIDER_SLOT_GET_LIST_ITEM_STRING_VALUE);
     auto value = op<provider_get_item_int_fn>(PROVIDER_SLOT_GET_LIST_ITEM_INT_VALUE);
-    std::vector<Choice> choices;
+    std::vector<TranslatedChoice> choices;
     for (int i = 0; i < count; ++i) {
-        Choice c;
+        TranslatedChoice c;
         char *text = nullptr;
         char *str = nullptr;
         display(items[i], &text);

@@ -18,7 +18,7 @@ struct LoadError : std::runtime_error {
 };
 
 // One choice of a list: the message id as handed out and its translation.
-struct Choice {
+struct TranslatedChoice {
     int value = 0;
     std::string id;
     std::string text;
@@ -43,7 +43,7 @@ public:
     int set_int(const std::string &key, int value) const;
     int set_int_pre(const std::string &key, int value) const;
     // The choices with their display values translated; nullopt for no list.
-    std::optional<std::vector<Choice>> list(const std::string &key) const;
+    std::optional<std::vector<TranslatedChoice>> list(const std::string &key) const;
     // The string operations: the status, and the text when one was handed out.
     int display_name(const std::string &key, std::optional<std::string> *text) const;
     int help_text(const std::string &key, std::optional<std::string> *text) const;

@@ -133,4 +133,29 @@ std::string shown(const std::string &text)
     return text.substr(0, cut) + "...";
 }
 
+std::size_t edit_distance(const std::string &a, const std::string &b)
+{
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j)
+        row[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            std::size_t up = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
+            diagonal = up;
+        }
+    }
+    return row[b.size()];
+}
+
+std::string did_you_mean(const std::vector<std::string> &near)
+{
+    std::string text;
+    for (std::size_t i = 0; i < near.size(); ++i)
+        text += (i == 0 ? " (did you mean " : i + 1 == near.size() ? " or " : ", ") + near[i];
+    return text + (near.empty() ? "" : "?)");
+}
+
 }  // namespace host

@@ -31,4 +31,11 @@ int parse_int(const std::string &text);
 // runaway line does not flood the terminal.
 std::string shown(const std::string &text);
 
+// The number of one-character edits from one text to the other.
+std::size_t edit_distance(const std::string &a, const std::string &b);
+
+// " (did you mean A, B or C?)" for the words nearest to a misspelt one, ""
+// for none.
+std::string did_you_mean(const std::vector<std::string> &near);
+
 }  // namespace host

@@ -163,7 +163,7 @@ Reply Api::run(const std::string &method, const std::string &path, const Params 
     Reply reply;
     json event{{"id", ++requests_}, {"request", method + " " + path}, {"words", words}};
     try {
-        Outcome out = run_command(provider_, words);
+        CommandResult out = run_command(provider_, words);
         reply.body = to_json(out.record);
         event["status"] = out.status;
     } catch (const BadInput &e) {

@@ -1,4 +1,5 @@
 // The event stream of picture-menu serve.
+#include "output.h"
 #include "serve_internal.h"
 
 namespace host::serve {
@@ -21,9 +22,39 @@ void EventHub::close_stream()
     --streams_;
 }
 
+namespace {
+
+// The value as the command line's records hold it, so that one writer writes
+// both; the server's values hold no fractions.
+Node to_node(const json &value)
+{
+    switch (value.type()) {
+    case json::value_t::boolean: return value.get<bool>();
+    case json::value_t::number_integer:
+    case json::value_t::number_unsigned:
+    case json::value_t::number_float: return value.get<long long>();
+    case json::value_t::string: return value.get<std::string>();
+    case json::value_t::array: {
+        Array out;
+        for (const json &item : value)
+            out.push_back(to_node(item));
+        return out;
+    }
+    case json::value_t::object: {
+        Object out;
+        for (const auto &[name, item] : value.items())
+            out.emplace_back(name, to_node(item));
+        return out;
+    }
+    default: return Node();
+    }
+}
+
+}  // namespace
+
 std::string dump(const json &value)
 {
-    return value.dump(-1, ' ', false, json::error_handler_t::replace);
+    return to_json(to_node(value));
 }
 
 void EventHub::publish(const std::string &event, const json &data)

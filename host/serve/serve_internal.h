@@ -27,7 +27,8 @@ namespace serve {
 
 using nlohmann::json;
 
-// JSON text; invalid UTF-8 from the simulated TV's texts is replaced, not thrown on.
+// JSON text, written as the command's records are: invalid UTF-8 from the
+// simulated TV's texts is replaced, not thrown on.
 std::string dump(const json &value);
 
 // Open event streams at most; each holds a worker thread of the server.

@@ -174,11 +174,13 @@ struct SimCommand {
     const char *name;
     const char *args;
     std::size_t min_args, max_args;
-    void (*apply)(const Args &);
+    void (*apply)(const Args &);  // null for what only shows
     const char *what;
 };
 
 const SimCommand kSimCommands[] = {
+    {"show", "[--changed]", 0, 1, nullptr,
+     "every value beside its default; --changed, those that differ"},
     {"avoc", "NAME VALUE", 2, 2, set_avoc, "an output control value, e.g. film_mode"},
     {"picture-mode", "VALUE", 1, 1, set_picture_mode, "the current picture mode"},
     {"vconf-int", "KEY VALUE", 2, 2, set_vconf_int, "an integer entry of the key-value store"},
@@ -238,6 +240,8 @@ void apply_sim(const Args &args)
     for (const SimCommand &c : kSimCommands) {
         if (args[0] != c.name)
             continue;
+        if (!c.apply)
+            throw BadInput(std::string("sim ") + c.name + ": sets nothing");
         std::size_t n = args.size() - 1;
         if (n < c.min_args || n > c.max_args)
             throw BadInput(std::string("sim ") + c.name + ": expected " + c.name + " " + c.args);

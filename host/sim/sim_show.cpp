@@ -156,7 +156,7 @@ std::string sim_text(const Node &record)
 std::vector<std::string> sim_completions(const Args &words)
 {
     if (words.empty()) {
-        std::vector<std::string> names{"show"};
+        std::vector<std::string> names;
         for (const SimWord &w : sim_vocabulary())
             names.emplace_back(w.name);
         return names;

@@ -48,6 +48,51 @@ TEST_F(HostTest, MenuShowsEveryKeyOnceInItsSectionAllTranslated)
     EXPECT_EQ(run("").output, run("menu").output) << "the menu is the default command";
 }
 
+// Every key's row shows a title a person can read: the host's own, or the
+// provider's label where it has one; never its placeholder, never twice.
+TEST_F(HostTest, EveryMenuRowHasATitleOfItsOwn)
+{
+    for (const char *setup : {"", "sim avoc gamma_config 0\nsim tv lfd-product 1\n"}) {
+        Result r = run("--json shell", std::string(setup) + "menu\n");
+        ASSERT_EQ(r.exit, 0) << r.output;
+        std::string last = r.output.substr(r.output.rfind("{\"command\":\"menu\""));
+        nlohmann::json menu = nlohmann::json::parse(last);
+        std::map<std::string, std::string> key_of;
+        for (const auto &section : menu["sections"])
+            for (const auto &item : section["items"]) {
+                std::string title = item["title"];
+                EXPECT_NE(title, "My Menu Item") << item["key"];
+                EXPECT_FALSE(title.empty()) << item["key"];
+                if (!item["label"].is_null() && item["label"] != "My Menu Item") {
+                    EXPECT_EQ(title, item["label"]) << item["key"];
+                }
+                EXPECT_TRUE(key_of.emplace(title, item["key"]).second)
+                    << title << ": " << item["key"] << " and " << key_of[title];
+            }
+        EXPECT_EQ(key_of.size(), std::size(picture_setting_keys) + 1);
+    }
+}
+
+// The README's table of commands is the command table's, as picture-menu
+// writes it; PICTURE_UPDATE_SCENARIOS=1 rewrites it.
+TEST_F(HostTest, ReadmeCommandTableIsTheCommandTable)
+{
+#ifndef WITH_SERVE
+    GTEST_SKIP() << "the README shows the serve command, which this build lacks";
+#endif
+    Result table = run("--manual markdown");
+    ASSERT_EQ(table.exit, 0);
+    std::string readme = read_file(README_FILE);
+    const std::string open = "<!-- picture-menu --manual markdown -->\n", close = "<!-- end -->";
+    std::size_t from = readme.find(open), to = readme.find(close, from);
+    ASSERT_NE(from, std::string::npos);
+    ASSERT_NE(to, std::string::npos);
+    from += open.size();
+    if (std::getenv("PICTURE_UPDATE_SCENARIOS"))
+        write_file(README_FILE, readme.replace(from, to - from, table.output));
+    EXPECT_EQ(readme.substr(from, to - from), table.output);
+}
+
 // ---- scenarios ---------------------------------------------------------------
 
 // Each scenarios/NAME.txt is a transcript's script; the output and the exit

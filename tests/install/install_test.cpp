@@ -82,7 +82,8 @@ TEST_F(Install, EachComponentInstallsItsFilesAndNothingElse)
     std::set<std::string> tools{path(BINDIR, "picture-menu"),
                                 path(MENU_LIB_DIR, "libplatform-sim.so"),
                                 path(MENU_LOCALE_DIR, catalogue.c_str()),
-                                path(DATADIR, "bash-completion/completions/picture-menu")};
+                                path(DATADIR, "bash-completion/completions/picture-menu"),
+                                path(MANDIR, "man1/picture-menu.1")};
     if (HOST_CATALOGUE)
         tools.insert(path(HOST_LOCALE_DIR, catalogue.c_str()));
     std::stringstream web(MENU_WEB_FILES);  // the emulator page, when serve is built
