@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -139,6 +140,17 @@ std::string default_provider()
     return access(beside.c_str(), F_OK) == 0
                ? beside
                : program_dir() + PICTURE_MENU_PROVIDER_DIR "/libpicture-provider.so";
+}
+
+// Where picture-menu looked when no provider was named and none is there:
+// a tools install without the provider ends here.
+std::string where_looked(const Options &o)
+{
+    if (o.provider != default_provider() || access(o.provider.c_str(), F_OK) == 0)
+        return "";
+    const auto installed = std::filesystem::path(program_dir() + PICTURE_MENU_PROVIDER_DIR "/");
+    return " (looked in " + program_dir() + " and " + installed.lexically_normal().string() +
+           "; install the provider, or name one with --provider PATH)";
 }
 
 const OptionRow *find_option(const std::string &name)
@@ -352,7 +364,8 @@ int run(const Options &o)
         provider.emplace(o.record.empty() ? o.provider
                                           : host::record_through(o.provider, o.record));
     } catch (const host::LoadError &e) {
-        complain(o, 0, o.words[0], std::string("cannot load the provider: ") + e.what(),
+        complain(o, 0, o.words[0],
+                 std::string("cannot load the provider: ") + e.what() + where_looked(o),
                  kCannotRun);
         return kCannotRun;
     }
