@@ -1,7 +1,6 @@
 # Debian packages of the install components, below /usr: `cpack` in the
-# build folder writes them into packages/ there. A build configured with
-# -DCMAKE_INSTALL_PREFIX=/usr (the release and armhf presets) has Debian's
-# library directory. dpkg-shlibdeps computes what each needs at run time; for
+# build folder writes them into packages/ there. The release and armhf
+# presets configure Debian's library directory. dpkg-shlibdeps computes what each needs at run time; for
 # a cross build it needs the target's C++ runtime (libstdc++6:armhf).
 
 # component | package | section | Depends | Recommends | summary
@@ -22,12 +21,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_COMPONENTS_GROUPING IGNORE)
 
-# The target's Debian architecture, also in a cross build.
-set(target_type "")
-if(CMAKE_LIBRARY_ARCHITECTURE)
-  set(target_type -t ${CMAKE_LIBRARY_ARCHITECTURE})
-endif()
-execute_process(COMMAND dpkg-architecture ${target_type} -qDEB_HOST_ARCH
+# The target's Debian architecture, also in a cross build: from the
+# compiler's GNU system type.
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -dumpmachine
+  OUTPUT_VARIABLE target_type OUTPUT_STRIP_TRAILING_WHITESPACE)
+execute_process(COMMAND dpkg-architecture -t ${target_type} -qDEB_HOST_ARCH
   OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
 
 # picture-menu and its stand-in exist only in the desktop's builds.

@@ -160,9 +160,9 @@ TEST_F(Packages, UnpackedIntoAScratchRootTheMenuRuns)
             ASSERT_EQ(run("dpkg-deb -x " + deb(p) + " " + root().string()).exit, 0);
         }
     }
-    Result menu = run((usr() / BINDIR / "picture-menu").string() + " --json menu");
+    Result menu = run(EMULATOR " " + (usr() / BINDIR / "picture-menu").string() + " --json menu");
     ASSERT_EQ(menu.exit, 0) << menu.output;
-    EXPECT_EQ(menu.output, run(HOST_PROGRAM " --json menu").output);
+    EXPECT_EQ(menu.output, run(EMULATOR " " HOST_PROGRAM " --json menu").output);
 }
 
 }  // namespace
