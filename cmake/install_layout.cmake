@@ -2,7 +2,8 @@
 #   provider  the provider library alone, into the settings host's provider directory
 #   tools     picture-menu, the stand-in in a library directory of picture-menu's own,
 #             and picture-menu's catalogue in its own data directory
-#   dev       the host interface headers and a CMake package config for hosts
+#   dev       the host interface headers in a folder of their own, a CMake
+#             package config and a pkg-config file for hosts
 include(GNUInstallDirs)
 
 set(PICTURE_PROVIDER_DIR ${CMAKE_INSTALL_LIBDIR} CACHE PATH
@@ -11,6 +12,9 @@ option(PICTURE_INSTALL_HOST_CATALOGUE
   "tools: also install the catalogue into the settings host's locale directory, replacing the host's own" OFF)
 set(PICTURE_HOST_LOCALE_DIR apps/settings-datafw/shared/locale CACHE PATH
   "The settings host's locale directory, written only with PICTURE_INSTALL_HOST_CATALOGUE")
+
+# The headers' names are generic; a folder of their own keeps them apart.
+set(PICTURE_INCLUDE_DIR ${CMAKE_INSTALL_INCLUDEDIR}/picture-provider)
 
 # picture-menu's own places, never shared with the host or the provider.
 set(PICTURE_MENU_LIB_DIR ${CMAKE_INSTALL_LIBDIR}/picture-menu)

@@ -4,10 +4,12 @@
 #    libraries the build was asked to link) in NEEDED,
 #  - it carries an RPATH or RUNPATH,
 #  - it leaves a symbol undefined that is neither the runtime's nor a
-#    platform function of the list.
+#    line of the record of platform functions (by its full signature),
+#  - with EVERY, a line of the record is not among its undefined symbols.
 #
-#   cmake -DLIBRARY=... -DNM=... -DREADELF=... -DPLATFORM_LIST=...
-#         [-DSANITIZED=ON] [-DPLATFORM_LIBRARIES=a.so|b.so] -P shipping_check_script.cmake
+#   cmake -DLIBRARY=... -DNM=... -DREADELF=... -DPLATFORM_LIST=platform_functions.txt
+#         [-DEVERY=ON] [-DSANITIZED=ON] [-DPLATFORM_LIBRARIES=a.so|b.so]
+#         -P shipping_check_script.cmake
 
 cmake_policy(VERSION 3.25)
 
@@ -92,20 +94,24 @@ foreach(entry IN LISTS entries)
   endif()
 endforeach()
 
-# Undefined symbols.
-file(STRINGS ${PLATFORM_LIST} platform_functions REGEX "^[^#]")
+# Undefined symbols, by their full names: a platform function whose
+# parameters changed is another symbol, which the TV's libraries do not define.
+file(STRINGS ${PLATFORM_LIST} record REGEX "^[^#]")
+get_filename_component(record_name ${PLATFORM_LIST} NAME)
+set(record_names "")
 set(platform_classes "")
-foreach(function IN LISTS platform_functions)
-  if(function MATCHES "^(.+)::[^:]+$")
+foreach(line IN LISTS record)
+  string(REGEX REPLACE "(\\[abi:|\\().*$" "" name "${line}")
+  list(APPEND record_names "${name}")
+  if(name MATCHES "^(.+)::[^:]+$")
     list(APPEND platform_classes ${CMAKE_MATCH_1})
   endif()
 endforeach()
 run_tool(symbols ${NM} -D -C --undefined-only ${LIBRARY})
-# The C++ ABI tag is no part of a name, and brackets would split CMake lists.
-string(REGEX REPLACE "\\[abi:[A-Za-z0-9_]+\\]" "" symbols "${symbols}")
 string(REPLACE ";" "," symbols "${symbols}")
 string(REPLACE "\n" ";" lines "${symbols}")
 set(undefined_count 0)
+set(used "")
 foreach(line IN LISTS lines)
   if(NOT line MATCHES "^ *([A-Za-z]) (.+)$")
     continue()
@@ -124,16 +130,37 @@ foreach(line IN LISTS lines)
   endif()
   if(symbol MATCHES "${class_data}")
     if(NOT CMAKE_MATCH_2 IN_LIST platform_classes)
-      list(APPEND problems "undefined ${symbol}: not a class of ${PLATFORM_LIST}")
+      list(APPEND problems "undefined ${symbol}: not a class of ${record_name}")
     endif()
     continue()
   endif()
-  # A function's name without its parameters: "TCServiceData::GetField".
-  string(REGEX REPLACE "\\(.*$" "" name "${symbol}")
-  if(NOT name IN_LIST platform_functions)
-    list(APPEND problems "undefined ${symbol}: not a platform function of ${PLATFORM_LIST}")
+  if(symbol IN_LIST record)
+    list(APPEND used "${symbol}")
+    continue()
+  endif()
+  # "TCServiceData::GetField" of "TCServiceData::GetField(int) const".
+  string(REGEX REPLACE "(\\[abi:|\\().*$" "" name "${symbol}")
+  if(name IN_LIST record_names)
+    set(exported "")
+    foreach(entry IN LISTS record)
+      if(entry MATCHES "^${name}[[(]" OR entry STREQUAL name)
+        list(APPEND exported "${entry}")
+      endif()
+    endforeach()
+    list(JOIN exported " or " exported)
+    list(APPEND problems "undefined ${symbol}: a changed signature, the platform exports ${exported}")
+  else()
+    list(APPEND problems "undefined ${symbol}: not a platform function of ${record_name}")
   endif()
 endforeach()
+# The record is exactly what the provider uses.
+if(EVERY)
+  foreach(line IN LISTS record)
+    if(NOT line IN_LIST used)
+      list(APPEND problems "${record_name} has ${line}, which ${library_name} does not use")
+    endif()
+  endforeach()
+endif()
 
 if(problems)
   list(JOIN problems "\n  " text)

@@ -201,7 +201,9 @@ int run(const Options &o)
         provider.emplace(o.record.empty() ? o.provider
                                           : host::record_through(o.provider, o.record));
     } catch (const host::LoadError &e) {
-        complain(o, 0, o.words[0], std::string("cannot load the provider: ") + e.what(),
+        complain(o, 0, o.words[0],
+                 std::string("cannot load the provider: ") + e.what() +
+                     host::where_looked(o.provider),
                  kCannotRun);
         return kCannotRun;
     }

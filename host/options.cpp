@@ -78,6 +78,21 @@ std::string default_provider()
                : program_dir() + PICTURE_MENU_PROVIDER_DIR "/libpicture-provider.so";
 }
 
+}  // namespace
+
+// Where picture-menu looked when no provider was named and none is there:
+// a tools install without the provider ends here.
+std::string where_looked(const std::string &provider)
+{
+    if (provider != default_provider() || access(provider.c_str(), F_OK) == 0)
+        return "";
+    const auto installed = std::filesystem::path(program_dir() + PICTURE_MENU_PROVIDER_DIR "/");
+    return " (looked in " + program_dir() + " and " + installed.lexically_normal().string() +
+           "; install the provider, or name one with --provider PATH)";
+}
+
+namespace {
+
 const OptionRow *find_option(const std::string &name)
 {
     if (name == "-h")

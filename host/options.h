@@ -42,6 +42,10 @@ std::string manual();
 // The directory of the running program, with a slash at the end.
 std::string program_dir();
 
+// For a provider that cannot be loaded: where the default one was looked
+// for, when it was the default and is not there; empty otherwise.
+std::string where_looked(const std::string &provider);
+
 // For the bash completion script: the words that may stand where the last
 // word of `line` (a command line from the program name on) is being typed,
 // each with a blank after it, or "//files" alone where a file name goes.

@@ -19,10 +19,6 @@ enum {
 int __dlog_print(log_id_t log_id, int prio, const char *tag, const char *fmt, ...)
     __attribute__((format(printf, 4, 5)));
 
-// Declared above for its format check; listed here for the list of platform
-// functions.
-#define PLATFORM_DLOG_NAMES(X) X(__dlog_print)
-
 #ifdef __cplusplus
 }
 #endif

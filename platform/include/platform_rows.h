@@ -5,9 +5,9 @@
 //   X(class, return type, name, (shape, type, parameter)...)      C++ members
 //
 // The headers declare the functions from their rows; the stand-in, the
-// recorder, the test platform and the list the provider build checks are
-// expanded from the same rows. A shape says how the call notation shows an
-// argument and what the stand-in does with it:
+// recorder and the test platform are expanded from the same rows. A shape
+// says how the call notation shows an argument and what the stand-in does
+// with it:
 //
 //   in         a value the caller passes (a text in quotes)
 //   hex        a value shown in hexadecimal

@@ -179,19 +179,6 @@ private:
     void *m_criteria;
 };
 
-// The records' own members, declared above, for the list of platform functions.
-// clang-format off
-#define PLATFORM_RECORD_NAMES(X) \
-    X(TCServiceData, TCServiceData) \
-    X(TCServiceData, operator=) \
-    X(TCServiceData, ~TCServiceData) \
-    X(TCServiceData, GetField) \
-    X(TCServiceData, SetField) \
-    X(TCServiceData, Clear) \
-    X(TCCriteriaHelper, TCCriteriaHelper) \
-    X(TCCriteriaHelper, ~TCCriteriaHelper)
-// clang-format on
-
 class TCNavigationModeHelper {
 public:
     PLATFORM_NAVIGATION_MODE_HELPER(PLATFORM_DECLARE_STATIC)

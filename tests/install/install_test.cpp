@@ -10,66 +10,15 @@
 #include <sstream>
 #include <string>
 
-#include "command.h"
+#include "install_fixture.h"
 
 namespace {
 
+using install_test::Install;
+using install_test::path;
+using install_test::run;
 namespace fs = std::filesystem;
-
 using test_support::Result;
-
-// Both outputs of a command line, and its exit status.
-Result run(const std::string &command)
-{
-    return test_support::run_command(command + " 2>&1");
-}
-
-// Every file below root, relative to it.
-std::set<std::string> files_below(const fs::path &root)
-{
-    std::set<std::string> files;
-    if (fs::exists(root))
-        for (const auto &entry : fs::recursive_directory_iterator(root))
-            if (!entry.is_directory())
-                files.insert(fs::relative(entry.path(), root).string());
-    return files;
-}
-
-class Install : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        dir_ = fs::temp_directory_path() /
-               ("picture-install-" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
-                std::to_string(getpid()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    // Installs the components into dir_/root with the prefix /usr; the files
-    // below dir_/root/usr.
-    std::set<std::string> install(std::initializer_list<const char *> components) const
-    {
-        for (const char *component : components) {
-            Result r = run("DESTDIR=" + root().string() +
-                           " " CMAKE_PROGRAM " --install " BUILD_DIR " --prefix /usr --component " +
-                           component);
-            EXPECT_EQ(r.exit, 0) << r.output;
-        }
-        return files_below(usr());
-    }
-    fs::path root() const { return dir_ / "root"; }
-    fs::path usr() const { return root() / "usr"; }
-
-    fs::path dir_;
-};
-
-std::string path(const char *dir, const char *file)
-{
-    return (fs::path(dir) / file).lexically_normal().string();
-}
 
 struct Component {
     const char *name;
@@ -95,7 +44,8 @@ TEST_F(Install, EachComponentInstallsItsFilesAndNothingElse)
         {"dev",
          {path(INCLUDEDIR, "picture_provider.h"), path(INCLUDEDIR, "picture_keys.h"),
           path(CONFIG_DIR, "picture-provider-config.cmake"),
-          path(CONFIG_DIR, "picture-provider-config-version.cmake")}},
+          path(CONFIG_DIR, "picture-provider-config-version.cmake"),
+          path(PKGCONFIG_DIR, "picture-provider.pc")}},
     };
     for (const Component &c : components) {
         SCOPED_TRACE(c.name);
@@ -111,6 +61,22 @@ TEST_F(Install, ToolsLeaveTheHostsLocaleDirectoryAndTheProviderDirectoryAlone)
     install({"tools"});
     EXPECT_FALSE(fs::exists(usr() / HOST_LOCALE_DIR));
     EXPECT_FALSE(fs::exists(usr() / PROVIDER_DIR / "libplatform-sim.so"));
+}
+
+// Without the provider, picture-menu fails as it cannot run, and says where
+// it looked and what to do.
+TEST_F(Install, PictureMenuWithoutTheProviderSaysWhereItLooked)
+{
+    install({"tools"});
+    Result menu = run((usr() / BINDIR / "picture-menu").string() + " menu");
+    EXPECT_EQ(menu.exit, 3);
+    const fs::path bindir = fs::canonical(usr() / BINDIR);
+    const std::string looked = "(looked in " + bindir.string() + "/ and " +
+                               (bindir.parent_path() / PROVIDER_DIR).string() + "/;";
+    EXPECT_NE(menu.output.find(looked), std::string::npos) << menu.output;
+    EXPECT_NE(menu.output.find("install the provider, or name one with --provider PATH)"),
+              std::string::npos)
+        << menu.output;
 }
 
 // picture-menu installed beside the provider finds it, the stand-in and its
@@ -129,19 +95,35 @@ TEST_F(Install, InstalledPictureMenuRunsFromItsOwnPlace)
     EXPECT_EQ(version.output, "picture-menu " PROJECT_VERSION "\n");
 }
 
-// A host project finds the interface through the package config.
+// A host project finds the interface through the CMake package config, or
+// through pkg-config without CMake; both name the installed provider.
 TEST_F(Install, DevComponentServesAHostProject)
 {
     install({"dev"});
     const std::string build = (dir_ / "consumer").string();
-    Result configure = run(CMAKE_PROGRAM " -S " CONSUMER_DIR " -B " + build +
-                           " -DCMAKE_PREFIX_PATH=" + usr().string());
-    ASSERT_EQ(configure.exit, 0) << configure.output;
-    Result compile = run(CMAKE_PROGRAM " --build " + build);
-    ASSERT_EQ(compile.exit, 0) << compile.output;
-    Result host = run(build + "/consumer");
-    EXPECT_EQ(host.output, "47 8 menu/picture/pip/channel " +
-                               (usr() / PROVIDER_DIR / "libpicture-provider.so").string() + "\n");
+    const std::string pkg_config =
+        "PKG_CONFIG_PATH=" + (usr() / PKGCONFIG_DIR).string() + " pkg-config ";
+    const std::string with_cmake = CMAKE_PROGRAM " -S " CONSUMER_DIR " -B " + build +
+                                   " -DCMAKE_PREFIX_PATH=" + usr().string() +
+                                   " && " CMAKE_PROGRAM " --build " + build;
+    const std::string with_pkg_config = "mkdir -p " + build + " && " CXX_COMPILER " -o " + build +
+                                        "/consumer " CONSUMER_DIR "/host.cpp $(" + pkg_config +
+                                        "--cflags picture-provider) -DPROVIDER_LIBRARY=\\\"$(" +
+                                        pkg_config + "--variable=provider picture-provider)\\\"";
+    const std::string provider =
+        fs::weakly_canonical(usr() / PROVIDER_DIR / "libpicture-provider.so").string();
+    for (const std::string &compile : {with_cmake, with_pkg_config}) {
+        SCOPED_TRACE(compile);
+        fs::remove_all(build);
+        Result built = run(compile);
+        ASSERT_EQ(built.exit, 0) << built.output;
+        Result host = run(build + "/consumer");
+        const std::string interface = "47 8 menu/picture/pip/channel ";
+        ASSERT_EQ(host.output.substr(0, interface.size()), interface);
+        std::string named = host.output.substr(interface.size());
+        named.pop_back();  // the line's end
+        EXPECT_EQ(fs::weakly_canonical(named).string(), provider);
+    }
 }
 
 }  // namespace

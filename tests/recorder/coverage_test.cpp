@@ -19,11 +19,8 @@ namespace {
 // calls worth a line, as the call journal leaves them out too.
 const std::set<std::string> kNotRecorded = {
     "TCServiceData::TCServiceData",
-    "TCServiceData::operator=",
     "TCServiceData::~TCServiceData",
     "TCServiceData::GetField",
-    "TCServiceData::SetField",
-    "TCServiceData::Clear",
     "TCCriteriaHelper::TCCriteriaHelper",
     "TCCriteriaHelper::~TCCriteriaHelper",
 };
@@ -54,9 +51,11 @@ TEST(RecorderCoverage, WrapsEveryListedPlatformFunctionButTheRecordAccessors)
     }
     std::set<std::string> listed;
     std::ifstream in(PLATFORM_LIST);
-    for (std::string line; std::getline(in, line);)
+    for (std::string line; std::getline(in, line);) {
+        line.resize(std::min(line.find_first_of("(["), line.size()));  // the parameters off
         if (!line.empty() && line[0] != '#' && !kNotRecorded.count(line))
             listed.insert(line);
+    }
     ASSERT_FALSE(listed.empty());
     for (const std::string &name : listed)
         EXPECT_TRUE(wrapped.count(name)) << "not recorded: " << name;
