@@ -93,7 +93,8 @@ export async function focus(page, key) {
   if ((await focusedKey(page)) !== key) throw new Error(`no row for ${key}`);
 }
 
-// Pixels of a screenshot of the TV's screen, read back through an image in the page.
+// Pixels of a screenshot of the TV's screen at points of its 960 by 540
+// picture, whatever size the window gives it, read back through an image in the page.
 export async function screenPixels(page, points) {
   const png = await page.locator('#screen').screenshot();
   return page.evaluate(
@@ -106,7 +107,9 @@ export async function screenPixels(page, points) {
       canvas.height = img.height;
       const g = canvas.getContext('2d');
       g.drawImage(img, 0, 0);
-      return at.map(([x, y]) => Array.from(g.getImageData(x, y, 1, 1).data.slice(0, 3)));
+      const k = img.width / 960;
+      const pixel = ([x, y]) => g.getImageData(Math.floor(x * k), Math.floor(y * k), 1, 1).data;
+      return at.map((p) => Array.from(pixel(p).slice(0, 3)));
     },
     { data: png.toString('base64'), points },
   );
