@@ -24,9 +24,9 @@ const ARGS = [
   '--disable-sync',
 ];
 
-// A server on a free loopback port; resolves once it printed its URL.
-export function startServer(extra = []) {
-  const child = spawn(PROGRAM, [...extra, 'serve', '--listen', '127.0.0.1:0'], {
+// A server on a free loopback port (or `listen`); resolves once it printed its URL.
+export function startServer(extra = [], listen = '127.0.0.1:0') {
+  const child = spawn(PROGRAM, [...extra, 'serve', '--listen', listen], {
     stdio: ['ignore', 'pipe', 'inherit'],
   });
   return new Promise((resolve, reject) => {
@@ -65,11 +65,31 @@ export async function launch() {
   };
 }
 
-// Opens the page and waits until it drew the menu over the picture.
+// Runs picture-menu on the command line to its end; resolves with its exit status.
+export function runProgram(args) {
+  const child = spawn(PROGRAM, args, { stdio: ['ignore', 'ignore', 'inherit'] });
+  return new Promise((resolve) => child.once('exit', resolve));
+}
+
+// A request to the server from outside the page, as another client makes it.
+export async function request(url, path, body) {
+  const init = body
+    ? {
+        method: 'POST',
+        headers: { 'Content-Type': 'application/json' },
+        body: JSON.stringify(body),
+      }
+    : {};
+  return (await fetch(new URL(path, url), init)).json();
+}
+
+// Opens the page and waits until it drew the menu over the picture. Errors
+// thrown in the page and errors it logs are collected.
 export async function open(context, url) {
   const page = await context.newPage();
   const errors = [];
   page.on('pageerror', (e) => errors.push(e.message));
+  page.on('console', (m) => m.type() === 'error' && errors.push(m.text()));
   await page.goto(url);
   await page.waitForSelector('body[data-ready="true"]');
   return { page, errors };
