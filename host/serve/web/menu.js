@@ -157,7 +157,11 @@ export class Menu {
     this.render();
     if (!e.previews) return undefined; // shown in the menu only, until Enter
     const r = await api.post('/api/preview', { key: e.key, value: next });
-    if (await this.report('preview', r)) e.live = next;
+    if (await this.report('preview', r)) {
+      e.live = next;
+      // The row shows it at once, before the change event redraws the menu.
+      this.item(e.key).value = next;
+    }
     this.render();
     return this.hooks.changed();
   }
