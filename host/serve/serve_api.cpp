@@ -75,6 +75,46 @@ Params body_params(const std::string &body)
     return params;
 }
 
+// The command's words from the request's parameters, or why they are refused.
+std::optional<Reply> words_for(const Route &route, const Params &params,
+                               std::vector<std::string> &words)
+{
+    words.emplace_back(route.command);
+    for (const char *name : route.params) {
+        if (!name)
+            continue;
+        auto it = params.find(name);
+        if (it == params.end())
+            return error_reply(400, route.command,
+                               std::string(route.command) + ": missing " + name);
+        if (std::string(name) == "key" && !find_key(it->second))
+            return error_reply(404, route.command,
+                               std::string(route.command) + ": unknown key: " + shown(it->second));
+        if (std::string(name) == "line") {
+            std::vector<std::string> line;
+            try {
+                line = split_words(it->second);
+            } catch (const BadInput &e) {
+                return error_reply(400, route.command,
+                                   std::string(route.command) + ": " + e.what());
+            }
+            words.insert(words.end(), line.begin(), line.end());
+        } else {
+            words.push_back(it->second);
+        }
+    }
+    for (const auto &field : params) {
+        auto named = [&field](const char *p) { return p && field.first == p; };
+        if (std::find_if(route.params.begin(), route.params.end(), named) == route.params.end())
+            return error_reply(400, route.command,
+                               std::string(route.command) +
+                                   ": unknown field: " + shown(field.first));
+    }
+    if (route.fixed)
+        words.emplace_back(route.fixed);
+    return std::nullopt;
+}
+
 json log_lines()
 {
     json lines = json::array();
@@ -125,39 +165,9 @@ Reply Api::run(const std::string &method, const std::string &path, const Params 
     const Route *route = find_route(method, path);
     if (!route)
         return error_reply(404, "", "no such route: " + method + " " + shown(path));
-    std::vector<std::string> words{route->command};
-    for (const char *name : route->params) {
-        if (!name)
-            continue;
-        auto it = params.find(name);
-        if (it == params.end())
-            return error_reply(400, route->command,
-                               std::string(route->command) + ": missing " + name);
-        if (std::string(name) == "key" && !find_key(it->second))
-            return error_reply(404, route->command,
-                               std::string(route->command) + ": unknown key: " + shown(it->second));
-        if (std::string(name) == "line") {
-            std::vector<std::string> line;
-            try {
-                line = split_words(it->second);
-            } catch (const BadInput &e) {
-                return error_reply(400, route->command,
-                                   std::string(route->command) + ": " + e.what());
-            }
-            words.insert(words.end(), line.begin(), line.end());
-        } else {
-            words.push_back(it->second);
-        }
-    }
-    for (const auto &field : params) {
-        auto named = [&field](const char *p) { return p && field.first == p; };
-        if (std::find_if(route->params.begin(), route->params.end(), named) == route->params.end())
-            return error_reply(400, route->command,
-                               std::string(route->command) +
-                                   ": unknown field: " + shown(field.first));
-    }
-    if (route->fixed)
-        words.emplace_back(route->fixed);
+    std::vector<std::string> words;
+    if (std::optional<Reply> refused = words_for(*route, params, words))
+        return *refused;
 
     std::lock_guard<std::mutex> lock(mutex_);
     bool preview = std::string(route->command) == "preview";

@@ -173,6 +173,15 @@ test('the TV scales to the window at 16:9 and the side panel goes below', GUARD,
     );
     assert.ok(inside(await box(page.locator('#osd')), await box(page.locator('#screen'))));
   }
+  // F shows the TV alone on the whole window, the picture still 16:9 and whole.
+  await page.keyboard.press('f');
+  await page.waitForFunction(() => document.fullscreenElement?.id === 'tv');
+  const full = await box(page.locator('#screen'));
+  const tv = await box(page.locator('#tv'));
+  assert.ok(Math.abs(full.width / full.height - 16 / 9) < 0.02, JSON.stringify(full));
+  assert.ok(inside(full, tv) && (full.width >= tv.width - 1 || full.height >= tv.height - 1));
+  await page.keyboard.press('f');
+  await page.waitForFunction(() => !document.fullscreenElement);
   for (const plot of ['#wb-plot', '#tone-plot']) assert.ok((await drawnPixels(plot)) > 100, plot);
   assert.match(
     await page

@@ -68,10 +68,11 @@ async function refresh() {
 }
 
 const side = new Side({
-  changed: async () => {
-    await refresh();
-    await menu.load();
-  },
+  changed: () =>
+    enqueue(async () => {
+      await refresh();
+      await menu.load();
+    }),
   page: draw,
 });
 
