@@ -96,7 +96,7 @@ function enqueue(task) {
 }
 
 document.addEventListener('keydown', (e) => {
-  if (e.target.closest('.side')) return;
+  if (e.target.closest('.side, button')) return; // the side panel's keys and buttons' own
   if (e.key === 'f' || e.key === 'F') {
     e.preventDefault();
     if (document.fullscreenElement) document.exitFullscreen();
@@ -149,6 +149,12 @@ api.onConnection((up) => {
       count('resynced');
     });
   }
+});
+
+// A page back from the browser's cache left when it was hidden: its previews
+// were reverted and the TV may have changed since.
+window.addEventListener('pageshow', (e) => {
+  if (e.persisted) enqueue(resync);
 });
 
 api.listen({
