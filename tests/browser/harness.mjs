@@ -5,6 +5,8 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import readline from 'node:readline';
+import assert from 'node:assert/strict';
+import { after, afterEach, before, beforeEach } from 'node:test';
 import { chromium } from 'playwright-core';
 
 const here = path.dirname(new URL(import.meta.url).pathname);
@@ -136,3 +138,25 @@ export async function screenPixels(page, points) {
 }
 
 export const isBlack = ([r, g, b]) => r + g + b <= 6;
+
+// A suite's hooks: one browser for the file and, for each test, a server and
+// the page open on it. A test fails when the server does not stop cleanly or
+// the page threw or logged an error; a test that stopped the server itself
+// sets `server` to null.
+export function perTest() {
+  const t = {};
+  before(async () => {
+    t.browser = await launch();
+  });
+  after(() => t.browser.close());
+  beforeEach(async () => {
+    t.server = await startServer();
+    Object.assign(t, await open(t.browser.context, t.server.url));
+  });
+  afterEach(async () => {
+    await t.page.close();
+    if (t.server) assert.equal(await t.server.stop(), 0);
+    assert.deepEqual(t.errors, []);
+  });
+  return t;
+}
