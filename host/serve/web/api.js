@@ -22,7 +22,6 @@ function setConnected(up) {
   connected = up;
   connectionHooks.forEach((hook) => hook(up));
 }
-export const isConnected = () => connected;
 
 async function send(url, init = {}) {
   try {

@@ -86,7 +86,7 @@ export class MenuView {
       li.setAttribute('aria-disabled', 'true');
       name.append(el('small', 'why', why));
     }
-    if (kind !== 'group' && row.reads && row.status !== 0) li.classList.add('failed');
+    if (row.reads && row.status !== 0) li.classList.add('failed');
     const preview = m.previews[row.key];
     if (preview && row.status === 0) {
       li.classList.add('previewed');
