@@ -44,7 +44,9 @@ const StaticFile kStaticFiles[] = {
     {"/api.js", "api.js", "text/javascript; charset=utf-8"},
     {"/picture.js", "picture.js", "text/javascript; charset=utf-8"},
     {"/plots.js", "plots.js", "text/javascript; charset=utf-8"},
+    {"/settings.js", "settings.js", "text/javascript; charset=utf-8"},
     {"/menu.js", "menu.js", "text/javascript; charset=utf-8"},
+    {"/menu_view.js", "menu_view.js", "text/javascript; charset=utf-8"},
     {"/side.js", "side.js", "text/javascript; charset=utf-8"},
     {"/main.js", "main.js", "text/javascript; charset=utf-8"},
 };
@@ -89,7 +91,7 @@ void add_api_routes(httplib::Server &server, serve::Api &api, serve::EventHub &e
         serve::Params query;
         for (const auto &[name, value] : req.params)
             query[name] = value;
-        reply(res, api.get(req.path, query));
+        reply(res, api.get(req.path, query, req.get_header_value("X-Page")));
     };
     // However the body is framed (a length or chunks), no more than the limit is read.
     auto post = [&api](const httplib::Request &req, httplib::Response &res,
@@ -107,7 +109,7 @@ void add_api_routes(httplib::Server &server, serve::Api &api, serve::EventHub &e
             return reply(res, serve::error_reply(413, "", "the body is too large"));
         if (!whole)
             return reply(res, serve::error_reply(400, "", "the body was cut short"));
-        reply(res, api.post(req.path, body));
+        reply(res, api.post(req.path, body, req.get_header_value("X-Page")));
     };
     server.Get("/api/panel", [&api](const httplib::Request &, httplib::Response &res) {
         reply(res, api.panel_reply());
@@ -115,11 +117,15 @@ void add_api_routes(httplib::Server &server, serve::Api &api, serve::EventHub &e
     server.Get("/api/vocabulary", [&api](const httplib::Request &, httplib::Response &res) {
         reply(res, api.vocabulary());
     });
-    server.Get("/api/events", [&events](const httplib::Request &, httplib::Response &res) {
+    server.Get("/api/events", [&events, &api](const httplib::Request &req, httplib::Response &res) {
         if (!events.open_stream()) {
             res.set_header("Retry-After", "5");
             return reply(res, serve::error_reply(503, "", "too many event streams; try again"));
         }
+        // The page's previews end with its last stream.
+        std::string page = req.get_param_value("page");
+        if (!page.empty())
+            api.stream_opened(page);
         unsigned long long seen = events.latest();
         bool greeted = false;
         res.set_chunked_content_provider(
@@ -135,7 +141,11 @@ void add_api_routes(httplib::Server &server, serve::Api &api, serve::EventHub &e
                 }
                 return sink.write(text.data(), text.size());
             },
-            [&events](bool) { events.close_stream(); });
+            [&events, &api, page](bool) {
+                events.close_stream();
+                if (!page.empty())
+                    api.stream_closed(page);
+            });
     });
     server.Get(R"(/api/[a-z-]+)", get);
     server.Post(R"(/api/[a-z-]+)", post);

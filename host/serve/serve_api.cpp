@@ -75,6 +75,46 @@ Params body_params(const std::string &body)
     return params;
 }
 
+// The command's words from the request's parameters, or why they are refused.
+std::optional<Reply> words_for(const Route &route, const Params &params,
+                               std::vector<std::string> &words)
+{
+    words.emplace_back(route.command);
+    for (const char *name : route.params) {
+        if (!name)
+            continue;
+        auto it = params.find(name);
+        if (it == params.end())
+            return error_reply(400, route.command,
+                               std::string(route.command) + ": missing " + name);
+        if (std::string(name) == "key" && !find_key(it->second))
+            return error_reply(404, route.command,
+                               std::string(route.command) + ": unknown key: " + shown(it->second));
+        if (std::string(name) == "line") {
+            std::vector<std::string> line;
+            try {
+                line = split_words(it->second);
+            } catch (const BadInput &e) {
+                return error_reply(400, route.command,
+                                   std::string(route.command) + ": " + e.what());
+            }
+            words.insert(words.end(), line.begin(), line.end());
+        } else {
+            words.push_back(it->second);
+        }
+    }
+    for (const auto &field : params) {
+        auto named = [&field](const char *p) { return p && field.first == p; };
+        if (std::find_if(route.params.begin(), route.params.end(), named) == route.params.end())
+            return error_reply(400, route.command,
+                               std::string(route.command) +
+                                   ": unknown field: " + shown(field.first));
+    }
+    if (route.fixed)
+        words.emplace_back(route.fixed);
+    return std::nullopt;
+}
+
 json log_lines()
 {
     json lines = json::array();
@@ -96,13 +136,15 @@ Reply error_reply(int http, const std::string &command, const std::string &messa
     return {http, to_json(error_record(command, message, http >= 500 ? 3 : 2))};
 }
 
-Reply Api::get(const std::string &path, const Params &query)
+Reply Api::get(const std::string &path, const Params &query, const std::string &page)
 {
-    return run("GET", path, query);
+    return run("GET", path, query, page);
 }
 
-Reply Api::post(const std::string &path, const std::string &body)
+Reply Api::post(const std::string &path, const std::string &body, const std::string &page)
 {
+    if (path == "/api/leave")
+        return leave(body);
     const Route *route = find_route("POST", path);
     if (!route)
         return error_reply(404, "", "no such route: POST " + shown(path));
@@ -114,49 +156,25 @@ Reply Api::post(const std::string &path, const std::string &body)
     } catch (const BadInput &e) {
         return error_reply(400, route->command, e.what());
     }
-    return run("POST", path, params);
+    return run("POST", path, params, page);
 }
 
-Reply Api::run(const std::string &method, const std::string &path, const Params &params)
+Reply Api::run(const std::string &method, const std::string &path, const Params &params,
+               const std::string &page)
 {
     const Route *route = find_route(method, path);
     if (!route)
         return error_reply(404, "", "no such route: " + method + " " + shown(path));
-    std::vector<std::string> words{route->command};
-    for (const char *name : route->params) {
-        if (!name)
-            continue;
-        auto it = params.find(name);
-        if (it == params.end())
-            return error_reply(400, route->command,
-                               std::string(route->command) + ": missing " + name);
-        if (std::string(name) == "key" && !find_key(it->second))
-            return error_reply(404, route->command,
-                               std::string(route->command) + ": unknown key: " + shown(it->second));
-        if (std::string(name) == "line") {
-            std::vector<std::string> line;
-            try {
-                line = split_words(it->second);
-            } catch (const BadInput &e) {
-                return error_reply(400, route->command,
-                                   std::string(route->command) + ": " + e.what());
-            }
-            words.insert(words.end(), line.begin(), line.end());
-        } else {
-            words.push_back(it->second);
-        }
-    }
-    for (const auto &field : params) {
-        auto named = [&field](const char *p) { return p && field.first == p; };
-        if (std::find_if(route->params.begin(), route->params.end(), named) == route->params.end())
-            return error_reply(400, route->command,
-                               std::string(route->command) +
-                                   ": unknown field: " + shown(field.first));
-    }
-    if (route->fixed)
-        words.emplace_back(route->fixed);
+    std::vector<std::string> words;
+    if (std::optional<Reply> refused = words_for(*route, params, words))
+        return *refused;
 
     std::lock_guard<std::mutex> lock(mutex_);
+    bool preview = std::string(route->command) == "preview";
+    std::optional<long long> committed;
+    if (preview && !previews_.knows(words[1]))
+        committed = current(words[1]);
+    Previews::Live live_before = sim::state().avoc_live;
     sim::clear_journal();
     sim::clear_log();
     json before = reads_only(*route) ? json() : panel();
@@ -182,18 +200,84 @@ Reply Api::run(const std::string &method, const std::string &path, const Params 
         }
     }
     reply.id = requests_;
+    if (preview && !event.contains("error"))
+        previews_.previewed(words[1], page, committed, live_before, sim::state().avoc_live);
+    previews_.settle(sim::state().avoc_live);
     events_.publish("request", event);
-    if (before != after)
+    if (before != after) {
+        after["previews"] = previews_.to_json();
         events_.publish("panel", after);
+    }
     sim::clear_journal();
     sim::clear_log();
     return reply;
 }
 
+json Api::panel_values()
+{
+    json values = panel();
+    values["previews"] = previews_.to_json();
+    return values;
+}
+
 Reply Api::panel_reply()
 {
     std::lock_guard<std::mutex> lock(mutex_);
-    return {200, dump(panel())};
+    return {200, dump(panel_values())};
+}
+
+std::optional<long long> Api::current(const std::string &key)
+{
+    Outcome out = run_command(provider_, {"get", key});
+    json record = json::parse(to_json(out.record));
+    sim::clear_journal();
+    sim::clear_log();
+    if (out.status != 0 || !record.contains("value") || !record["value"].is_number_integer())
+        return std::nullopt;
+    return record["value"].get<long long>();
+}
+
+json Api::revert(const std::string &page)
+{
+    std::vector<std::pair<std::string, long long>> keys;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        keys = previews_.of_page(page);
+    }
+    // Each through the provider, as a Back on the page would: other pages see it.
+    json reverted = json::array();
+    for (const auto &[key, value] : keys) {
+        run("POST", "/api/preview", {{"key", key}, {"value", std::to_string(value)}}, page);
+        reverted.push_back(key);
+    }
+    return reverted;
+}
+
+Reply Api::leave(const std::string &body)
+{
+    json value = json::parse(body, nullptr, false);
+    if (!value.is_object() || !value.contains("page") || !value["page"].is_string() ||
+        value.size() != 1)
+        return error_reply(400, "", "leave: expected {\"page\": ID}");
+    return {200, dump({{"reverted", revert(value["page"].get<std::string>())}})};
+}
+
+void Api::stream_opened(const std::string &page)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    previews_.opened(page);
+}
+
+void Api::stream_closed(const std::string &page)
+{
+    bool last = false;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        last = previews_.closed(page);
+    }
+    // At the server's stop every stream closes: the TV keeps what it shows.
+    if (last && !events_.closed())
+        revert(page);
 }
 
 Reply Api::vocabulary()

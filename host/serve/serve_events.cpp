@@ -91,6 +91,12 @@ unsigned long long EventHub::latest()
     return last_;
 }
 
+bool EventHub::closed()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return closed_;
+}
+
 void EventHub::close()
 {
     std::lock_guard<std::mutex> lock(mutex_);

@@ -6,6 +6,7 @@
 #include <deque>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -78,6 +79,7 @@ public:
     bool wait(unsigned long long *seen, std::string *out);
     unsigned long long latest();
     void close();
+    bool closed();
 
 private:
     std::mutex mutex_;
@@ -90,6 +92,37 @@ private:
 
 // The simulated TV's values that the picture is drawn from.
 json panel();
+
+// The previews in force, each by the key that set it and the page that sent
+// it last (the X-Page header; "" for other clients), with the value committed
+// before it when that could be read. Also counts each page's event streams.
+class Previews {
+public:
+    using Live = std::map<std::string, int>;  // output control values apart from the committed
+
+    bool knows(const std::string &key) const;
+    // After a preview of `key`: the live values before and after it tell what it moved.
+    void previewed(const std::string &key, const std::string &page,
+                   std::optional<long long> committed, const Live &before, const Live &after);
+    // Forgets the previews that a commit, a revert or a reset ended.
+    void settle(const Live &live);
+    // The keys the page is previewing, with their committed values.
+    std::vector<std::pair<std::string, long long>> of_page(const std::string &page) const;
+    json to_json() const;
+
+    void opened(const std::string &page);
+    // True when the page's last stream closed.
+    bool closed(const std::string &page);
+
+private:
+    struct Preview {
+        std::optional<long long> committed;
+        std::string page;
+        std::set<std::string> names;
+    };
+    std::map<std::string, Preview> previews_;
+    std::map<std::string, int> streams_;
+};
 
 // An answer: the HTTP status and a JSON body.
 struct Reply {
@@ -110,21 +143,36 @@ public:
     {
     }
 
-    // The route's reply for a GET with its query or a POST with its body.
-    Reply get(const std::string &path, const Params &query);
-    Reply post(const std::string &path, const std::string &body);
+    // The route's reply for a GET with its query or a POST with its body,
+    // sent by `page` ("" when the client did not say).
+    Reply get(const std::string &path, const Params &query, const std::string &page = "");
+    Reply post(const std::string &path, const std::string &body, const std::string &page = "");
     // The live values and the vocabulary, taken under the same lock.
     Reply panel_reply();
     Reply vocabulary();
 
+    // A page left (its pagehide beacon, the body {"page": ID}): its previews
+    // return to their committed values. Answers {"reverted": [KEY...]}.
+    Reply leave(const std::string &body);
+    // A page's event stream opened or closed; the last one closing is a leave.
+    void stream_opened(const std::string &page);
+    void stream_closed(const std::string &page);
+
 private:
-    Reply run(const std::string &method, const std::string &path, const Params &params);
+    Reply run(const std::string &method, const std::string &path, const Params &params,
+              const std::string &page);
+    // The live values with the previews in force, as the page draws them.
+    json panel_values();
+    // The key's value as a get reads it now, outside any request's record.
+    std::optional<long long> current(const std::string &key);
+    json revert(const std::string &page);
 
     const ProviderHost &provider_;
     StateFile *state_;  // null without --state
     EventHub &events_;
     std::mutex mutex_;
     unsigned long long requests_ = 0;
+    Previews previews_;
 };
 
 // An error reply with the HTTP status: the command line's error record, with

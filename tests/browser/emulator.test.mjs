@@ -81,18 +81,6 @@ test('the menu opens over the picture and walks with the keyboard', GUARD, async
   // The picture is drawn: the top right colour bar is blue.
   const [blue] = await screenPixels(page, [[900, 60]]);
   assert.ok(blue[2] > 120 && blue[0] < 40, `top right ${blue}`);
-  // SCREENSHOT=FILE keeps a picture of the page for the README.
-  if (process.env.SCREENSHOT) {
-    await press(page, 'ArrowDown');
-    await press(page, 'ArrowDown');
-    await press(page, 'Enter');
-    await press(page, 'Enter');
-    await press(page, 'ArrowRight');
-    await page.screenshot({
-      path: process.env.SCREENSHOT,
-      ...(process.env.SCREENSHOT.endsWith('.png') ? {} : { type: 'jpeg', quality: 80 }),
-    });
-  }
 });
 
 test('picture size 4:3 puts black bars at the sides', GUARD, async () => {

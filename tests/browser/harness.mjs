@@ -5,6 +5,8 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import readline from 'node:readline';
+import assert from 'node:assert/strict';
+import { after, afterEach, before, beforeEach } from 'node:test';
 import { chromium } from 'playwright-core';
 
 const here = path.dirname(new URL(import.meta.url).pathname);
@@ -24,9 +26,9 @@ const ARGS = [
   '--disable-sync',
 ];
 
-// A server on a free loopback port; resolves once it printed its URL.
-export function startServer(extra = []) {
-  const child = spawn(PROGRAM, [...extra, 'serve', '--listen', '127.0.0.1:0'], {
+// A server on a free loopback port (or `listen`); resolves once it printed its URL.
+export function startServer(extra = [], listen = '127.0.0.1:0') {
+  const child = spawn(PROGRAM, [...extra, 'serve', '--listen', listen], {
     stdio: ['ignore', 'pipe', 'inherit'],
   });
   return new Promise((resolve, reject) => {
@@ -65,11 +67,31 @@ export async function launch() {
   };
 }
 
-// Opens the page and waits until it drew the menu over the picture.
+// Runs picture-menu on the command line to its end; resolves with its exit status.
+export function runProgram(args) {
+  const child = spawn(PROGRAM, args, { stdio: ['ignore', 'ignore', 'inherit'] });
+  return new Promise((resolve) => child.once('exit', resolve));
+}
+
+// A request to the server from outside the page, as another client makes it.
+export async function request(url, path, body) {
+  const init = body
+    ? {
+        method: 'POST',
+        headers: { 'Content-Type': 'application/json' },
+        body: JSON.stringify(body),
+      }
+    : {};
+  return (await fetch(new URL(path, url), init)).json();
+}
+
+// Opens the page and waits until it drew the menu over the picture. Errors
+// thrown in the page and errors it logs are collected.
 export async function open(context, url) {
   const page = await context.newPage();
   const errors = [];
   page.on('pageerror', (e) => errors.push(e.message));
+  page.on('console', (m) => m.type() === 'error' && errors.push(m.text()));
   await page.goto(url);
   await page.waitForSelector('body[data-ready="true"]');
   return { page, errors };
@@ -93,7 +115,8 @@ export async function focus(page, key) {
   if ((await focusedKey(page)) !== key) throw new Error(`no row for ${key}`);
 }
 
-// Pixels of a screenshot of the TV's screen, read back through an image in the page.
+// Pixels of a screenshot of the TV's screen at points of its 960 by 540
+// picture, whatever size the window gives it, read back through an image in the page.
 export async function screenPixels(page, points) {
   const png = await page.locator('#screen').screenshot();
   return page.evaluate(
@@ -106,10 +129,34 @@ export async function screenPixels(page, points) {
       canvas.height = img.height;
       const g = canvas.getContext('2d');
       g.drawImage(img, 0, 0);
-      return at.map(([x, y]) => Array.from(g.getImageData(x, y, 1, 1).data.slice(0, 3)));
+      const k = img.width / 960;
+      const pixel = ([x, y]) => g.getImageData(Math.floor(x * k), Math.floor(y * k), 1, 1).data;
+      return at.map((p) => Array.from(pixel(p).slice(0, 3)));
     },
     { data: png.toString('base64'), points },
   );
 }
 
 export const isBlack = ([r, g, b]) => r + g + b <= 6;
+
+// A suite's hooks: one browser for the file and, for each test, a server and
+// the page open on it. A test fails when the server does not stop cleanly or
+// the page threw or logged an error; a test that stopped the server itself
+// sets `server` to null.
+export function perTest() {
+  const t = {};
+  before(async () => {
+    t.browser = await launch();
+  });
+  after(() => t.browser.close());
+  beforeEach(async () => {
+    t.server = await startServer();
+    Object.assign(t, await open(t.browser.context, t.server.url));
+  });
+  afterEach(async () => {
+    await t.page.close();
+    if (t.server) assert.equal(await t.server.stop(), 0);
+    assert.deepEqual(t.errors, []);
+  });
+  return t;
+}

@@ -2,6 +2,36 @@
 // {"error": reason} with a 4xx status. The event stream tells each request's
 // platform calls and log lines, by the number the answer carries.
 
+// This page, for the server to revert its previews when it goes away.
+export const PAGE = `${Date.now().toString(36)}-${Math.random().toString(36).slice(2)}`;
+
+// A request that never reached the server.
+export class Offline extends Error {
+  constructor() {
+    super('No connection to the TV: retrying');
+    this.name = 'Offline';
+  }
+}
+
+let connected = true;
+const connectionHooks = [];
+// onChange(up) when the connection to the server is lost or back.
+export const onConnection = (onChange) => connectionHooks.push(onChange);
+function setConnected(up) {
+  if (up === connected) return;
+  connected = up;
+  connectionHooks.forEach((hook) => hook(up));
+}
+
+async function send(url, init = {}) {
+  try {
+    return await fetch(url, { ...init, headers: { ...init.headers, 'X-Page': PAGE } });
+  } catch {
+    setConnected(false);
+    throw new Offline();
+  }
+}
+
 async function answer(response) {
   let body;
   try {
@@ -15,12 +45,12 @@ async function answer(response) {
 
 export async function get(path, params = {}) {
   const query = new URLSearchParams(params).toString();
-  return answer(await fetch(query ? `${path}?${query}` : path));
+  return answer(await send(query ? `${path}?${query}` : path));
 }
 
 export async function post(path, fields) {
   return answer(
-    await fetch(path, {
+    await send(path, {
       method: 'POST',
       headers: { 'Content-Type': 'application/json' },
       body: JSON.stringify(fields),
@@ -51,23 +81,28 @@ export function requestEvent(id) {
 }
 
 // Listens to the stream: onRequest(event) for each request, onPanel(values) for new values.
-// A stream the server refused (too many open) is not retried by the browser: it is here.
-export function listen({ onRequest, onPanel, onOpen }) {
-  const source = new EventSource('/api/events');
+// The browser retries a stream that broke; one the server refused (too many
+// open, or a server not yet up) is retried here.
+export function listen(hooks) {
+  const source = new EventSource(`/api/events?page=${PAGE}`);
   source.addEventListener('request', (e) => {
     const event = JSON.parse(e.data);
     remember(event);
-    onRequest(event);
+    hooks.onRequest(event);
   });
-  source.addEventListener('panel', (e) => onPanel(JSON.parse(e.data)));
-  source.addEventListener('open', () => onOpen && onOpen());
+  source.addEventListener('panel', (e) => hooks.onPanel(JSON.parse(e.data)));
+  source.addEventListener('open', () => setConnected(true));
   source.addEventListener('error', () => {
-    if (source.readyState === EventSource.CLOSED) {
-      setTimeout(() => listen({ onRequest, onPanel, onOpen }), 5000);
-    }
+    setConnected(false);
+    if (source.readyState === EventSource.CLOSED) setTimeout(() => listen(hooks), 5000);
   });
   return source;
 }
+
+// A page that goes away (reload, close, another address) leaves no preview behind.
+window.addEventListener('pagehide', () =>
+  navigator.sendBeacon('/api/leave', JSON.stringify({ page: PAGE })),
+);
 
 // A record's reason in a line: the call that was made to fail, the provider's last line.
 export function reasonText(r) {

@@ -1,11 +1,10 @@
 // The on-screen Picture menu, built from the provider's answers and driven by
 // the remote: Up/Down move, Right/Enter open, Left/Right preview a value,
 // Enter commits it, Back returns to the committed value, Info shows the help.
+// It follows the TV: every change, wherever it was made, redraws it.
 import * as api from './api.js';
-
-const ROWS = 9; // rows the menu shows at once
-
-const tail = (key) => key.split('/').slice(-2).join('/');
+import { MenuView } from './menu_view.js';
+import { setting } from './settings.js';
 
 // How a key is edited, from what the provider does with it (the keys command).
 function kindOf(item, info) {
@@ -16,36 +15,49 @@ function kindOf(item, info) {
   return item.choices && item.choices.length ? 'list' : 'slider';
 }
 
-function valueText(item, kind) {
-  if (kind === 'action') return 'Enter ›';
-  if (!item.reads) return '';
-  if (item.status !== 0) return `status ${item.status}`;
-  return item.text ?? String(item.value);
-}
-
 export class Menu {
   // hooks: changed() after anything was set, pictureOff() when the picture went off.
   constructor(root, helpBox, hooks) {
-    this.root = root;
+    this.view = new MenuView(root, this);
     this.helpBox = helpBox;
     this.hooks = hooks;
     this.groups = [];
     this.keys = new Map(); // key -> what the provider does with it
+    this.previews = {}; // key -> {committed, page}: the previews in force on the TV
     this.path = []; // focused index per level: [group, item]
     this.focus = 0;
-    this.edit = null; // {item, kind, committed, pending, previewed}
+    this.edit = null; // {key, kind, previews, committed, live, pending, stepped}
     this.message = '';
     this.shown = true;
   }
 
-  async load() {
-    if (!this.keys.size) {
+  // Reads the whole menu again, and what the open editor shows with it.
+  async load({ keys = false } = {}) {
+    if (keys || !this.keys.size) {
       const k = await api.get('/api/keys');
       for (const info of k.body.keys || []) this.keys.set(info.key, info);
     }
     const r = await api.get('/api/menu');
     this.groups = r.body.sections || [];
+    this.follow();
     this.render();
+  }
+
+  // The open editor after a change: at the TV's new value, unless a value of
+  // its own waits for Enter.
+  follow() {
+    const e = this.edit;
+    const item = e && this.item(e.key);
+    if (!item || e.kind === 'text' || item.status !== 0) return;
+    const committed = this.previews[e.key] ? this.previews[e.key].committed : null;
+    if (item.value !== e.live && (e.previews || !e.stepped)) e.pending = item.value;
+    e.live = item.value;
+    e.committed = committed ?? item.value;
+  }
+
+  item(key) {
+    for (const g of this.groups) for (const i of g.items) if (i.key === key) return i;
+    return null;
   }
 
   kind(item) {
@@ -81,23 +93,10 @@ export class Menu {
     this.helpBox.hidden = true;
     if (this.edit) return this.editKey(name);
     const rows = this.rows();
-    switch (name) {
-      case 'Up':
-        this.focus = (this.focus + rows.length - 1) % rows.length;
-        break;
-      case 'Down':
-        this.focus = (this.focus + 1) % rows.length;
-        break;
-      case 'Right':
-      case 'Enter':
-        return this.open(name);
-      case 'Back':
-      case 'Left':
-        if (this.level() > 0) this.focus = this.path.pop();
-        break;
-      default:
-        break;
-    }
+    if (name === 'Up') this.focus = (this.focus + rows.length - 1) % rows.length;
+    if (name === 'Down') this.focus = (this.focus + 1) % rows.length;
+    if (name === 'Right' || name === 'Enter') return this.open(name);
+    if ((name === 'Back' || name === 'Left') && this.level() > 0) this.focus = this.path.pop();
     this.message = '';
     return this.render();
   }
@@ -119,10 +118,19 @@ export class Menu {
       if (name !== 'Enter') return undefined;
       return this.commit(item, 0);
     }
-    const read = item.status === 0 ? item.value : null;
-    const start = read ?? (kind === 'list' ? item.choices[0].value : 0);
-    const previews = this.keys.get(item.key).previews;
-    this.edit = { item, kind, previews, committed: start, pending: start, previewed: false };
+    const range = setting(item.key);
+    const fallback = kind === 'list' ? item.choices[0].value : range ? range.min : 0;
+    const live = item.status === 0 ? item.value : fallback;
+    const shown = this.previews[item.key];
+    this.edit = {
+      key: item.key,
+      kind,
+      previews: this.keys.get(item.key).previews,
+      committed: shown ? shown.committed : live,
+      live,
+      pending: live,
+      stepped: false,
+    };
     this.message = '';
     return this.render();
   }
@@ -131,46 +139,62 @@ export class Menu {
     const e = this.edit;
     const step = { Left: -1, Right: 1, Up: -1, Down: 1 }[name];
     if (step && e.kind === 'text') return this.stepText(step);
-    if (step) {
-      e.pending = this.next(e, step);
-      this.render();
-      if (!e.previews) return undefined; // shown in the menu only, until Enter
-      const r = await api.post('/api/preview', { key: e.item.key, value: e.pending });
-      e.previewed = true;
-      await this.report('preview', r);
-      return this.hooks.changed();
-    }
+    if (step) return this.step(e, step);
     if (name === 'Enter') {
       if (e.kind === 'text') return this.close();
-      return this.commit(e.item, e.pending);
+      return this.commit(this.item(e.key), e.pending);
     }
-    if (name === 'Back') {
-      if (e.previewed && e.pending !== e.committed) {
-        const r = await api.post('/api/preview', { key: e.item.key, value: e.committed });
-        await this.report('restore', r);
-        this.hooks.changed();
-      }
-      return this.close();
-    }
+    if (name === 'Back') return this.back(e);
     return undefined;
   }
 
+  // A step previews the next value; a number stops at the ends of its range.
+  async step(e, step) {
+    const next = this.next(e, step);
+    if (next === e.pending) return this.render();
+    e.pending = next;
+    e.stepped = true;
+    this.render();
+    if (!e.previews) return undefined; // shown in the menu only, until Enter
+    const r = await api.post('/api/preview', { key: e.key, value: next });
+    if (await this.report('preview', r)) {
+      e.live = next;
+      // The row shows it at once, before the change event redraws the menu.
+      this.item(e.key).value = next;
+    }
+    this.render();
+    return this.hooks.changed();
+  }
+
+  // Back to the committed value: the TV's, which another page may have changed.
+  async back(e) {
+    const shown = this.previews[e.key];
+    const committed = shown && shown.committed !== null ? shown.committed : e.committed;
+    if (e.previews && (shown || e.live !== committed)) {
+      const r = await api.post('/api/preview', { key: e.key, value: committed });
+      await this.report('restore', r);
+      await this.hooks.changed();
+    }
+    return this.close();
+  }
+
   next(e, step) {
-    if (e.kind !== 'list') return e.pending + step;
-    const values = e.item.choices.map((c) => c.value);
-    const at = Math.max(0, values.indexOf(e.pending));
-    return values[(at + step + values.length) % values.length];
+    if (e.kind === 'list') {
+      const values = this.item(e.key).choices.map((c) => c.value);
+      const at = Math.max(0, values.indexOf(e.pending));
+      return values[(at + step + values.length) % values.length];
+    }
+    const range = setting(e.key);
+    if (!range) return e.pending + step;
+    return Math.min(range.max, Math.max(range.min, e.pending + step));
   }
 
   // A text setting steps with its own words, Up and Down, and commits at once.
   async stepText(step) {
     const e = this.edit;
-    const r = await api.post('/api/set-string', {
-      key: e.item.key,
-      value: step > 0 ? 'Up' : 'Down',
-    });
+    const r = await api.post('/api/set-string', { key: e.key, value: step > 0 ? 'Up' : 'Down' });
     await this.report('set', r);
-    await this.refresh(e.item);
+    await this.refresh(this.item(e.key));
     this.hooks.changed();
     return this.render();
   }
@@ -246,58 +270,6 @@ export class Menu {
   }
 
   render() {
-    const root = this.root;
-    root.hidden = !this.shown;
-    root.replaceChildren();
-    const title = document.createElement('h1');
-    title.textContent = this.level() === 0 ? 'Picture' : this.groups[this.path[0]].section;
-    root.append(title);
-    const rows = this.rows();
-    const list = document.createElement('ul');
-    const first = Math.max(0, Math.min(this.focus - Math.floor(ROWS / 2), rows.length - ROWS));
-    rows.slice(first, first + ROWS).forEach((row, n) => {
-      const li = document.createElement('li');
-      li.dataset.key = row.key;
-      if (first + n === this.focus) li.classList.add('focused');
-      const kind = this.level() > 0 ? this.kind(row) : 'group';
-      if (kind !== 'group' && row.reads && row.status !== 0) li.classList.add('failed');
-      if (kind === 'readonly') li.classList.add('readonly');
-      const name = document.createElement('span');
-      name.className = 'name';
-      name.textContent = row.label ?? row.key;
-      if (this.level() > 0) {
-        const small = document.createElement('small');
-        small.textContent = tail(row.key);
-        name.append(small);
-      }
-      const value = document.createElement('span');
-      value.className = 'value';
-      value.textContent = kind === 'group' ? '›' : valueText(row, kind);
-      li.append(name, value);
-      list.append(li);
-    });
-    root.append(list);
-    if (this.edit) root.append(this.editor());
-    const message = document.createElement('div');
-    message.className = 'message';
-    message.textContent = this.message;
-    root.append(message);
-  }
-
-  editor() {
-    const e = this.edit;
-    const box = document.createElement('div');
-    box.className = 'editor';
-    if (e.previewed && e.pending !== e.committed) box.classList.add('previewing');
-    if (!e.previews && e.kind !== 'text' && e.pending !== e.committed) box.classList.add('pending');
-    const current = document.createElement('div');
-    current.className = 'current';
-    const choice = (e.item.choices || []).find((c) => c.value === e.pending);
-    current.textContent =
-      e.kind === 'text'
-        ? `◀ ${e.item.text} ▶`
-        : `◀ ${choice && e.kind === 'list' ? choice.text : e.pending} ▶`;
-    box.append(current);
-    return box;
+    this.view.render();
   }
 }

@@ -91,3 +91,24 @@ export function drawToneCurve(canvas, values) {
     line(g, pts, COLOURS[c], false);
   });
 }
+
+// ---- the plots in words, for those who cannot see them ------------------------
+
+const NAMES = ['red', 'green', 'blue'];
+const each = (f) => NAMES.map((n, c) => `${n} ${f(c)}`).join(', ');
+
+export function describeWhiteBalance(values) {
+  const gains = TONE_GAINS[values.avoc.color_tone_mode] ?? TONE_GAINS[2];
+  const points = (n) => {
+    const series = whiteBalancePoints(values, n);
+    const on = values.avoc[`${n}p_white_balance`] ? 'on' : 'off';
+    return `${n}-point ${on}, offsets ${each((c) => series[c].join(' '))}`;
+  };
+  return `White balance: 2-point gains ${each((c) => gains[c])}; ${points(10)}; ${points(20)}.`;
+}
+
+export function describeToneCurve(values) {
+  const curves = channelCurves(values);
+  const at = (x) => each((c) => Math.round((curves[c][Math.round(x * 2.55)] / 255) * 100));
+  return `Tone curve, output in % of full scale: at 25 % input ${at(25)}; at 50 % ${at(50)}; at 75 % ${at(75)}.`;
+}

@@ -100,6 +100,7 @@ export class Side {
         const b = document.createElement('button');
         b.type = 'button';
         b.textContent = 'Unforce';
+        b.setAttribute('aria-label', `Unforce ${name}`);
         b.addEventListener('click', () => this.run([`unforce ${name}`]));
         li.append(b);
         return li;
