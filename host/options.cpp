@@ -8,6 +8,7 @@
 
 #include <cctype>
 #include <cstring>
+#include <filesystem>
 
 #include "commands.h"
 #include "completion.h"

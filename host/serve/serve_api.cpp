@@ -228,7 +228,7 @@ Reply Api::panel_reply()
 
 std::optional<long long> Api::current(const std::string &key)
 {
-    Outcome out = run_command(provider_, {"get", key});
+    CommandResult out = run_command(provider_, {"get", key});
     json record = json::parse(to_json(out.record));
     sim::clear_journal();
     sim::clear_log();
