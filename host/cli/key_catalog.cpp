@@ -24,25 +24,60 @@ const Section kSections[] = {
     {"Picture-wide", {""}},
 };
 
-struct TitleRow {
+constexpr std::size_t kMostWords = 6;
+
+struct MenuRow {
     picture_setting_key id;
     const char *title;
+    bool ranged;
+    int lowest;
+    int highest;
+    const char *words[kMostWords];  // null past the last
 };
 
-#define KEY_TITLE(name, title) {PICTURE_KEY_##name, title},
-constexpr TitleRow kTitles[] = {
-#include "key_titles.def"
+constexpr std::size_t count_words(const MenuRow &row)
+{
+    std::size_t n = 0;
+    while (n < kMostWords && row.words[n])
+        ++n;
+    return n;
+}
+
+// Words number the values from 0: the last word's value is the highest.
+constexpr MenuRow with_words(MenuRow row)
+{
+    row.highest = static_cast<int>(count_words(row)) - 1;
+    return row;
+}
+
+#define KEY_TITLE(name, title) {PICTURE_KEY_##name, title, false, 0, 0, {}},
+#define KEY_RANGE(name, title, lowest, highest)                                                    \
+    {PICTURE_KEY_##name, title, true, lowest, highest, {}},
+#define KEY_WORDS(name, title, ...)                                                                \
+    with_words({PICTURE_KEY_##name, title, true, 0, 0, {__VA_ARGS__}}),
+constexpr MenuRow kRows[] = {
+#include "key_menu.def"
 };
 #undef KEY_TITLE
+#undef KEY_RANGE
+#undef KEY_WORDS
 
 constexpr bool in_key_order()
 {
-    for (std::size_t i = 0; i < std::size(kTitles); ++i)
-        if (kTitles[i].id != static_cast<int>(i))
+    for (std::size_t i = 0; i < std::size(kRows); ++i)
+        if (kRows[i].id != static_cast<int>(i) || kRows[i].lowest > kRows[i].highest)
             return false;
-    return std::size(kTitles) == PICTURE_SETTING_KEY_COUNT;
+    return std::size(kRows) == PICTURE_SETTING_KEY_COUNT;
 }
-static_assert(in_key_order(), "key_titles.def: one title per key, in the order of picture_keys.h");
+static_assert(in_key_order(),
+              "key_menu.def: one row per key, in the order of picture_keys.h, lowest first");
+
+std::optional<ValueRange> range_of(const MenuRow &row)
+{
+    if (!row.ranged)
+        return std::nullopt;
+    return ValueRange{row.lowest, row.highest, {row.words, row.words + count_words(row)}};
+}
 
 constexpr const char *kChannelTitle = "PIP Channel";
 
@@ -73,13 +108,14 @@ const std::vector<KeyInfo> &key_catalog()
 {
     static const std::vector<KeyInfo> keys = [] {
         std::vector<KeyInfo> out;
-        for (const TitleRow &row : kTitles) {
+        for (const MenuRow &row : kRows) {
             const char *key = picture_setting_keys[row.id];
-            out.push_back({key, section_of(key), row.title, picture::key_abilities(key)});
+            out.push_back(
+                {key, section_of(key), row.title, picture::key_abilities(key), range_of(row)});
         }
         const char *channel = PICTURE_PIP_CHANNEL_KEY;
-        out.push_back(
-            {channel, section_of(channel), kChannelTitle, picture::key_abilities(channel)});
+        out.push_back({channel, section_of(channel), kChannelTitle, picture::key_abilities(channel),
+                       std::nullopt});
         return out;
     }();
     return keys;

@@ -18,11 +18,20 @@ using picture::kReads;
 using picture::kStrings;
 using picture::kWrites;
 
+// How the menu edits a number without a list: it stops at the ends, and
+// shows each value's word where it has words (the first one is the lowest's).
+struct ValueRange {
+    int lowest;
+    int highest;
+    std::vector<std::string> words;  // empty: the numbers themselves
+};
+
 struct KeyInfo {
     std::string key;
     const char *section;
     const char *title;  // in the host's menu tree
     unsigned abilities;
+    std::optional<ValueRange> range;  // none for a list, a text or an action
 };
 
 // The label the provider gives a key that has none of its own.

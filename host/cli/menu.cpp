@@ -124,6 +124,22 @@ std::string does(const Node &key)
     return out;
 }
 
+// Where the menu stops a number, or its values with their words as a list shows them.
+Node range_text(const Node &key)
+{
+    const Node &lowest = *key.field("lowest");
+    if (lowest.is_null())
+        return Node();
+    const Array *words = key.field("words")->array();
+    if (!words)
+        return scalar_text(lowest) + " to " + scalar_text(*key.field("highest"));
+    std::string out;
+    long long value = std::get<long long>(lowest.value);
+    for (const Node &word : *words)
+        out += (out.empty() ? "" : " | ") + std::to_string(value++) + " " + scalar_text(word);
+    return out;
+}
+
 std::string keys_text(const Node &record)
 {
     Array rows;
@@ -131,7 +147,8 @@ std::string keys_text(const Node &record)
         rows.push_back(Object{{"key", *key.field("key")},
                               {"does", does(key)},
                               {"section", *key.field("section")},
-                              {"title", *key.field("title")}});
+                              {"title", *key.field("title")},
+                              {"range", range_text(key)}});
     if (rows.empty())
         return "keys: (none)\n";
     return to_text(Object{{"keys", std::move(rows)}});
@@ -142,6 +159,18 @@ bool matches(const std::string &key, const std::string &pattern)
     if (pattern.find_first_of("*?[") != std::string::npos)
         return fnmatch(pattern.c_str(), key.c_str(), 0) == 0;
     return key.find(pattern) != std::string::npos;
+}
+
+// The range's ends and words; null for a key the menu does not bound.
+void add_range(const KeyInfo &key, Object &info)
+{
+    const std::optional<ValueRange> &r = key.range;
+    Node words;
+    if (r && !r->words.empty())
+        words = Array(r->words.begin(), r->words.end());
+    info.insert(info.end(), {{"lowest", r ? Node(r->lowest) : Node()},
+                             {"highest", r ? Node(r->highest) : Node()},
+                             {"words", std::move(words)}});
 }
 
 }  // namespace
@@ -179,15 +208,17 @@ CommandResult list_keys(const ProviderHost &host, const std::string &pattern)
             continue;
         std::optional<std::string> label;
         host.display_name(key.key, &label);
-        keys.push_back(Object{{"key", key.key},
-                              {"section", key.section},
-                              {"title", shown_title(key, label)},
-                              {"label", optional_text(label)},
-                              {"reads", (key.abilities & kReads) != 0},
-                              {"writes", (key.abilities & kWrites) != 0},
-                              {"previews", (key.abilities & kPreviews) != 0},
-                              {"lists", (key.abilities & kLists) != 0},
-                              {"strings", (key.abilities & kStrings) != 0}});
+        Object info{{"key", key.key},
+                    {"section", key.section},
+                    {"title", shown_title(key, label)},
+                    {"label", optional_text(label)},
+                    {"reads", (key.abilities & kReads) != 0},
+                    {"writes", (key.abilities & kWrites) != 0},
+                    {"previews", (key.abilities & kPreviews) != 0},
+                    {"lists", (key.abilities & kLists) != 0},
+                    {"strings", (key.abilities & kStrings) != 0}};
+        add_range(key, info);
+        keys.push_back(std::move(info));
     }
     return {Object{{"command", "keys"}, {"keys", std::move(keys)}, {"status", 0}}, 0, keys_text};
 }
