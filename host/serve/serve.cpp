@@ -44,7 +44,6 @@ const StaticFile kStaticFiles[] = {
     {"/api.js", "api.js", "text/javascript; charset=utf-8"},
     {"/picture.js", "picture.js", "text/javascript; charset=utf-8"},
     {"/plots.js", "plots.js", "text/javascript; charset=utf-8"},
-    {"/settings.js", "settings.js", "text/javascript; charset=utf-8"},
     {"/menu.js", "menu.js", "text/javascript; charset=utf-8"},
     {"/menu_view.js", "menu_view.js", "text/javascript; charset=utf-8"},
     {"/side.js", "side.js", "text/javascript; charset=utf-8"},

@@ -104,8 +104,8 @@ TEST_F(ServeTest, PanelVocabularyAndPageFilesAreServed)
               v["functions"].end());
 
     std::size_t total = 0;
-    for (const char *path : {"/", "/style.css", "/api.js", "/picture.js", "/plots.js",
-                             "/settings.js", "/menu.js", "/menu_view.js", "/side.js", "/main.js"}) {
+    for (const char *path : {"/", "/style.css", "/api.js", "/picture.js", "/plots.js", "/menu.js",
+                             "/menu_view.js", "/side.js", "/main.js"}) {
         SCOPED_TRACE(path);
         auto r = http_.Get(path);
         ASSERT_TRUE(r);

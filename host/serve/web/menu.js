@@ -4,7 +4,6 @@
 // It follows the TV: every change, wherever it was made, redraws it.
 import * as api from './api.js';
 import { MenuView } from './menu_view.js';
-import { setting } from './settings.js';
 
 // How a key is edited, from what the provider does with it (the keys command).
 function kindOf(item, info) {
@@ -64,6 +63,14 @@ export class Menu {
     return kindOf(item, this.keys.get(item.key));
   }
 
+  // Where the menu stops a number and the words of its values (the keys
+  // command's), or null for a key it does not bound.
+  range(key) {
+    const info = this.keys.get(key);
+    if (!info || info.lowest === null) return null;
+    return { min: info.lowest, max: info.highest, words: info.words };
+  }
+
   level() {
     return this.path.length;
   }
@@ -118,7 +125,7 @@ export class Menu {
       if (name !== 'Enter') return undefined;
       return this.commit(item, 0);
     }
-    const range = setting(item.key);
+    const range = this.range(item.key);
     const fallback = kind === 'list' ? item.choices[0].value : range ? range.min : 0;
     const live = item.status === 0 ? item.value : fallback;
     const shown = this.previews[item.key];
@@ -184,7 +191,7 @@ export class Menu {
       const at = Math.max(0, values.indexOf(e.pending));
       return values[(at + step + values.length) % values.length];
     }
-    const range = setting(e.key);
+    const range = this.range(e.key);
     if (!range) return e.pending + step;
     return Math.min(range.max, Math.max(range.min, e.pending + step));
   }

@@ -1,8 +1,6 @@
 // How the on-screen menu looks: the group's title with the focus's place in
 // it, the rows (a scrolled list that keeps the focus in view), the editor and
 // a message line, all inside the menu box.
-import { setting, valueWord } from './settings.js';
-
 const tail = (key) => key.split('/').slice(-2).join('/');
 const el = (tag, cls, text) => {
   const e = document.createElement(tag);
@@ -14,18 +12,24 @@ const el = (tag, cls, text) => {
 // The host's title of a row when it has one, else the provider's label.
 const titleOf = (row) => row.title ?? row.label ?? row.key;
 
-// A value as the menu shows it: the choice's text, the setting's word, or the number.
-function shownValue(item, value) {
-  const choice = (item.choices || []).find((c) => c.value === value);
-  return choice ? choice.text : valueWord(item.key, value);
+// A value of a range as the menu shows it: its word, else the number.
+function valueWord(range, value) {
+  const word = range && range.words && range.words[value - range.min];
+  return word ?? String(value);
 }
 
-function valueText(item, kind) {
+// A value as the menu shows it: the choice's text, the setting's word, or the number.
+function shownValue(item, value, range) {
+  const choice = (item.choices || []).find((c) => c.value === value);
+  return choice ? choice.text : valueWord(range, value);
+}
+
+function valueText(item, kind, range) {
   if (kind === 'action') return 'Enter ›';
   if (!item.reads) return '';
   if (item.status !== 0) return `status ${item.status}`;
   if (kind === 'text') return item.text ?? '';
-  return shownValue(item, item.value);
+  return shownValue(item, item.value, range);
 }
 
 // Why a row cannot be used now, or '' when it can.
@@ -75,8 +79,9 @@ export class MenuView {
     li.dataset.key = row.key;
     if (focused) li.classList.add('focused');
     const kind = m.level() > 0 ? m.kind(row) : 'group';
+    const range = m.range(row.key);
     const name = el('span', 'name', kind === 'group' ? row.label : titleOf(row));
-    const value = el('span', 'value', kind === 'group' ? '›' : valueText(row, kind));
+    const value = el('span', 'value', kind === 'group' ? '›' : valueText(row, kind, range));
     li.append(name, value);
     if (kind === 'group') return li;
     name.append(el('small', 'key', tail(row.key)));
@@ -90,7 +95,8 @@ export class MenuView {
     const preview = m.previews[row.key];
     if (preview && row.status === 0) {
       li.classList.add('previewed');
-      const set = preview.committed === null ? '' : `, set ${shownValue(row, preview.committed)}`;
+      const set =
+        preview.committed === null ? '' : `, set ${shownValue(row, preview.committed, range)}`;
       value.append(el('small', 'live', `preview${set}`));
     }
     return li;
@@ -109,7 +115,8 @@ export class MenuView {
 
   renderEditor(e) {
     const item = this.menu.item(e.key) || { key: e.key, choices: [] };
-    const range = e.kind === 'slider' ? setting(e.key) : null;
+    const words = this.menu.range(e.key);
+    const range = e.kind === 'slider' ? words : null;
     const shown = e.pending === e.live;
     this.editor.className = 'editor';
     if (e.previews && shown && e.pending !== e.committed) this.editor.classList.add('previewing');
@@ -119,11 +126,11 @@ export class MenuView {
     const right = el('span', 'arrow', ' ▶');
     if (range && e.pending <= range.min) left.classList.add('limit');
     if (range && e.pending >= range.max) right.classList.add('limit');
-    const text = e.kind === 'text' ? (item.text ?? '') : shownValue(item, e.pending);
+    const text = e.kind === 'text' ? (item.text ?? '') : shownValue(item, e.pending, words);
     current.append(left, el('span', 'text', text), right);
     this.editor.replaceChildren(current);
     if (range) {
-      const ends = `${valueWord(e.key, range.min)} to ${valueWord(e.key, range.max)}`;
+      const ends = `${valueWord(range, range.min)} to ${valueWord(range, range.max)}`;
       this.editor.append(el('div', 'range', ends));
     }
   }
