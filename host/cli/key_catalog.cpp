@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <stdexcept>
 
 #include "picture_keys.h"
 #include "words.h"
@@ -26,40 +27,29 @@ const Section kSections[] = {
 
 constexpr std::size_t kMostWords = 6;
 
+// Where a key's range comes from.
+enum class Bound { None, Own, Table, Words };
+
 struct MenuRow {
     picture_setting_key id;
     const char *title;
-    bool ranged;
+    Bound bound;
     int lowest;
     int highest;
     const char *words[kMostWords];  // null past the last
 };
 
-constexpr std::size_t count_words(const MenuRow &row)
-{
-    std::size_t n = 0;
-    while (n < kMostWords && row.words[n])
-        ++n;
-    return n;
-}
-
-// Words number the values from 0: the last word's value is the highest.
-constexpr MenuRow with_words(MenuRow row)
-{
-    row.highest = static_cast<int>(count_words(row)) - 1;
-    return row;
-}
-
-#define KEY_TITLE(name, title) {PICTURE_KEY_##name, title, false, 0, 0, {}},
+#define KEY_TITLE(name, title) {PICTURE_KEY_##name, title, Bound::None, 0, 0, {}},
 #define KEY_RANGE(name, title, lowest, highest)                                                    \
-    {PICTURE_KEY_##name, title, true, lowest, highest, {}},
-#define KEY_WORDS(name, title, ...)                                                                \
-    with_words({PICTURE_KEY_##name, title, true, 0, 0, {__VA_ARGS__}}),
+    {PICTURE_KEY_##name, title, Bound::Own, lowest, highest, {}},
+#define KEY_TABLE(name, title) {PICTURE_KEY_##name, title, Bound::Table, 0, 0, {}},
+#define KEY_WORDS(name, title, ...) {PICTURE_KEY_##name, title, Bound::Words, 0, 0, {__VA_ARGS__}},
 constexpr MenuRow kRows[] = {
 #include "key_menu.def"
 };
 #undef KEY_TITLE
 #undef KEY_RANGE
+#undef KEY_TABLE
 #undef KEY_WORDS
 
 constexpr bool in_key_order()
@@ -72,11 +62,28 @@ constexpr bool in_key_order()
 static_assert(in_key_order(),
               "key_menu.def: one row per key, in the order of picture_keys.h, lowest first");
 
-std::optional<ValueRange> range_of(const MenuRow &row)
+// The menu's range of a key: its row's, or the provider's value table's. A
+// row that contradicts the provider is a mistake in key_menu.def, found the
+// first time the catalogue is built.
+std::optional<ValueRange> range_of(const MenuRow &row, const char *key)
 {
-    if (!row.ranged)
+    std::vector<std::string> words;
+    for (const char *w : row.words)
+        if (w)
+            words.push_back(w);
+    int table = picture::key_value_count(key);
+    int count = row.bound == Bound::Words ? static_cast<int>(words.size()) : table;
+    bool agrees =
+        row.bound == Bound::None ||
+        (row.bound == Bound::Own ? table == 0 : count > 0 && (table == 0 || table == count));
+    if (!agrees)
+        throw std::logic_error(std::string("key_menu.def: ") + key +
+                               ": the range disagrees with the provider's value table");
+    if (row.bound == Bound::None)
         return std::nullopt;
-    return ValueRange{row.lowest, row.highest, {row.words, row.words + count_words(row)}};
+    if (row.bound == Bound::Own)
+        return ValueRange{row.lowest, row.highest, {}};
+    return ValueRange{0, count - 1, std::move(words)};
 }
 
 constexpr const char *kChannelTitle = "PIP Channel";
@@ -111,7 +118,7 @@ const std::vector<KeyInfo> &key_catalog()
         for (const MenuRow &row : kRows) {
             const char *key = picture_setting_keys[row.id];
             out.push_back(
-                {key, section_of(key), row.title, picture::key_abilities(key), range_of(row)});
+                {key, section_of(key), row.title, picture::key_abilities(key), range_of(row, key)});
         }
         const char *channel = PICTURE_PIP_CHANNEL_KEY;
         out.push_back({channel, section_of(channel), kChannelTitle, picture::key_abilities(channel),

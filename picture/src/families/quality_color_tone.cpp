@@ -40,7 +40,8 @@ constexpr KeyCase kRows[] = {
      .get = table_get<kColorTone>,
      .set = table_set<kColorTone>,
      .preview = table_set<kColorTone>,
-     .list = color_tone_list},
+     .list = color_tone_list,
+     .values = &kColorTone.table},
 };
 static_assert(rows_follow(kRows, kColorToneKeys), "one row per colour tone key");
 

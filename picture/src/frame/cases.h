@@ -58,6 +58,8 @@ using LabelCase = const char *(*)();
 // false when the state cannot be read and the placeholder applies.
 using HelpCase = bool (*)(char *buffer);
 
+struct ValueTable;
+
 // A row names what it has; what it leaves out the key does not have.
 struct KeyCase {
     KeyId id;
@@ -67,6 +69,9 @@ struct KeyCase {
     ListCase list = nullptr;
     LabelCase label = nullptr;
     HelpCase help = nullptr;
+    // The value table that bounds the menu values, 0 up to its size; null
+    // where the key's values go to the platform untranslated.
+    const ValueTable *values = nullptr;
 };
 
 struct CaseTable {

@@ -8,6 +8,7 @@
 #include "cases.h"
 #include "key_abilities.h"
 #include "operations.h"
+#include "value_tables.h"
 
 namespace picture {
 
@@ -109,6 +110,12 @@ unsigned key_abilities(const char *key)
     return (acts(row->get, &no_action_get) ? kReads : 0u) |
            (acts(row->set, &no_action_set) ? kWrites : 0u) |
            (acts(row->preview, &no_action_set) ? kPreviews : 0u) | (row->list ? kLists : 0u);
+}
+
+int key_value_count(const char *key)
+{
+    const KeyCase *row = find_case(find_key(key));
+    return row && row->values ? row->values->count : 0;
 }
 
 // Logs the outcome's "ret" line from `op` and turns the status into 0 or 1.

@@ -16,4 +16,8 @@ enum Ability : unsigned {
 // for another key, or for a key whose cases do nothing.
 unsigned key_abilities(const char *key);
 
+// How many menu values the key's value table holds (the values 0 up to one
+// below it); 0 for a key without one.
+int key_value_count(const char *key);
+
 }  // namespace picture
