@@ -70,7 +70,7 @@ struct KeyCase {
     LabelCase label = nullptr;
     HelpCase help = nullptr;
     // The value table that bounds the menu values, 0 up to its size; null
-    // where the key's values go to the platform untranslated.
+    // for a key without one.
     const ValueTable *values = nullptr;
 };
 
