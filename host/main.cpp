@@ -88,11 +88,11 @@ void complain(const Options &o, int line, const std::string &command, const std:
 
 // Runs one command and prints its record; returns the exit status.
 int execute(const host::ProviderHost &provider, const std::vector<std::string> &words,
-            const Options &o, int line)
+            const Options &o, int line, bool in_shell)
 {
     int status = kBadInput;
     try {
-        host::CommandResult out = host::run_command(provider, words, {o.any_key});
+        host::CommandResult out = host::run_command(provider, words, {o.any_key, in_shell});
         std::string text = o.json     ? host::to_json(out.record) + "\n"
                            : out.text ? out.text(out.record)
                                       : host::to_text(out.record);
@@ -150,7 +150,7 @@ int run_shell(const host::ProviderHost &provider, const Options &o)
             worst = std::max(worst, kBadInput);
             continue;
         }
-        worst = std::max(worst, execute(provider, words, o, where));
+        worst = std::max(worst, execute(provider, words, o, where, true));
     }
     return worst;
 }
@@ -227,7 +227,7 @@ int run(const Options &o)
             {state ? &*state : nullptr, o.log, host::program_dir() + PICTURE_MENU_WEB_DIR});
 #endif
     bool shell = front == host::FrontEnd::Shell && o.words.size() == 1;
-    int status = shell ? run_shell(*provider, o) : execute(*provider, o.words, o, 0);
+    int status = shell ? run_shell(*provider, o) : execute(*provider, o.words, o, 0, false);
     // Without a state file the simulated TV lives as long as the process; a
     // shell's user sees the change last, one command's does not.
     if (!shell && status == 0 && !state && (needs & host::kCommits))

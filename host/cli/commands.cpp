@@ -243,7 +243,7 @@ CommandResult run_command(const ProviderHost &host, const std::vector<std::strin
         throw BadInput("missing command");
     const Command *c = &command_named(words[0]);
     Args args(words.begin() + 1, words.end());
-    if (std::find(args.begin(), args.end(), "--help") != args.end())
+    if (options.help_word && std::find(args.begin(), args.end(), "--help") != args.end())
         return usage_of(*c);
     auto flag = c->flag ? std::find(args.begin(), args.end(), c->flag) : args.end();
     bool flagged = flag != args.end();

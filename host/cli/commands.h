@@ -22,6 +22,9 @@ struct CommandResult {
 
 struct CommandOptions {
     bool any_key = false;  // pass keys picture-menu does not know to the provider
+    // A --help among the words asks for the command's help. Not on the
+    // command line, which took its own before "--": after it, a word is a word.
+    bool help_word = true;
 };
 
 // Where a command may be given.
