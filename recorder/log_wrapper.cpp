@@ -5,8 +5,8 @@
 #include <string>
 
 #include "dlog.h"
-#include "notation.h"
 #include "record_file.h"
+#include "recording_notation.h"
 #include "wrapper_table.h"
 
 namespace recorder {

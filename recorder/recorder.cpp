@@ -15,10 +15,10 @@
 
 #include "dlog.h"
 #include "elf_types.h"
-#include "notation.h"
 #include "picture_provider.h"
 #include "platform_redirect.h"
 #include "record_file.h"
+#include "recording_notation.h"
 #include "requests.h"
 
 namespace {

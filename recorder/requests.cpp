@@ -10,8 +10,8 @@
 #include <string>
 #include <utility>
 
-#include "notation.h"
 #include "record_file.h"
+#include "recording_notation.h"
 
 namespace recorder {
 namespace {

@@ -12,11 +12,27 @@
 
 #include "output.h"
 #include "provider_host.h"
-#include "recording.h"
+#include "recording_reader.h"
 #include "words.h"
 
 namespace host {
 namespace {
+
+using recording::RecordedCall;
+using recording::RecordedRequest;
+using recording::Recording;
+using recording::Token;
+using recording::tokens_text;
+
+// A recording that cannot be read is bad input, exit 2.
+Recording read(const std::string &file)
+{
+    try {
+        return recording::read_recording(file);
+    } catch (const recording::BadRecording &e) {
+        throw BadInput(e.what());
+    }
+}
 
 // Strings and lists handed out during the replay, by recorded request number.
 struct Handles {
@@ -283,7 +299,7 @@ ReplayOptions parse_replay(const std::vector<std::string> &args, ReplayOptions o
 
 int replay(const ReplayOptions &options)
 {
-    const Recording rec = read_recording(options.file);
+    const Recording rec = read(options.file);
     Report report{rec, options};
     std::optional<ProviderHost> provider;
     Handles handles;

@@ -2,13 +2,19 @@
 // request with the platform calls, log lines and answer that followed it.
 #pragma once
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "notation.h"
+#include "recording_notation.h"
 #include "sim/control.h"
 
-namespace host {
+namespace recording {
+
+// A recording that cannot be read: the message starts with "FILE:LINE: ".
+struct BadRecording : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
 
 // A token as read: a quoted text, or a word such as 12, #4, #4[2] or null.
 struct Token {
@@ -24,7 +30,7 @@ struct RecordedCall {
 struct RecordedRequest {
     int line = 0;
     int number = 0;
-    const recording::Operation *operation = nullptr;
+    const Operation *operation = nullptr;
     std::vector<Token> args;
     std::vector<RecordedCall> calls;
     std::vector<std::string> log;  // the log lines' texts
@@ -39,7 +45,7 @@ struct Recording {
     std::vector<RecordedRequest> requests;
 };
 
-// Reads and checks a recording. Throws BadInput with "FILE:LINE: " and what
+// Reads and checks a recording. Throws BadRecording with "FILE:LINE: " and what
 // is wrong: a file that cannot be read, another format version, a truncated
 // recording, a line that is not one of the format.
 Recording read_recording(const std::string &file);
@@ -47,4 +53,4 @@ Recording read_recording(const std::string &file);
 // A request or answer written back in the recording's notation.
 std::string tokens_text(const std::vector<Token> &tokens);
 
-}  // namespace host
+}  // namespace recording

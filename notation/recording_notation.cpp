@@ -1,5 +1,5 @@
 // Operation rows of the recording's line format.
-#include "notation.h"
+#include "recording_notation.h"
 
 #include <cstdio>
 #include <string>

@@ -1,7 +1,7 @@
 // The recording's lines: a header (format, provider, time), then for each
 // request its line, the platform calls and log lines it caused, and its
 // answer.
-#include "recording.h"
+#include "recording_reader.h"
 
 #include <cerrno>
 #include <climits>
@@ -9,9 +9,7 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "words.h"
-
-namespace host {
+namespace recording {
 namespace {
 
 struct Reader {
@@ -20,7 +18,7 @@ struct Reader {
 
     [[noreturn]] void fail(const std::string &what) const
     {
-        throw BadInput(file + ":" + std::to_string(line) + ": " + what);
+        throw BadRecording(file + ":" + std::to_string(line) + ": " + what);
     }
 };
 
@@ -91,7 +89,7 @@ std::vector<Token> tokens(const Reader &r, const std::string &rest, std::string 
     std::size_t pos = 0;
     while (pos < rest.size()) {
         Token t;
-        std::optional<std::string> text = recording::next_token(rest, pos, &t.quoted);
+        std::optional<std::string> text = next_token(rest, pos, &t.quoted);
         if (!text)
             r.fail("cannot read a value at column " + std::to_string(pos + 1));
         t.text = *text;
@@ -133,7 +131,7 @@ void put_value(const Reader &r, sim::Answer &a, const std::string &line, std::si
         return;
     }
     bool quoted = false;
-    std::optional<std::string> t = recording::next_token(line, pos, &quoted);
+    std::optional<std::string> t = next_token(line, pos, &quoted);
     if (!t)
         r.fail("cannot read a value at column " + std::to_string(pos + 1));
     if (quoted) {
@@ -171,7 +169,7 @@ RecordedCall read_call(const Reader &r, const std::string &line)
         bool quoted = false;
         if (line[pos] != '"')
             ++pos;
-        else if (!recording::next_token(line, pos, &quoted))
+        else if (!next_token(line, pos, &quoted))
             r.fail("unterminated text in a platform call");
     }
     if (pos >= line.size())
@@ -199,12 +197,12 @@ void read_header(Reader &r, std::istream &in, Recording &rec)
 {
     std::string line;
     r.line = 1;
-    if (!std::getline(in, line) || !starts_with(line, recording::kMagic))
-        r.fail("not a recording (no \"" + std::string(recording::kMagic) + "\" header)");
-    std::string version = line.substr(std::string(recording::kMagic).size());
-    if (version != " " + std::to_string(recording::kFormatVersion))
+    if (!std::getline(in, line) || !starts_with(line, kMagic))
+        r.fail("not a recording (no \"" + std::string(kMagic) + "\" header)");
+    std::string version = line.substr(std::string(kMagic).size());
+    if (version != " " + std::to_string(kFormatVersion))
         r.fail("recording format" + version + ", this picture-menu reads version " +
-               std::to_string(recording::kFormatVersion));
+               std::to_string(kFormatVersion));
     r.line = 2;
     if (!std::getline(in, line) || !starts_with(line, "provider: "))
         r.fail("expected the provider line of the header");
@@ -231,7 +229,7 @@ RecordedRequest read_request(const Reader &r, const std::string &line, int expec
     std::string rest = line.substr(colon + 2);
     std::size_t blank = rest.find(' ');
     std::string name = rest.substr(0, blank);
-    q.operation = recording::operation_named(name);
+    q.operation = operation_named(name);
     if (!q.operation)
         r.fail("unknown operation: " + name);
     q.args =
@@ -256,9 +254,8 @@ void read_line(Reader &r, const std::string &line, Recording &rec, RecordedReque
         std::size_t pos = line.find(' ', 5);
         bool quoted = false;
         std::optional<std::string> tag =
-            pos == std::string::npos ? std::nullopt : recording::next_token(line, pos, &quoted);
-        std::optional<std::string> text =
-            tag ? recording::next_token(line, pos, &quoted) : std::nullopt;
+            pos == std::string::npos ? std::nullopt : next_token(line, pos, &quoted);
+        std::optional<std::string> text = tag ? next_token(line, pos, &quoted) : std::nullopt;
         if (!text || !quoted || pos != line.size())
             r.fail("not a log line: " + line);
         open->log.push_back(*text);
@@ -301,8 +298,8 @@ std::string tokens_text(const std::vector<Token> &tokens)
 {
     std::string text;
     for (const Token &t : tokens)
-        text += (text.empty() ? "" : " ") + (t.quoted ? recording::quote(t.text) : t.text);
+        text += (text.empty() ? "" : " ") + (t.quoted ? quote(t.text) : t.text);
     return text;
 }
 
-}  // namespace host
+}  // namespace recording
