@@ -39,4 +39,16 @@ std::string value_text(double value)
     return text;
 }
 
+std::string_view log_message(std::string_view text)
+{
+    if (!text.empty() && text.back() == '\n')
+        text.remove_suffix(1);
+    std::size_t arrow = text.find(") > [");
+    std::size_t close = arrow == std::string_view::npos ? arrow : text.find("] ", arrow);
+    std::size_t open = arrow == std::string_view::npos ? arrow : text.rfind('(', arrow);
+    if (close == std::string_view::npos || open == std::string_view::npos || text.find(": ") > open)
+        return text;
+    return text.substr(close + 2);
+}
+
 }  // namespace recording

@@ -77,6 +77,11 @@ std::string value_text(int value);
 std::string value_text(bool value);
 std::string value_text(double value);
 
+// A log line's text without the "FILE: FUNCTION(LINE) > [FUNCTION:LINE] "
+// prefix, which moves with every edit of the provider, and without its line
+// end: what replay compares.
+std::string_view log_message(std::string_view text);
+
 // Texts are quoted and read back as in the call notation.
 using calls::next_token;
 using calls::quote;

@@ -32,7 +32,7 @@ __attribute__((format(printf, 4, 5))) int w_dlog_print(log_id_t log_id, int prio
         text = buffer;
     }
     va_end(copy);
-    if (recording())
+    if (recording() && recording_log())
         write_line("log: " + std::to_string(prio) + " " + recording::quote(tag) + " " +
                    recording::quote(text));
     return __dlog_print(log_id, prio, tag, "%s", text.c_str());

@@ -3,6 +3,7 @@
 // platform and records the call (call_line.h).
 #include <cstring>
 #include <map>
+#include <mutex>
 
 #include "call_line.h"
 #include "wrapper_table.h"
@@ -39,7 +40,9 @@ PLATFORM_INTERFACES(RECORDER_PROXY)
 // keeps its objects; the provider may hold them after recording stops.
 template <typename Interface> Interface *proxy_of(Interface *real)
 {
+    static std::mutex lock;
     static auto *proxies = new std::map<Interface *, Proxy<Interface> *>;
+    std::lock_guard<std::mutex> hold(lock);
     auto it = proxies->find(real);
     if (it == proxies->end())
         it = proxies->emplace(real, new Proxy<Interface>(real)).first;

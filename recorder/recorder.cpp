@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,6 +29,7 @@ using recorder::ElfNhdr;
 using recorder::ElfPhdr;
 
 struct Provider {
+    std::mutex lock;  // loading, and the tables handed out
     void *handle = nullptr;
     provider_create_fn create = nullptr;
     provider_delete_fn del = nullptr;
@@ -99,7 +101,7 @@ std::string build_id(void *handle)
     return id.hex.empty() ? "unknown" : id.hex;
 }
 
-std::string header(const Provider &p)
+std::string header(const Provider &p, const recorder::Settings &settings)
 {
     char when[32] = "unknown";
     std::time_t now = std::time(nullptr);
@@ -108,13 +110,14 @@ std::string header(const Provider &p)
         std::strftime(when, sizeof when, "%Y-%m-%dT%H:%M:%SZ", &utc);
     return std::string(recording::kMagic) + " " + std::to_string(recording::kFormatVersion) +
            "\nprovider: " + recording::quote(p.path) + " build " + build_id(p.handle) +
-           "\ntime: " + when + "\n";
+           "\ntime: " + when + "\n" + (settings.log ? "" : "logs: off\n");
 }
 
 // Loads the real provider once; recording starts when a file is configured.
 bool load()
 {
     Provider &p = provider();
+    std::lock_guard<std::mutex> hold(p.lock);
     if (p.handle)
         return true;
     recorder::Settings settings = recorder::read_settings(own_dir());
@@ -133,10 +136,12 @@ bool load()
         p.handle = nullptr;
         return false;
     }
-    if (!settings.file.empty() && recorder::start(settings, header(p))) {
+    if (!settings.file.empty() && recorder::start(settings, header(p, settings))) {
         std::string why;
         if (!recorder::redirect_platform_calls(p.handle, &why))
             recorder::stop(("recording stopped: " + why).c_str());
+        for (const std::string &copy : recorder::unrecorded_copies(p.handle))
+            log_line("calls through a copy of " + copy + " of the provider are not recorded");
     }
     return true;
 }
@@ -162,6 +167,7 @@ extern "C" __attribute__((visibility("default"))) int create_provider(provider_o
             return 1;
         }
         recorder::fill_table(real, mine);
+        std::lock_guard<std::mutex> hold(p.lock);
         p.tables.emplace_back(mine, real);
         *table = mine;
         return status;
@@ -178,16 +184,23 @@ extern "C" __attribute__((visibility("default"))) int delete_provider(provider_o
             return table ? 0 : 1;
         if (!table || !*table)
             return recorder::record_delete(p.del, table);
-        for (auto it = p.tables.begin(); it != p.tables.end(); ++it) {
-            if (it->first != *table)
-                continue;
-            provider_op *real = it->second;
-            int status = recorder::record_delete(p.del, &real);
-            std::free(it->first);
-            p.tables.erase(it);
-            return status;
+        provider_op *mine = nullptr, *real = nullptr;
+        {
+            std::lock_guard<std::mutex> hold(p.lock);
+            for (auto it = p.tables.begin(); it != p.tables.end() && !mine; ++it) {
+                if (it->first == *table) {
+                    mine = it->first;
+                    real = it->second;
+                    p.tables.erase(it);
+                    break;
+                }
+            }
         }
-        return recorder::record_delete(p.del, table);  // not one of ours: the provider decides
+        if (!mine)
+            return recorder::record_delete(p.del, table);  // not one of ours: the provider decides
+        int status = recorder::record_delete(p.del, &real);
+        std::free(mine);
+        return status;
     } catch (...) {
         return 1;
     }

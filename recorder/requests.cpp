@@ -6,7 +6,9 @@
 // item reads refer back to them.
 #include "requests.h"
 
+#include <functional>
 #include <map>
+#include <mutex>
 #include <string>
 #include <utility>
 
@@ -18,17 +20,15 @@ namespace {
 
 provider_op g_real[PROVIDER_SLOT_COUNT];
 
+// What the host holds of the provider's, by the request that handed it out;
+// threads share it, so it is read and changed under its lock.
 struct Handles {
-    int requests = 0;
+    std::mutex lock;
     std::map<const void *, int> handed_out;  // string or list -> its request
     std::map<const void *, std::pair<int, int>> items;
 };
 
-Handles &handles()
-{
-    static Handles h;
-    return h;
-}
+Handles g_handles;
 
 template <typename F> F real(provider_slot slot)
 {
@@ -39,39 +39,51 @@ std::string handle_of(const void *p)
 {
     if (!p)
         return "null";
-    auto it = handles().handed_out.find(p);
-    return it == handles().handed_out.end() ? "?" : "#" + std::to_string(it->second);
+    std::lock_guard<std::mutex> hold(g_handles.lock);
+    auto it = g_handles.handed_out.find(p);
+    return it == g_handles.handed_out.end() ? "?" : "#" + std::to_string(it->second);
 }
 
 std::string item_of(const void *p)
 {
     if (!p)
         return "null";
-    auto it = handles().items.find(p);
-    return it == handles().items.end() ? "?"
+    std::lock_guard<std::mutex> hold(g_handles.lock);
+    auto it = g_handles.items.find(p);
+    return it == g_handles.items.end() ? "?"
                                        : "#" + std::to_string(it->second.first) + "[" +
                                              std::to_string(it->second.second) + "]";
 }
 
-// Writes the request line; returns its number.
-int request(provider_slot slot, const std::string &args)
+// Opens the request: the operation's name and its arguments.
+void request(provider_slot slot, const std::string &args)
 {
-    int n = ++handles().requests;
-    std::string line =
-        "request " + std::to_string(n) + ": " + recording::operation_of_slot(slot)->name;
-    write_line(args.empty() ? line : line + " " + args);
-    return n;
+    std::string head = recording::operation_of_slot(slot)->name;
+    begin_request(args.empty() ? head : head + " " + args);
 }
 
-void answer(const std::string &text)
+// Answers it; `handed_out`, when given, is named after the request's number.
+void answer(const std::string &text, const void *handed_out = nullptr)
 {
-    write_line(text.empty() ? "answer:" : "answer: " + text);
+    end_request(text, [&](int n, std::string &) {
+        if (!handed_out)
+            return;
+        std::lock_guard<std::mutex> hold(g_handles.lock);
+        g_handles.handed_out[handed_out] = n;
+    });
 }
 
-std::string status_text(int status, char **text, int n)
+// Forgets a string or list the host gives back.
+void forget(const void *p, void *const *items, int count)
 {
-    if (text && *text)
-        handles().handed_out[*text] = n;
+    std::lock_guard<std::mutex> hold(g_handles.lock);
+    g_handles.handed_out.erase(p);
+    for (int i = 0; items && i < count; i++)
+        g_handles.items.erase(items[i]);
+}
+
+std::string status_text(int status, char **text)
+{
     return std::to_string(status) + " " + recording::quote(text ? *text : nullptr);
 }
 
@@ -116,9 +128,9 @@ template <provider_slot Slot> int get_string(const char *key, char **value)
 {
     if (!recording())
         return real<provider_get_string_fn>(Slot)(key, value);
-    int n = request(Slot, recording::quote(key));
+    request(Slot, recording::quote(key));
     int status = real<provider_get_string_fn>(Slot)(key, value);
-    answer(status_text(status, value, n));
+    answer(status_text(status, value), value ? *value : nullptr);
     return status;
 }
 
@@ -127,7 +139,7 @@ template <provider_slot Slot> int release_string(char *value)
     if (!recording())
         return real<provider_release_string_fn>(Slot)(value);
     request(Slot, handle_of(value));
-    handles().handed_out.erase(value);
+    forget(value, nullptr, 0);
     int status = real<provider_release_string_fn>(Slot)(value);
     answer(std::to_string(status));
     return status;
@@ -138,15 +150,19 @@ template <provider_slot Slot> void **get_list_items(const char *key, int *count)
     auto get = real<provider_get_list_items_fn>(Slot);
     if (!recording())
         return get(key, count);
-    int n = request(Slot, recording::quote(key) + " " + std::to_string(count ? *count : 0));
+    request(Slot, recording::quote(key) + " " + std::to_string(count ? *count : 0));
     void **items = get(key, count);
     int c = count ? *count : 0;
-    if (items) {
-        handles().handed_out[items] = n;
+    // A list's answer names it after its own request: "#N COUNT".
+    end_request("null " + std::to_string(c), [&](int n, std::string &answer_text) {
+        if (!items)
+            return;
+        answer_text = "#" + std::to_string(n) + " " + std::to_string(c);
+        std::lock_guard<std::mutex> hold(g_handles.lock);
+        g_handles.handed_out[items] = n;
         for (int i = 0; i < c; i++)
-            handles().items[items[i]] = {n, i};
-    }
-    answer((items ? "#" + std::to_string(n) : std::string("null")) + " " + std::to_string(c));
+            g_handles.items[items[i]] = {n, i};
+    });
     return items;
 }
 
@@ -177,11 +193,8 @@ template <provider_slot Slot> int free_list_items(void **items, int count)
     if (!recording())
         return free_items(items, count);
     request(Slot, handle_of(items) + " " + std::to_string(count));
-    if (items) {
-        handles().handed_out.erase(items);
-        for (int i = 0; i < count; i++)
-            handles().items.erase(items[i]);
-    }
+    if (items)
+        forget(items, items, count);
     int status = free_items(items, count);
     answer(std::to_string(status));
     return status;
@@ -239,7 +252,7 @@ int record_create(provider_create_fn create, provider_op **table)
 {
     if (!recording())
         return create(table);
-    write_line("request " + std::to_string(++handles().requests) + ": create_provider");
+    begin_request("create_provider");
     int status = create(table);
     answer(std::to_string(status));
     return status;
@@ -249,7 +262,7 @@ int record_delete(provider_delete_fn del, provider_op **table)
 {
     if (!recording())
         return del(table);
-    write_line("request " + std::to_string(++handles().requests) + ": delete_provider");
+    begin_request("delete_provider");
     int status = del(table);
     answer(std::to_string(status));
     return status;

@@ -156,8 +156,8 @@ const Command kCommands[] = {
      "set up the simulated TV (below); alone, its commands"},
     {"shell", "", 0, 0, false, Scope::CommandLine, nullptr,
      "commands from standard input, one a line, in one process"},
-    {"replay", "FILE [--provider PATH] [--continue]", 1, 4, false, Scope::CommandLine, nullptr,
-     "replay a recording against the provider"},
+    {"replay", "FILE [--provider PATH] [--continue] [--ignore-log]", 1, 5, false,
+     Scope::CommandLine, nullptr, "replay a recording against the provider"},
 #ifdef PICTURE_SERVE
     {"serve", "[--listen ADDR:PORT] [--allow-remote]", 0, 4, false, Scope::CommandLine, nullptr,
      "the Picture menu in a browser"},

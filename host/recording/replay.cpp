@@ -20,15 +20,15 @@ namespace {
 
 using recording::RecordedCall;
 using recording::RecordedRequest;
-using recording::Recording;
+using recording::RecordingReader;
 using recording::Token;
 using recording::tokens_text;
 
 // A recording that cannot be read is bad input, exit 2.
-Recording read(const std::string &file)
+template <typename Read> auto reading(Read read)
 {
     try {
-        return recording::read_recording(file);
+        return read();
     } catch (const recording::BadRecording &e) {
         throw BadInput(e.what());
     }
@@ -195,7 +195,7 @@ std::string issue(const ProviderHost &p, const RecordedRequest &q, Handles &h)
 }
 
 struct Report {
-    const Recording &rec;
+    const std::string &file;
     const ReplayOptions &options;
     int divergences = 0;
     int calls = 0;
@@ -205,52 +205,84 @@ struct Report {
     {
         divergences++;
         std::fflush(stdout);
-        std::fprintf(stderr, "%s:%d: request %d: %s %s\n%s", rec.file.c_str(), line, q.number,
+        std::fprintf(stderr, "%s:%d: request %d: %s %s\n%s", file.c_str(), line, q.number,
                      q.operation->name, tokens_text(q.args).c_str(), what.c_str());
         for (const sim::LogLine &l : sim::log())
             std::fprintf(stderr, "  log: %s%s", l.raw.c_str(), l.well_formed ? "" : "\n");
     }
 };
 
-// The longest common subsequence of the recorded and the actual calls, so
-// that a skipped, extra or changed call shows where it happens.
-void compare_calls(Report &report, const RecordedRequest &q, const std::vector<std::string> &actual)
+// What was recorded of one kind (calls, log lines), each with its line.
+struct Expected {
+    int line;
+    std::string text;
+};
+
+// Compares what was recorded with what happened: equal lists at once, else
+// past their common ends the longest common subsequence of the rest, so
+// that a skipped, extra or changed entry shows where it happens.
+void compare(Report &report, const RecordedRequest &q, const char *kind,
+             const std::vector<Expected> &expected, const std::vector<std::string> &actual)
 {
-    const std::vector<RecordedCall> &expected = q.calls;
-    std::size_t n = expected.size(), m = actual.size();
-    std::vector<std::vector<int>> common(n + 1, std::vector<int>(m + 1, 0));
-    for (std::size_t i = n; i-- > 0;)
-        for (std::size_t j = m; j-- > 0;)
-            common[i][j] = expected[i].call.call == actual[j]
-                               ? common[i + 1][j + 1] + 1
-                               : std::max(common[i + 1][j], common[i][j + 1]);
-    std::size_t i = 0, j = 0;
-    while (i < n || j < m) {
-        if (i < n && j < m && expected[i].call.call == actual[j]) {
+    std::size_t lo = 0, n = expected.size(), m = actual.size();
+    while (lo < n && lo < m && expected[lo].text == actual[lo])
+        lo++;
+    while (n > lo && m > lo && expected[n - 1].text == actual[m - 1])
+        n--, m--;
+    std::vector<std::vector<int>> common(n - lo + 1, std::vector<int>(m - lo + 1, 0));
+    for (std::size_t i = n; i-- > lo;)
+        for (std::size_t j = m; j-- > lo;)
+            common[i - lo][j - lo] =
+                expected[i].text == actual[j]
+                    ? common[i - lo + 1][j - lo + 1] + 1
+                    : std::max(common[i - lo + 1][j - lo], common[i - lo][j - lo + 1]);
+    auto shown = [&](bool has, const std::string &text) { return has ? text : "(none)"; };
+    for (std::size_t i = lo, j = lo; i < n || j < m;) {
+        if (i < n && j < m && expected[i].text == actual[j]) {
             i++, j++;
             continue;
         }
-        bool skip_expected = i < n && (j == m || common[i + 1][j] >= common[i][j + 1]);
-        bool skip_actual = j < m && (i == n || common[i][j + 1] >= common[i + 1][j]);
+        bool skip_expected =
+            i < n && (j == m || common[i - lo + 1][j - lo] >= common[i - lo][j - lo + 1]);
+        bool skip_actual =
+            j < m && (i == n || common[i - lo][j - lo + 1] >= common[i - lo + 1][j - lo]);
         int line = i < n ? expected[i].line : q.answer_line;
-        if (skip_expected && skip_actual) {
-            report.divergence(q, line,
-                              "  expected call: " + expected[i].call.call +
-                                  "\n  actual call:   " + actual[j] + "\n");
-            i++, j++;
-        } else if (skip_expected) {
-            report.divergence(q, line,
-                              "  expected call: " + expected[i].call.call +
-                                  "\n  actual call:   (none)\n");
-            i++;
-        } else {
-            report.divergence(q, line,
-                              "  expected call: (none)\n  actual call:   " + actual[j] + "\n");
-            j++;
-        }
+        report.divergence(q, line,
+                          "  expected " + std::string(kind) + ": " +
+                              shown(skip_expected, i < n ? expected[i].text : "") + "\n  actual " +
+                              kind + ":   " + shown(skip_actual, j < m ? actual[j] : "") + "\n");
+        i += skip_expected ? 1 : 0;
+        j += skip_actual ? 1 : 0;
         if (!report.options.keep_going)
             return;
     }
+}
+
+void compare_calls(Report &report, const RecordedRequest &q)
+{
+    std::vector<Expected> expected;
+    for (const RecordedCall &c : q.calls)
+        expected.push_back({c.line, c.call.call});
+    compare(report, q, "call", expected, sim::journal());
+}
+
+std::string log_text(int priority, const std::string &tag, const std::string &text)
+{
+    return std::to_string(priority) + " " + recording::quote(tag) + " " +
+           recording::quote(recording::log_message(text));
+}
+
+// Log lines by priority, tag and text; the prefix that moves with every
+// edit of the provider is left out.
+void compare_log(Report &report, const RecordedRequest &q)
+{
+    std::vector<Expected> expected;
+    for (const recording::RecordedLog &l : q.log)
+        expected.push_back({l.line, log_text(l.priority, l.tag, l.text)});
+    std::vector<std::string> actual;
+    for (const sim::LogLine &l : sim::log())
+        actual.push_back(log_text(l.priority, l.tag, l.raw));
+    compare(report, q, "log", expected, actual);
 }
 
 void trace_calls()
@@ -281,39 +313,48 @@ void create(std::optional<ProviderHost> &provider, const ReplayOptions &options)
 
 ReplayOptions parse_replay(const std::vector<std::string> &args, ReplayOptions options)
 {
+    const char *usage =
+        "replay: expected replay FILE [--provider PATH] [--continue] [--ignore-log]";
     options.file.clear();
     for (std::size_t i = 0; i < args.size(); i++) {
         if (args[i] == "--continue")
             options.keep_going = true;
+        else if (args[i] == "--ignore-log")
+            options.ignore_log = true;
         else if (args[i] == "--provider" && i + 1 < args.size())
             options.provider = args[++i];
         else if (args[i][0] == '-' || !options.file.empty())
-            throw BadInput("replay: expected replay FILE [--provider PATH] [--continue]");
+            throw BadInput(usage);
         else
             options.file = args[i];
     }
     if (options.file.empty())
-        throw BadInput("replay: expected replay FILE [--provider PATH] [--continue]");
+        throw BadInput(usage);
     return options;
 }
 
-int replay(const ReplayOptions &options)
-{
-    const Recording rec = read(options.file);
-    Report report{rec, options};
+namespace {
+
+struct Replay {
+    const ReplayOptions &options;
+    Report report;
+    bool logs;  // the recording has the log lines to compare
     std::optional<ProviderHost> provider;
     Handles handles;
-    for (const RecordedRequest &q : rec.requests) {
+    int requests = 0;
+
+    // Issues one request with the platform answering as recorded; compares.
+    void run(const RecordedRequest &q)
+    {
+        requests++;
         sim::replay(answers(q));
         sim::clear_journal();
         sim::clear_log();
-        std::string answer;
+        std::string answer = "0";
         if (q.operation->slot < 0 && std::string(q.operation->name) == "create_provider") {
             create(provider, options);
-            answer = "0";
         } else if (q.operation->slot < 0) {
             provider.reset();
-            answer = "0";
         } else {
             if (!provider) {
                 sim::end_replay();  // a recording that starts after the creation
@@ -326,35 +367,81 @@ int replay(const ReplayOptions &options)
         }
         if (options.trace)
             trace_calls();
-        compare_calls(report, q, sim::journal());
+        compare_calls(report, q);
         report.calls += static_cast<int>(q.calls.size());
-        if ((options.keep_going || report.divergences == 0) && answer != tokens_text(q.answer))
+        bool going = options.keep_going || report.divergences == 0;
+        if (going && logs)
+            compare_log(report, q);
+        going = options.keep_going || report.divergences == 0;
+        if (going && answer != tokens_text(q.answer))
             report.divergence(q, q.answer_line,
                               "  expected answer: " + tokens_text(q.answer) +
                                   "\n  actual answer:   " + answer + "\n");
-        if (report.divergences > 0 && !options.keep_going)
+    }
+
+    // The outcome: 0 a match, 1 a divergence, kUnfinished a match of every
+    // complete request of a recording that stops in the middle of one.
+    int finish(const RecordingReader &reader, bool at_end)
+    {
+        std::fflush(stdout);
+        const std::string &file = options.file;
+        int status = report.divergences > 0 ? 1 : reader.cut().empty() ? 0 : kUnfinished;
+        if (!at_end)
+            status = 1;
+        if (options.json) {
+            Node outcome(Object{{"command", "replay"},
+                                {"file", file},
+                                {"requests", static_cast<long long>(requests)},
+                                {"calls", report.calls},
+                                {"divergences", report.divergences},
+                                {"status", status}});
+            std::printf("%s\n", to_json(outcome).c_str());
+        } else if (report.divergences == 0) {
+            std::printf("%s: %d requests and %d platform calls match\n", file.c_str(), requests,
+                        report.calls);
+        }
+        std::fflush(stdout);
+        if (report.divergences > 0)
+            std::fprintf(stderr, "%s: %d divergence%s\n", file.c_str(), report.divergences,
+                         report.divergences == 1 ? "" : "s");
+        if (!at_end)
+            return status;
+        if (!reader.cut().empty())
+            std::fprintf(stderr, "%s:%d: %s: the recording stops there\n", file.c_str(),
+                         reader.cut_line(), reader.cut().c_str());
+        else if (reader.end().empty())
+            std::fprintf(stderr, "%s: no end line: the host did not end the recording\n",
+                         file.c_str());
+        return status;
+    }
+};
+
+}  // namespace
+
+int replay(const ReplayOptions &options)
+{
+    // Read through once first: a recording with a bad line is refused before
+    // any request runs.
+    reading([&] {
+        RecordingReader check(options.file);
+        for (RecordedRequest q; check.next(q);) {
+        }
+        return 0;
+    });
+    RecordingReader reader = reading([&] { return RecordingReader(options.file); });
+    bool logs = reader.header().logs && !options.ignore_log;
+    Replay r{options, {options.file, options}, logs, {}, {}, 0};
+    bool at_end = false;
+    for (RecordedRequest q; !at_end;) {
+        at_end = !reading([&] { return reader.next(q); });
+        if (!at_end)
+            r.run(q);
+        if (r.report.divergences > 0 && !options.keep_going)
             break;
     }
     sim::end_replay();
-    provider.reset();
-    std::fflush(stdout);
-    int status = report.divergences > 0 ? 1 : 0;
-    if (options.json) {
-        Node outcome(Object{{"command", "replay"},
-                            {"file", rec.file},
-                            {"requests", static_cast<long long>(rec.requests.size())},
-                            {"calls", report.calls},
-                            {"divergences", report.divergences},
-                            {"status", status}});
-        std::printf("%s\n", to_json(outcome).c_str());
-    } else if (status == 0) {
-        std::printf("%s: %zu requests and %d platform calls match\n", rec.file.c_str(),
-                    rec.requests.size(), report.calls);
-    }
-    if (status != 0)
-        std::fprintf(stderr, "%s: %d divergence%s\n", rec.file.c_str(), report.divergences,
-                     report.divergences == 1 ? "" : "s");
-    return status;
+    r.provider.reset();
+    return r.finish(reader, at_end);
 }
 
 }  // namespace host
