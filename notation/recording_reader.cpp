@@ -328,7 +328,9 @@ bool RecordingReader::next(RecordedRequest &q)
     std::string text;
     try {
         if (!line(text)) {
-            if (cut_line_ != 0)
+            if (cut_line_ != 0 && starts_with(text, "request "))
+                cut_ = "request " + std::to_string(number_ + 1) + " has no answer";
+            else if (cut_line_ != 0)
                 cut_ = "the last line stops short";
             return false;
         }

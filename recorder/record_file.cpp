@@ -19,6 +19,7 @@
 namespace recorder {
 
 std::atomic<bool> g_recording{false};
+std::atomic<bool> g_handles_held{false};
 
 namespace {
 
@@ -149,6 +150,7 @@ void write_locked(File &f, const std::string &text)
         if (!full(f))
             return;
         if (f.size + size + kEndRoom > f.limit) {
+            write_all(f.fd, kEndFull, kEndRoom);
             stop_locked(f, ("recording stopped: a request of " + std::to_string(size) +
                             " bytes does not fit in the limit of " + std::to_string(f.limit))
                                .c_str());
@@ -162,6 +164,8 @@ void write_locked(File &f, const std::string &text)
         return;
     }
     f.size += size;
+    if (f.settings.rotate && !g_handles_held && f.size >= f.limit / 2)
+        full(f);
 }
 
 File::~File()
@@ -174,6 +178,11 @@ File::~File()
 }
 
 }  // namespace
+
+void set_handles_held(bool held)
+{
+    g_handles_held = held;
+}
 
 bool recording_log()
 {

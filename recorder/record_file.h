@@ -37,6 +37,11 @@ void write_line(const std::string &line);
 using Numbered = std::function<void(int number, std::string &answer)>;
 void end_request(std::string answer, const Numbered &numbered = {});
 
+// Whether the host holds strings or lists handed out by earlier requests. A
+// rotating recording starts its next file at a request that leaves none
+// held once the file is half full, so that each file replays on its own.
+void set_handles_held(bool held);
+
 // Stops recording, logging why (nothing when `why` is null).
 void stop(const char *why);
 

@@ -70,6 +70,7 @@ void answer(const std::string &text, const void *handed_out = nullptr)
             return;
         std::lock_guard<std::mutex> hold(g_handles.lock);
         g_handles.handed_out[handed_out] = n;
+        set_handles_held(true);
     });
 }
 
@@ -80,6 +81,7 @@ void forget(const void *p, void *const *items, int count)
     g_handles.handed_out.erase(p);
     for (int i = 0; items && i < count; i++)
         g_handles.items.erase(items[i]);
+    set_handles_held(!g_handles.handed_out.empty());
 }
 
 std::string status_text(int status, char **text)
@@ -162,6 +164,7 @@ template <provider_slot Slot> void **get_list_items(const char *key, int *count)
         g_handles.handed_out[items] = n;
         for (int i = 0; i < c; i++)
             g_handles.items[items[i]] = {n, i};
+        set_handles_held(true);
     });
     return items;
 }
