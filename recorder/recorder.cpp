@@ -3,8 +3,6 @@
 // record each request and answer, while the provider's platform calls and
 // log lines are recorded on their way to the platform.
 #include <dlfcn.h>
-#include <elf.h>
-#include <link.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -14,8 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "build_id.h"
 #include "dlog.h"
-#include "elf_types.h"
 #include "picture_provider.h"
 #include "platform_redirect.h"
 #include "record_file.h"
@@ -23,10 +21,6 @@
 #include "requests.h"
 
 namespace {
-
-using recorder::ElfAddr;
-using recorder::ElfNhdr;
-using recorder::ElfPhdr;
 
 struct Provider {
     std::mutex lock;  // loading, and the tables handed out
@@ -57,50 +51,6 @@ std::string own_dir()
     return path.substr(0, path.rfind('/') + 1);
 }
 
-struct BuildId {
-    ElfAddr base;
-    std::string hex;
-};
-
-int find_build_id(dl_phdr_info *info, std::size_t, void *data)
-{
-    auto *id = static_cast<BuildId *>(data);
-    if (info->dlpi_addr != id->base)
-        return 0;
-    for (int i = 0; i < info->dlpi_phnum; i++) {
-        const ElfPhdr &ph = info->dlpi_phdr[i];
-        if (ph.p_type != PT_NOTE)
-            continue;
-        const auto *p = recorder::loaded<const unsigned char>(info->dlpi_addr + ph.p_vaddr);
-        const unsigned char *end = p + ph.p_memsz;
-        while (p + sizeof(ElfNhdr) <= end) {
-            auto *note = reinterpret_cast<const ElfNhdr *>(p);
-            const unsigned char *desc = p + sizeof *note + ((note->n_namesz + 3) & ~3U);
-            if (note->n_type == NT_GNU_BUILD_ID && note->n_namesz == 4 &&
-                std::memcmp(p + sizeof *note, "GNU", 4) == 0) {
-                static const char kHex[] = "0123456789abcdef";
-                for (unsigned k = 0; k < note->n_descsz; k++) {
-                    id->hex += kHex[desc[k] >> 4];
-                    id->hex += kHex[desc[k] & 15];
-                }
-                return 1;
-            }
-            p = desc + ((note->n_descsz + 3) & ~3U);
-        }
-    }
-    return 1;
-}
-
-std::string build_id(void *handle)
-{
-    link_map *map = nullptr;
-    if (dlinfo(handle, RTLD_DI_LINKMAP, &map) != 0 || !map)
-        return "unknown";
-    BuildId id{map->l_addr, ""};
-    dl_iterate_phdr(find_build_id, &id);
-    return id.hex.empty() ? "unknown" : id.hex;
-}
-
 std::string header(const Provider &p, const recorder::Settings &settings)
 {
     char when[32] = "unknown";
@@ -109,7 +59,7 @@ std::string header(const Provider &p, const recorder::Settings &settings)
     if (gmtime_r(&now, &utc))
         std::strftime(when, sizeof when, "%Y-%m-%dT%H:%M:%SZ", &utc);
     return std::string(recording::kMagic) + " " + std::to_string(recording::kFormatVersion) +
-           "\nprovider: " + recording::quote(p.path) + " build " + build_id(p.handle) +
+           "\nprovider: " + recording::quote(p.path) + " build " + recorder::build_id(p.handle) +
            "\ntime: " + when + "\n" + (settings.log ? "" : "logs: off\n");
 }
 

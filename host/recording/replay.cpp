@@ -3,6 +3,7 @@
 // answer and its calls are then compared with what was recorded.
 #include "replay.h"
 
+#include <dlfcn.h>
 #include <libintl.h>
 
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include <map>
 #include <optional>
 
+#include "build_id.h"
 #include "output.h"
 #include "provider_host.h"
 #include "recording_reader.h"
@@ -309,6 +311,26 @@ void create(std::optional<ProviderHost> &provider, const ReplayOptions &options)
     bind_textdomain_codeset(kTextDomain, "UTF-8");
 }
 
+// The build ids of the recorded provider and of the loaded one, side by
+// side with --trace, and a warning when they differ.
+void compare_builds(const ReplayOptions &options, const std::string &recorded_provider)
+{
+    std::size_t at = recorded_provider.rfind(" build ");
+    std::string recorded = at == std::string::npos ? "unknown" : recorded_provider.substr(at + 7);
+    void *handle = dlopen(options.provider.c_str(), RTLD_NOW | RTLD_NOLOAD);
+    std::string loaded = handle ? recorder::build_id(handle) : "unknown";
+    if (handle)
+        dlclose(handle);
+    if (options.trace)
+        std::fprintf(stderr, "provider build: %s recorded, %s loaded\n", recorded.c_str(),
+                     loaded.c_str());
+    if (recorded != loaded)
+        std::fprintf(stderr,
+                     "%s: warning: recorded with another build of the provider "
+                     "(--trace shows both)\n",
+                     options.file.c_str());
+}
+
 }  // namespace
 
 ReplayOptions parse_replay(const std::vector<std::string> &args, ReplayOptions options)
@@ -339,6 +361,8 @@ struct Replay {
     const ReplayOptions &options;
     Report report;
     bool logs;  // the recording has the log lines to compare
+    const std::string &recorded_provider;
+    bool builds_compared = false;
     std::optional<ProviderHost> provider;
     Handles handles;
     int requests = 0;
@@ -364,6 +388,10 @@ struct Replay {
                 sim::clear_log();
             }
             answer = issue(*provider, q, handles);
+        }
+        if (provider && !builds_compared) {
+            builds_compared = true;
+            compare_builds(options, recorded_provider);
         }
         if (options.trace)
             trace_calls();
@@ -430,7 +458,7 @@ int replay(const ReplayOptions &options)
     });
     RecordingReader reader = reading([&] { return RecordingReader(options.file); });
     bool logs = reader.header().logs && !options.ignore_log;
-    Replay r{options, {options.file, options}, logs, {}, {}, 0};
+    Replay r{options, {options.file, options}, logs, reader.header().provider, false, {}, {}, 0};
     bool at_end = false;
     for (RecordedRequest q; !at_end;) {
         at_end = !reading([&] { return reader.next(q); });
