@@ -29,6 +29,18 @@ template <typename T> T adopted(T value)
 PLATFORM_INTERFACES(RECORDER_ADOPT_DECLARATIONS)
 // NOLINTEND(bugprone-macro-parentheses)
 
+// A call line into the thread's open request, or alone outside one.
+inline void put_call(const std::string &text)
+{
+    if (std::string *lines = request_lines()) {
+        *lines += "call: ";
+        *lines += text;
+        *lines += '\n';
+    } else {
+        write_line("call: " + text);
+    }
+}
+
 template <typename R> bool succeeded(const R &result)
 {
     if constexpr (std::is_integral_v<R>)
@@ -53,7 +65,7 @@ template <auto F, typename Call, typename... A> auto recorded(Call call, A &...a
         call();
         if (line) {
             Row::outs(*line, {true, list_before}, args...);
-            write_line("call: " + line->call());
+            put_call(line->call());
         }
     } else {
         R r = adopted(call());
@@ -61,7 +73,7 @@ template <auto F, typename Call, typename... A> auto recorded(Call call, A &...a
         if (line) {
             line->result(calls::result_text(r));
             Row::outs(*line, {succeeded(r), list_before}, args...);
-            write_line("call: " + line->text());
+            put_call(line->text());
         }
         return r;
     }

@@ -19,6 +19,7 @@
 
 #include "elf_types.h"
 #include "platform_redirect.h"
+#include "record_file.h"
 #include "wrapper_table.h"
 
 namespace recorder {
@@ -146,11 +147,15 @@ bool write_entry(void **entry, void *value, const Relro &relro)
     return true;
 }
 
-// The wrappers by the name their function has in the library defining it.
+// The wrappers by the name their function has in the library defining it;
+// with log lines left out of the recording, the platform log is not wrapped.
 std::map<std::string, Wrapper> wrappers_by_name()
 {
     std::map<std::string, Wrapper> by_name;
+    const void *log = log_wrapper().wrapper;
     for (const Wrapper &w : platform_wrappers()) {
+        if (w.wrapper == log && !recording_log())
+            continue;
         Dl_info info{};
         if (dladdr(w.real, &info) && info.dli_sname && info.dli_saddr == w.real)
             by_name[info.dli_sname] = w;

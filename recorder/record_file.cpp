@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -46,10 +47,14 @@ struct File {
 
 File g_file;
 
-// The calling thread's open request and its number among the threads.
-thread_local std::string t_request;
-thread_local bool t_open = false;
-thread_local int t_thread = 0;
+// The calling thread's open request and its number among the threads; the
+// lines' buffer is kept from one request to the next.
+struct ThreadRequest {
+    std::string lines;
+    bool open = false;
+    int thread = 0;
+};
+thread_local ThreadRequest t_request;
 
 // The recorder's own lines go straight to the platform log.
 void log_line(const std::string &message)
@@ -57,16 +62,28 @@ void log_line(const std::string &message)
     __dlog_print(LOG_ID_MAIN, DLOG_WARN, "picture-recorder", "%s\n", message.c_str());
 }
 
-bool write_all(int fd, const char *data, std::size_t size)
+// Writes the pieces in order, in one write unless the system takes less.
+bool write_all(int fd, std::initializer_list<std::string_view> pieces)
 {
-    while (size > 0) {
-        ssize_t n = ::write(fd, data, size);
+    iovec parts[4];
+    int count = 0;
+    for (std::string_view p : pieces)
+        if (!p.empty() && count < 4)
+            parts[count++] = {const_cast<char *>(p.data()), p.size()};  // NOLINT: writev's type
+    iovec *next = parts;
+    while (count > 0) {
+        ssize_t n = ::writev(fd, next, count);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
             return false;
-        data += n;
-        size -= static_cast<std::size_t>(n);
+        auto done = static_cast<std::size_t>(n);
+        for (; count > 0 && done >= next->iov_len; count--)
+            done -= (next++)->iov_len;
+        if (count > 0) {
+            next->iov_base = static_cast<char *>(next->iov_base) + done;
+            next->iov_len -= done;
+        }
     }
     return true;
 }
@@ -94,7 +111,7 @@ bool open_file(File &f, std::string *why)
         *why = f.settings.file + " is being recorded by another process";
         return false;
     }
-    if (ftruncate(f.fd, 0) != 0 || !write_all(f.fd, f.header.data(), f.header.size())) {
+    if (ftruncate(f.fd, 0) != 0 || !write_all(f.fd, {f.header})) {
         *why = "cannot write " + f.settings.file + ": " + std::strerror(errno);
         return false;
     }
@@ -124,7 +141,7 @@ void stop_locked(File &f, const char *why)
 // Ends a full file: kept as FILE.1 with a fresh FILE after it, or stopped.
 bool full(File &f)
 {
-    write_all(f.fd, kEndFull, kEndRoom);
+    write_all(f.fd, {kEndFull});
     std::string why;
     if (f.settings.rotate) {
         close_file(f);
@@ -143,21 +160,23 @@ bool full(File &f)
 }
 
 // Writes a request's lines, or a line alone, with the file's lock held.
-void write_locked(File &f, const std::string &text)
+void write_locked(File &f, std::initializer_list<std::string_view> pieces)
 {
-    auto size = static_cast<long long>(text.size());
+    long long size = 0;
+    for (std::string_view p : pieces)
+        size += static_cast<long long>(p.size());
     if (f.size + size + kEndRoom > f.limit) {
         if (!full(f))
             return;
         if (f.size + size + kEndRoom > f.limit) {
-            write_all(f.fd, kEndFull, kEndRoom);
+            write_all(f.fd, {kEndFull});
             stop_locked(f, ("recording stopped: a request of " + std::to_string(size) +
                             " bytes does not fit in the limit of " + std::to_string(f.limit))
                                .c_str());
             return;
         }
     }
-    if (!write_all(f.fd, text.data(), text.size())) {
+    if (!write_all(f.fd, pieces)) {
         stop_locked(
             f, ("recording stopped: cannot write " + f.settings.file + ": " + std::strerror(errno))
                    .c_str());
@@ -171,7 +190,7 @@ void write_locked(File &f, const std::string &text)
 File::~File()
 {
     std::lock_guard<std::mutex> hold(lock);
-    if (g_recording && write_all(fd, kEndExit, kEndRoom))
+    if (g_recording && write_all(fd, {kEndExit}))
         size += kEndRoom;
     g_recording = false;
     close_file(*this);
@@ -211,42 +230,51 @@ bool start(const Settings &settings, const std::string &header)
     return true;
 }
 
-void begin_request(std::string head)
+void begin_request(std::string_view head)
 {
-    t_request = std::move(head);
-    t_request += '\n';
-    t_open = true;
+    ThreadRequest &t = t_request;
+    t.lines.assign(head);
+    t.lines += '\n';
+    t.open = true;
+}
+
+std::string *request_lines()
+{
+    ThreadRequest &t = t_request;
+    return t.open ? &t.lines : nullptr;
 }
 
 void write_line(const std::string &line)
 {
-    if (t_open) {
-        t_request += line;
-        t_request += '\n';
+    if (std::string *lines = request_lines()) {
+        *lines += line;
+        *lines += '\n';
         return;
     }
     File &f = g_file;
     std::lock_guard<std::mutex> hold(f.lock);
     if (g_recording)
-        write_locked(f, line + "\n");
+        write_locked(f, {line, "\n"});
 }
 
 void end_request(std::string answer, const Numbered &numbered)
 {
-    t_open = false;
+    ThreadRequest &t = t_request;
+    t.open = false;
     File &f = g_file;
     std::lock_guard<std::mutex> hold(f.lock);
     if (!g_recording)
         return;
-    if (t_thread == 0)
-        t_thread = ++f.threads;
+    if (t.thread == 0)
+        t.thread = ++f.threads;
     int n = ++f.requests;
     if (numbered)
         numbered(n, answer);
-    std::string text = "request " + std::to_string(n) + " thread " + std::to_string(t_thread) +
-                       ": " + t_request +
-                       (answer.empty() ? "answer:\n" : "answer: " + answer + "\n");
-    write_locked(f, text);
+    char head[64];
+    std::snprintf(head, sizeof head, "request %d thread %d: ", n, t.thread);
+    answer.insert(0, answer.empty() ? "answer:" : "answer: ");
+    answer += '\n';
+    write_locked(f, {head, t.lines, answer});
 }
 
 void stop(const char *why)

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "settings.h"
 
@@ -27,7 +28,10 @@ bool start(const Settings &settings, const std::string &header);
 
 // Opens the calling thread's request: `head` is the operation and its
 // arguments, as the request line has them after the number.
-void begin_request(std::string head);
+void begin_request(std::string_view head);
+// The lines of the calling thread's open request, for a call or log line to
+// be appended to (each ending in a newline); null outside a request.
+std::string *request_lines();
 // A call or log line: part of the calling thread's open request, or written
 // alone outside one.
 void write_line(const std::string &line);
