@@ -8,10 +8,7 @@ namespace recording {
 
 const Operation *operation_of_slot(int slot)
 {
-    for (const Operation &op : kOperations)
-        if (op.slot == slot)
-            return &op;
-    return nullptr;
+    return operation_at(slot);
 }
 
 const Operation *operation_named(std::string_view name)

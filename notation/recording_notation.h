@@ -67,6 +67,14 @@ constexpr bool every_operation_has_letters()
 }
 static_assert(every_operation_has_letters(), "each slot's signature has its letters");
 
+constexpr const Operation *operation_at(int slot)
+{
+    for (const Operation &op : kOperations)
+        if (op.slot == slot)
+            return &op;
+    return nullptr;
+}
+
 // The row of a slot or of a name; null when there is none.
 const Operation *operation_of_slot(int slot);
 const Operation *operation_named(std::string_view name);

@@ -9,7 +9,9 @@
 #include <sys/uio.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <mutex>
@@ -230,12 +232,12 @@ bool start(const Settings &settings, const std::string &header)
     return true;
 }
 
-void begin_request(std::string_view head)
+std::string &begin_request(std::string_view name)
 {
     ThreadRequest &t = t_request;
-    t.lines.assign(head);
-    t.lines += '\n';
+    t.lines.assign(name);
     t.open = true;
+    return t.lines;
 }
 
 std::string *request_lines()
@@ -270,11 +272,15 @@ void end_request(std::string answer, const Numbered &numbered)
     int n = ++f.requests;
     if (numbered)
         numbered(n, answer);
-    char head[64];
-    std::snprintf(head, sizeof head, "request %d thread %d: ", n, t.thread);
+    char head[64] = "request ";
+    char *end = std::to_chars(head + 8, head + 30, n).ptr;
+    end = std::copy_n(" thread ", 8, end);
+    end = std::to_chars(end, head + 60, t.thread).ptr;
+    end = std::copy_n(": ", 2, end);
     answer.insert(0, answer.empty() ? "answer:" : "answer: ");
     answer += '\n';
-    write_locked(f, {head, t.lines, answer});
+    write_locked(f,
+                 {std::string_view(head, static_cast<std::size_t>(end - head)), t.lines, answer});
 }
 
 void stop(const char *why)

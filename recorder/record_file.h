@@ -26,9 +26,9 @@ bool recording_log();
 // and leaves recording off.
 bool start(const Settings &settings, const std::string &header);
 
-// Opens the calling thread's request: `head` is the operation and its
-// arguments, as the request line has them after the number.
-void begin_request(std::string_view head);
+// Opens the calling thread's request with the operation's name; returns its
+// lines, for the arguments and the request line's newline.
+std::string &begin_request(std::string_view name);
 // The lines of the calling thread's open request, for a call or log line to
 // be appended to (each ending in a newline); null outside a request.
 std::string *request_lines();

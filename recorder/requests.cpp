@@ -55,11 +55,31 @@ std::string item_of(const void *p)
                                              std::to_string(it->second.second) + "]";
 }
 
-// Opens the request: the operation's name and its arguments.
-void request(provider_slot slot, const std::string &args)
+// A request's argument as its line has it: a text quoted, a number as the
+// notation writes it, a handle (#N, #N[I]) as it is.
+void put(std::string &line, const char *text)
 {
-    std::string head = recording::operation_of_slot(slot)->name;
-    begin_request(args.empty() ? head : head + " " + args);
+    if (text)
+        calls::quote_to(line, text);
+    else
+        line += "null";
+}
+void put(std::string &line, const std::string &handle)
+{
+    line += handle;
+}
+template <typename Value> void put(std::string &line, Value value)
+{
+    line += recording::value_text(value);
+}
+
+// Opens the request: the operation's name and its arguments.
+template <provider_slot Slot, typename... Args> void request(const Args &...args)
+{
+    static constexpr const char *kName = recording::operation_at(Slot)->name;
+    std::string &line = begin_request(kName);
+    ((line += ' ', put(line, args)), ...);
+    line += '\n';
 }
 
 // Answers it; `handed_out`, when given, is named after the request's number.
@@ -89,17 +109,6 @@ std::string status_text(int status, char **text)
     return std::to_string(status) + " " + recording::quote(text ? *text : nullptr);
 }
 
-// A request's value: a text quoted, a number as the notation writes it.
-std::string text(const char *value)
-{
-    return recording::quote(value);
-}
-
-template <typename Value> std::string text(Value value)
-{
-    return recording::value_text(value);
-}
-
 // ---- the slots: one wrapper per signature, for the slot it stands in ----
 
 // A key and a value in, the status out.
@@ -108,7 +117,7 @@ template <provider_slot Slot, typename Value> int set(const char *key, Value val
     auto set_value = real<int (*)(const char *, Value)>(Slot);
     if (!recording())
         return set_value(key, value);
-    request(Slot, recording::quote(key) + " " + text(value));
+    request<Slot>(key, value);
     int status = set_value(key, value);
     answer(std::to_string(status));
     return status;
@@ -120,9 +129,9 @@ template <provider_slot Slot, typename Value> int get(const char *key, Value *va
     auto get_value = real<int (*)(const char *, Value *)>(Slot);
     if (!recording())
         return get_value(key, value);
-    request(Slot, recording::quote(key) + " " + text(value ? *value : Value{}));
+    request<Slot>(key, value ? *value : Value{});
     int status = get_value(key, value);
-    answer(std::to_string(status) + " " + text(value ? *value : Value{}));
+    answer(std::to_string(status) + " " + recording::value_text(value ? *value : Value{}));
     return status;
 }
 
@@ -130,7 +139,7 @@ template <provider_slot Slot> int get_string(const char *key, char **value)
 {
     if (!recording())
         return real<provider_get_string_fn>(Slot)(key, value);
-    request(Slot, recording::quote(key));
+    request<Slot>(key);
     int status = real<provider_get_string_fn>(Slot)(key, value);
     answer(status_text(status, value), value ? *value : nullptr);
     return status;
@@ -140,7 +149,7 @@ template <provider_slot Slot> int release_string(char *value)
 {
     if (!recording())
         return real<provider_release_string_fn>(Slot)(value);
-    request(Slot, handle_of(value));
+    request<Slot>(handle_of(value));
     forget(value, nullptr, 0);
     int status = real<provider_release_string_fn>(Slot)(value);
     answer(std::to_string(status));
@@ -152,7 +161,7 @@ template <provider_slot Slot> void **get_list_items(const char *key, int *count)
     auto get = real<provider_get_list_items_fn>(Slot);
     if (!recording())
         return get(key, count);
-    request(Slot, recording::quote(key) + " " + std::to_string(count ? *count : 0));
+    request<Slot>(key, count ? *count : 0);
     void **items = get(key, count);
     int c = count ? *count : 0;
     // A list's answer names it after its own request: "#N COUNT".
@@ -173,7 +182,7 @@ template <provider_slot Slot> int get_item_string(void *item, char **value)
 {
     if (!recording())
         return real<provider_get_item_string_fn>(Slot)(item, value);
-    request(Slot, item_of(item));
+    request<Slot>(item_of(item));
     int status = real<provider_get_item_string_fn>(Slot)(item, value);
     answer(std::to_string(status) + " " + recording::quote(value ? *value : nullptr));
     return status;
@@ -184,7 +193,7 @@ template <provider_slot Slot> int get_item_int(void *item, int *value)
     auto get = real<provider_get_item_int_fn>(Slot);
     if (!recording())
         return get(item, value);
-    request(Slot, item_of(item) + " " + std::to_string(value ? *value : 0));
+    request<Slot>(item_of(item), value ? *value : 0);
     int status = get(item, value);
     answer(std::to_string(status) + " " + std::to_string(value ? *value : 0));
     return status;
@@ -195,7 +204,7 @@ template <provider_slot Slot> int free_list_items(void **items, int count)
     auto free_items = real<provider_free_list_items_fn>(Slot);
     if (!recording())
         return free_items(items, count);
-    request(Slot, handle_of(items) + " " + std::to_string(count));
+    request<Slot>(handle_of(items), count);
     if (items)
         forget(items, items, count);
     int status = free_items(items, count);
@@ -208,7 +217,7 @@ template <provider_slot Slot> void send_keyevent(const char *key_name)
     auto send = real<provider_send_keyevent_fn>(Slot);
     if (!recording())
         return send(key_name);
-    request(Slot, recording::quote(key_name));
+    request<Slot>(key_name);
     send(key_name);
     answer("");
 }
@@ -255,7 +264,7 @@ int record_create(provider_create_fn create, provider_op **table)
 {
     if (!recording())
         return create(table);
-    begin_request("create_provider");
+    begin_request("create_provider") += '\n';
     int status = create(table);
     answer(std::to_string(status));
     return status;
@@ -265,7 +274,7 @@ int record_delete(provider_delete_fn del, provider_op **table)
 {
     if (!recording())
         return del(table);
-    begin_request("delete_provider");
+    begin_request("delete_provider") += '\n';
     int status = del(table);
     answer(std::to_string(status));
     return status;
