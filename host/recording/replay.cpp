@@ -15,6 +15,7 @@
 #include "output.h"
 #include "provider_host.h"
 #include "recording_reader.h"
+#include "sequence_diff.h"
 #include "words.h"
 
 namespace host {
@@ -220,43 +221,42 @@ struct Expected {
     std::string text;
 };
 
-// Compares what was recorded with what happened: equal lists at once, else
-// past their common ends the longest common subsequence of the rest, so
-// that a skipped, extra or changed entry shows where it happens.
+// Compares what was recorded with what happened, entry by entry along an
+// alignment; within a run of differing entries, an expected and an actual
+// one side by side are one changed entry.
 void compare(Report &report, const RecordedRequest &q, const char *kind,
              const std::vector<Expected> &expected, const std::vector<std::string> &actual)
 {
-    std::size_t lo = 0, n = expected.size(), m = actual.size();
-    while (lo < n && lo < m && expected[lo].text == actual[lo])
-        lo++;
-    while (n > lo && m > lo && expected[n - 1].text == actual[m - 1])
-        n--, m--;
-    std::vector<std::vector<int>> common(n - lo + 1, std::vector<int>(m - lo + 1, 0));
-    for (std::size_t i = n; i-- > lo;)
-        for (std::size_t j = m; j-- > lo;)
-            common[i - lo][j - lo] =
-                expected[i].text == actual[j]
-                    ? common[i - lo + 1][j - lo + 1] + 1
-                    : std::max(common[i - lo + 1][j - lo], common[i - lo][j - lo + 1]);
-    auto shown = [&](bool has, const std::string &text) { return has ? text : "(none)"; };
-    for (std::size_t i = lo, j = lo; i < n || j < m;) {
-        if (i < n && j < m && expected[i].text == actual[j]) {
-            i++, j++;
+    std::vector<std::string_view> a, b;
+    for (const Expected &e : expected)
+        a.push_back(e.text);
+    b.assign(actual.begin(), actual.end());
+    std::vector<Step> steps = align(a, b);
+    auto shown = [](bool has, const std::string &text) { return has ? text : "(none)"; };
+    std::size_t i = 0, j = 0;
+    for (std::size_t s = 0; s < steps.size();) {
+        if (steps[s] == Step::Same) {
+            i++, j++, s++;
             continue;
         }
-        bool skip_expected =
-            i < n && (j == m || common[i - lo + 1][j - lo] >= common[i - lo][j - lo + 1]);
-        bool skip_actual =
-            j < m && (i == n || common[i - lo][j - lo + 1] >= common[i - lo + 1][j - lo]);
-        int line = i < n ? expected[i].line : q.answer_line;
-        report.divergence(q, line,
-                          "  expected " + std::string(kind) + ": " +
-                              shown(skip_expected, i < n ? expected[i].text : "") + "\n  actual " +
-                              kind + ":   " + shown(skip_actual, j < m ? actual[j] : "") + "\n");
-        i += skip_expected ? 1 : 0;
-        j += skip_actual ? 1 : 0;
-        if (!report.options.keep_going)
-            return;
+        std::size_t run = s, drops = 0, adds = 0;
+        for (; run < steps.size() && steps[run] != Step::Same; run++)
+            (steps[run] == Step::Expected ? drops : adds)++;
+        for (s = run; drops > 0 || adds > 0;) {
+            bool skip_expected = drops > 0, skip_actual = adds > 0;
+            int line = i < expected.size() ? expected[i].line : q.answer_line;
+            report.divergence(q, line,
+                              "  expected " + std::string(kind) + ": " +
+                                  shown(skip_expected, skip_expected ? expected[i].text : "") +
+                                  "\n  actual " + kind + ":   " +
+                                  shown(skip_actual, skip_actual ? actual[j] : "") + "\n");
+            if (skip_expected)
+                i++, drops--;
+            if (skip_actual)
+                j++, adds--;
+            if (!report.options.keep_going)
+                return;
+        }
     }
 }
 
