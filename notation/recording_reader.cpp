@@ -242,11 +242,28 @@ RecordedLog read_log(const Reader &r, const std::string &line)
     return {r.line, std::stoi(priority), *tag, *text};
 }
 
+// Takes " (profile N)", the profile of the object whose method was called,
+// off the end of a call line; 0 when the line has none.
+int take_profile(std::string &call)
+{
+    std::size_t at = call.rfind(" (profile ");
+    if (at == std::string::npos || call.back() != ')')
+        return 0;
+    std::string number = call.substr(at + 10, call.size() - at - 11);
+    if (!is_integer(number) || !fits_int(number))
+        return 0;
+    call.resize(at);
+    return std::stoi(number);
+}
+
 // A line within a request; true at its answer.
 bool read_within(const Reader &r, const std::string &line, RecordedRequest &q)
 {
     if (starts_with(line, "call: ")) {
-        q.calls.push_back(read_call(r, line.substr(6)));
+        std::string call = line.substr(6);
+        int profile = take_profile(call);
+        q.calls.push_back(read_call(r, call));
+        q.calls.back().profile = profile;
     } else if (starts_with(line, "log: ")) {
         q.log.push_back(read_log(r, line));
     } else if (line == "answer:" || starts_with(line, "answer: ")) {

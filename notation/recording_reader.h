@@ -25,6 +25,7 @@ struct Token {
 
 struct RecordedCall {
     int line = 0;
+    int profile = 0;       // the TV service profile of the object called, 0 for none
     sim::ReplayCall call;  // the journal's text and the answer
 };
 

@@ -29,15 +29,46 @@ template <typename T> T adopted(T value)
 PLATFORM_INTERFACES(RECORDER_ADOPT_DECLARATIONS)
 // NOLINTEND(bugprone-macro-parentheses)
 
-// A call line into the thread's open request, or alone outside one.
+// The TV service profile of the objects the calling thread's call now hands
+// out, and of the object whose method it now records; 0 for none.
+int &creating_profile();
+int &called_profile();
+
+// The profile among a call's arguments (a factory's), 0 when it has none.
+template <typename T> int profile_in(const T &)
+{
+    return 0;
+}
+inline int profile_in(const EProfile &profile)
+{
+    return profile;
+}
+
+// Sets a thread's profile for the time of one call.
+class ProfileScope {
+public:
+    ProfileScope(int &slot, int profile) : slot_(slot), before_(slot) { slot = profile; }
+    ~ProfileScope() { slot_ = before_; }
+    ProfileScope(const ProfileScope &) = delete;
+    ProfileScope &operator=(const ProfileScope &) = delete;
+
+private:
+    int &slot_;
+    int before_;
+};
+
+// A call line into the thread's open request, or alone outside one; a
+// method of an object made for a profile says which.
 inline void put_call(const std::string &text)
 {
+    std::string line = "call: " + text;
+    if (int profile = called_profile())
+        line += " (profile " + std::to_string(profile) + ")";
     if (std::string *lines = request_lines()) {
-        *lines += "call: ";
-        *lines += text;
+        *lines += line;
         *lines += '\n';
     } else {
-        write_line("call: " + text);
+        write_line(line);
     }
 }
 
@@ -68,6 +99,7 @@ template <auto F, typename Call, typename... A> auto recorded(Call call, A &...a
             put_call(line->call());
         }
     } else {
+        ProfileScope creating(creating_profile(), (0 + ... + profile_in(args)));
         R r = adopted(call());
         (adopt(args), ...);
         if (line) {
