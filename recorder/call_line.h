@@ -61,15 +61,17 @@ private:
 // method of an object made for a profile says which.
 inline void put_call(const std::string &text)
 {
-    std::string line = "call: " + text;
+    std::string alone;
+    std::string *lines = request_lines();
+    std::string &line = lines ? *lines : alone;
+    line += "call: ";
+    line += text;
     if (int profile = called_profile())
         line += " (profile " + std::to_string(profile) + ")";
-    if (std::string *lines = request_lines()) {
-        *lines += line;
-        *lines += '\n';
-    } else {
-        write_line(line);
-    }
+    if (lines)
+        line += '\n';
+    else
+        write_line(alone);
 }
 
 template <typename R> bool succeeded(const R &result)
