@@ -47,7 +47,7 @@ bool format_plain(std::string &out, const char *fmt, va_list args)
 }
 
 // The formatted text of a log line.
-void format(std::string &out, const char *fmt, va_list args)
+__attribute__((format(printf, 2, 0))) void format(std::string &out, const char *fmt, va_list args)
 {
     va_list copy;
     va_copy(copy, args);

@@ -96,7 +96,8 @@ bool apply_setting(Settings &s, const std::string &name, const std::string &valu
             s = changed;
             return true;
         }
-        *why = "setting refused: " + name + " = " + value + " (takes " + row.takes + ")";
+        why->assign("setting refused: ").append(name).append(" = ").append(value);
+        why->append(" (takes ").append(row.takes).append(")");
         return false;
     }
     *why = "unknown setting: " + name;
