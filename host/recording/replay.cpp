@@ -301,6 +301,24 @@ std::vector<sim::ReplayCall> answers(const RecordedRequest &q)
     return calls;
 }
 
+// Gives back what the recording's host still held where it stops (cut in
+// the middle, or ended before releasing), as a host would before leaving.
+void release_held(const ProviderHost &p, Handles &h)
+{
+    auto release =
+        reinterpret_cast<provider_release_string_fn>(p.table()[PROVIDER_SLOT_RELEASE_STRING]);
+    auto free_items =
+        reinterpret_cast<provider_free_list_items_fn>(p.table()[PROVIDER_SLOT_FREE_LIST_ITEMS]);
+    for (const auto &[number, held] : h.handed_out) {
+        auto list = h.counts.find(number);
+        if (list != h.counts.end() && free_items)
+            free_items(static_cast<void **>(held), list->second);
+        else if (list == h.counts.end() && release)
+            release(static_cast<char *>(held));
+    }
+    h.handed_out.clear();
+}
+
 // Creates the provider; like picture-menu, binds the text domain to the
 // desktop's catalogue afterwards.
 void create(std::optional<ProviderHost> &provider, const ReplayOptions &options)
@@ -468,6 +486,8 @@ int replay(const ReplayOptions &options)
             break;
     }
     sim::end_replay();
+    if (r.provider)
+        release_held(*r.provider, r.handles);
     r.provider.reset();
     return r.finish(reader, at_end);
 }
