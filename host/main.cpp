@@ -98,14 +98,13 @@ const char kExitStatuses[] =
     "  2  bad input: unknown command, option or key, a bad number, a missing argument,\n"
     "     a bad state file or locale directory; nothing was changed\n"
     "  3  the provider cannot be loaded or the state cannot be written\n"
-    "  4  replay: the recording stops in the middle of a request; the ones before match\n"
     "The shell's status is the worst of its lines'.\n";
 
 std::string usage()
 {
     std::string out = "usage: picture-menu [OPTION...] [COMMAND [ARGS...]]\n"
                       "       picture-menu [--log] [--trace] replay FILE [--provider PATH] "
-                      "[--continue] [--ignore-log]\n"
+                      "[--continue]\n"
 #ifdef PICTURE_SERVE
                       "       picture-menu [--log] [--state FILE] serve [--listen ADDR:PORT]\n"
 #endif

@@ -157,7 +157,7 @@ const Command kCommands[] = {
     {"shell", "", 0, 0, false, Scope::CommandLine, nullptr,
      "commands from standard input, one a line, in one process"},
     {"replay", "FILE [--provider PATH] [--continue] [--ignore-log]", 1, 5, false,
-     Scope::CommandLine, nullptr, "replay a recording against the provider"},
+     Scope::CommandLine, nullptr, "replay a recording"},
 #ifdef PICTURE_SERVE
     {"serve", "[--listen ADDR:PORT] [--allow-remote]", 0, 4, false, Scope::CommandLine, nullptr,
      "the Picture menu in a browser"},
