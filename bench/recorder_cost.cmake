@@ -1,8 +1,9 @@
 # Instructions per get_int of the plain provider and of the recording
-# provider with recording off and on, from callgrind.
+# provider with recording off, on, and on without log lines, from callgrind;
+# with recording, the recording's bytes per get_int.
 #   cmake -DPROGRAM=recorder-cost -DDIR=folder -P recorder_cost.cmake
 set(COUNT 2000)
-foreach(mode plain off on)
+foreach(mode plain off on on-nolog)
   set(out ${DIR}/callgrind.${mode})
   execute_process(
     COMMAND valgrind --tool=callgrind --callgrind-out-file=${out} --collect-atstart=no
@@ -15,5 +16,11 @@ foreach(mode plain off on)
   list(GET totals 0 total)
   string(REGEX REPLACE "^[a-z]+: *([0-9]+).*" "\\1" instructions "${total}")
   math(EXPR per_call "${instructions} / ${COUNT}")
-  message("get_int, ${mode}: ${per_call} instructions")
+  set(bytes "")
+  if(mode MATCHES "^on")
+    file(SIZE ${DIR}/recording.${mode} size)
+    math(EXPR per_call_bytes "${size} / (${COUNT} + 1)")
+    set(bytes ", ${per_call_bytes} bytes in the recording")
+  endif()
+  message("get_int, ${mode}: ${per_call} instructions${bytes}")
 endforeach()

@@ -1,7 +1,7 @@
 // The recording provider's cost per get_int, counted in instructions by
 // callgrind (recorder_cost.cmake): the plain provider, the recorder with
-// recording off, and with recording on.
-//   recorder-cost plain|off|on COUNT [FILE]
+// recording off, with recording on, and on without log lines.
+//   recorder-cost plain|off|on|on-nolog COUNT [FILE]
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -30,15 +30,16 @@ __attribute__((noinline)) int run_get_ints(provider_get_int_fn get, const char *
 int main(int argc, char **argv)
 {
     std::string mode = argc > 2 ? argv[1] : "";
-    if (mode != "plain" && mode != "off" && mode != "on") {
-        std::fprintf(stderr, "usage: recorder-cost plain|off|on COUNT [FILE]\n");
+    if (mode != "plain" && mode != "off" && mode != "on" && mode != "on-nolog") {
+        std::fprintf(stderr, "usage: recorder-cost plain|off|on|on-nolog COUNT [FILE]\n");
         return 2;
     }
     setenv("PICTURE_RECORDER_CONFIG", "/dev/null", 1);
     setenv("PICTURE_RECORDER_PROVIDER", PROVIDER_LIBRARY, 1);
     setenv("PICTURE_RECORDER_LIMIT", "1000000000000", 1);
-    if (mode == "on")
+    if (mode.rfind("on", 0) == 0)
         setenv("PICTURE_RECORDER_FILE", argc > 3 ? argv[3] : "/dev/null", 1);
+    setenv("PICTURE_RECORDER_LOG", mode == "on-nolog" ? "off" : "on", 1);
     sim::set_log_mode(sim::LogMode::Discard);
     sim::set_journal(false);
     loader::Provider p =

@@ -1,6 +1,7 @@
 // Quoting, reading back and the small texts of the call notation.
 #include "call_notation.h"
 
+#include <array>
 #include <cstdio>
 
 namespace calls {
@@ -12,8 +13,40 @@ std::string quote(const char *text)
 
 std::string quote(std::string_view text)
 {
-    std::string out = "\"";
-    for (char c : text) {
+    std::string out;
+    quote_to(out, text);
+    return out;
+}
+
+namespace {
+
+// The characters a quoted text holds as they are, by byte.
+constexpr std::array<bool, 256> kPlain = [] {
+    std::array<bool, 256> plain{};
+    for (int u = 0x20; u < 256; u++)
+        plain[u] = u != 0x7F && u != '"' && u != '\\';
+    return plain;
+}();
+
+bool plain(char c)
+{
+    return kPlain[static_cast<unsigned char>(c)];
+}
+
+}  // namespace
+
+void quote_to(std::string &out, std::string_view text)
+{
+    out += '"';
+    std::size_t i = 0;
+    while (i < text.size()) {
+        std::size_t run = i;
+        while (run < text.size() && plain(text[run]))
+            run++;
+        out.append(text.data() + i, run - i);  // the plain characters at once
+        if (run == text.size())
+            break;
+        char c = text[run];
         auto u = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\') {
             out += '\\';
@@ -22,15 +55,14 @@ std::string quote(std::string_view text)
             out += "\\n";
         } else if (c == '\t') {
             out += "\\t";
-        } else if (u < 0x20 || u == 0x7F) {
+        } else {
             char hex[5];
             std::snprintf(hex, sizeof hex, "\\x%02X", u);
             out += hex;
-        } else {
-            out += c;
         }
+        i = run + 1;
     }
-    return out + "\"";
+    out += '"';
 }
 
 int hex_digit(char c)

@@ -21,6 +21,8 @@ namespace calls {
 // backslash and control characters; "null" for a null pointer.
 std::string quote(const char *text);
 std::string quote(std::string_view text);
+// The same, appended to `out`.
+void quote_to(std::string &out, std::string_view text);
 
 // Reads one token of a line: a quoted text (unescaped), or a run of
 // characters up to a blank, comma or closing bracket. Advances `pos` past

@@ -26,7 +26,7 @@ std::string in_text(shapes::in, avoc_rgb_s *const &rgb)
     return rgb ? group(std::array<int, 3>{rgb->red, rgb->green, rgb->blue}) : "null";
 }
 
-void put_out(CallText &c, shapes::out, avoc_rgb_s *const &rgb, const Outcome &)
+void put_out(CallText &c, shapes::out, avoc_rgb_s *const &rgb, const CallEnd &)
 {
     if (!rgb)
         return;
@@ -34,7 +34,7 @@ void put_out(CallText &c, shapes::out, avoc_rgb_s *const &rgb, const Outcome &)
         c.out(std::to_string(v));
 }
 
-void put_out(CallText &c, shapes::out, avoc_hsl_s *const &hsl, const Outcome &)
+void put_out(CallText &c, shapes::out, avoc_hsl_s *const &hsl, const CallEnd &)
 {
     if (!hsl)
         return;
@@ -42,18 +42,18 @@ void put_out(CallText &c, shapes::out, avoc_hsl_s *const &hsl, const Outcome &)
         c.out(std::to_string(v));
 }
 
-void put_out(CallText &c, shapes::out, const std::wstring &text, const Outcome &)
+void put_out(CallText &c, shapes::out, const std::wstring &text, const CallEnd &)
 {
     c.out(quote(narrow(text)));
 }
 
-void put_out(CallText &c, shapes::out, const TSTvMode &mode, const Outcome &)
+void put_out(CallText &c, shapes::out, const TSTvMode &mode, const CallEnd &)
 {
     c.out(std::to_string(mode.antennaMode));
     c.out(std::to_string(mode.serviceMode));
 }
 
-void put_out(CallText &c, shapes::out, const ESourceStatusMap &status, const Outcome &)
+void put_out(CallText &c, shapes::out, const ESourceStatusMap &status, const CallEnd &)
 {
     std::map<int, unsigned long long> fields;
     for (const auto &[source, st] : status)
@@ -61,7 +61,7 @@ void put_out(CallText &c, shapes::out, const ESourceStatusMap &status, const Out
     c.out(record(fields));
 }
 
-void put_out(CallText &c, shapes::out, const TCServiceData &service, const Outcome &)
+void put_out(CallText &c, shapes::out, const TCServiceData &service, const CallEnd &)
 {
     std::map<int, unsigned long long> fields;
     for (int id = 0; id < kProbedFields; id++)
@@ -70,17 +70,17 @@ void put_out(CallText &c, shapes::out, const TCServiceData &service, const Outco
     c.out(record(fields));
 }
 
-void put_out(CallText &c, shapes::out, const ServiceList &services, const Outcome &outcome)
+void put_out(CallText &c, shapes::out, const ServiceList &services, const CallEnd &end)
 {
     std::size_t i = 0;
     for (const TCServiceData *service : services)
-        if (i++ >= outcome.list_before && service)
-            put_out(c, shapes::out{}, *service, outcome);
+        if (i++ >= end.list_before && service)
+            put_out(c, shapes::out{}, *service, end);
 }
 
-void put_out(CallText &c, shapes::buffer, char *const &text, const Outcome &outcome)
+void put_out(CallText &c, shapes::buffer, char *const &text, const CallEnd &end)
 {
-    if (outcome.succeeded)
+    if (end.succeeded)
         c.out(quote(text ? std::string(text, strnlen(text, kTextSize)) : std::string()));
 }
 

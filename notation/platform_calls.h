@@ -79,8 +79,9 @@ template <typename T> std::string in_text(shapes::data, const T &v)
 
 // ---- results and out-values --------------------------------------------------
 
-// What the out-values need to know of the call.
-struct Outcome {
+// How a call ended, as far as its out-values need to know: whether it
+// succeeded and how long a service list was before it.
+struct CallEnd {
     bool succeeded;           // a result of 0, or no result
     std::size_t list_before;  // records in a service list before the call
 };
@@ -96,29 +97,29 @@ template <typename T> std::string result_text(const T &r)
 }
 
 // Arguments the caller passes show nothing after the call.
-template <typename S, typename T> void put_out(CallText &, S, const T &, const Outcome &)
+template <typename S, typename T> void put_out(CallText &, S, const T &, const CallEnd &)
 {
 }
-template <typename T> void put_out(CallText &c, shapes::out, T *const &p, const Outcome &)
+template <typename T> void put_out(CallText &c, shapes::out, T *const &p, const CallEnd &)
 {
     c.out(p ? text_of(*p) : "0");
 }
 // A handed-out object or handle.
-template <typename T> void put_out(CallText &c, shapes::out, T **const &p, const Outcome &)
+template <typename T> void put_out(CallText &c, shapes::out, T **const &p, const CallEnd &)
 {
     c.out(p && *p ? "object" : "null");
 }
-void put_out(CallText &c, shapes::out, avoc_rgb_s *const &rgb, const Outcome &);
-void put_out(CallText &c, shapes::out, avoc_hsl_s *const &hsl, const Outcome &);
-void put_out(CallText &c, shapes::out, const std::wstring &text, const Outcome &);
-void put_out(CallText &c, shapes::out, const TSTvMode &mode, const Outcome &);
-void put_out(CallText &c, shapes::out, const ESourceStatusMap &status, const Outcome &);
-void put_out(CallText &c, shapes::out, const TCServiceData &service, const Outcome &);
-void put_out(CallText &c, shapes::out, const ServiceList &services, const Outcome &);
+void put_out(CallText &c, shapes::out, avoc_rgb_s *const &rgb, const CallEnd &);
+void put_out(CallText &c, shapes::out, avoc_hsl_s *const &hsl, const CallEnd &);
+void put_out(CallText &c, shapes::out, const std::wstring &text, const CallEnd &);
+void put_out(CallText &c, shapes::out, const TSTvMode &mode, const CallEnd &);
+void put_out(CallText &c, shapes::out, const ESourceStatusMap &status, const CallEnd &);
+void put_out(CallText &c, shapes::out, const TCServiceData &service, const CallEnd &);
+void put_out(CallText &c, shapes::out, const ServiceList &services, const CallEnd &);
 // A filled buffer's text; a call that failed filled nothing.
-void put_out(CallText &c, shapes::buffer, char *const &text, const Outcome &outcome);
+void put_out(CallText &c, shapes::buffer, char *const &text, const CallEnd &end);
 
-// The records a service list call may add to, for Outcome::list_before.
+// The records a service list call may add to, for CallEnd::list_before.
 template <typename T> std::size_t list_size(const T &)
 {
     return 0;
@@ -135,7 +136,7 @@ template <auto F> struct Row;
 // clang-format off
 #define CALLS_PARAM_(s, type, name) , [[maybe_unused]] type name
 #define CALLS_ARG_(s, type, name) c.arg(::calls::in_text(::calls::shapes::s{}, name));
-#define CALLS_OUT_(s, type, name) ::calls::put_out(c, ::calls::shapes::s{}, name, outcome);
+#define CALLS_OUT_(s, type, name) ::calls::put_out(c, ::calls::shapes::s{}, name, end);
 #define CALLS_SHAPE_(s, type, name) ::calls::shapes::s
 #define CALLS_NAME_(s, type, name) #name
 #define CALLS_ROW(pointer, qualified, ret, ...)                                                  \
@@ -150,7 +151,7 @@ template <auto F> struct Row;
         {                                                                                         \
             PLATFORM_EACH(CALLS_ARG_, PLATFORM_NOTHING, ##__VA_ARGS__)                            \
         }                                                                                         \
-        static void outs([[maybe_unused]] CallText &c, [[maybe_unused]] const Outcome &outcome    \
+        static void outs([[maybe_unused]] CallText &c, [[maybe_unused]] const CallEnd &end    \
                          PLATFORM_EACH(CALLS_PARAM_, PLATFORM_NOTHING, ##__VA_ARGS__))            \
         {                                                                                         \
             PLATFORM_EACH(CALLS_OUT_, PLATFORM_NOTHING, ##__VA_ARGS__)                            \

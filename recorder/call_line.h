@@ -29,6 +29,51 @@ template <typename T> T adopted(T value)
 PLATFORM_INTERFACES(RECORDER_ADOPT_DECLARATIONS)
 // NOLINTEND(bugprone-macro-parentheses)
 
+// The TV service profile of the objects the calling thread's call now hands
+// out, and of the object whose method it now records; 0 for none.
+int &creating_profile();
+int &called_profile();
+
+// The profile among a call's arguments (a factory's), 0 when it has none.
+template <typename T> int profile_in(const T &)
+{
+    return 0;
+}
+inline int profile_in(const EProfile &profile)
+{
+    return profile;
+}
+
+// Sets a thread's profile for the time of one call.
+class ProfileScope {
+public:
+    ProfileScope(int &slot, int profile) : slot_(slot), before_(slot) { slot = profile; }
+    ~ProfileScope() { slot_ = before_; }
+    ProfileScope(const ProfileScope &) = delete;
+    ProfileScope &operator=(const ProfileScope &) = delete;
+
+private:
+    int &slot_;
+    int before_;
+};
+
+// A call line into the thread's open request, or alone outside one; a
+// method of an object made for a profile says which.
+inline void put_call(const std::string &text)
+{
+    std::string alone;
+    std::string *lines = request_lines();
+    std::string &line = lines ? *lines : alone;
+    line += "call: ";
+    line += text;
+    if (int profile = called_profile())
+        line += " (profile " + std::to_string(profile) + ")";
+    if (lines)
+        line += '\n';
+    else
+        write_line(alone);
+}
+
 template <typename R> bool succeeded(const R &result)
 {
     if constexpr (std::is_integral_v<R>)
@@ -53,15 +98,16 @@ template <auto F, typename Call, typename... A> auto recorded(Call call, A &...a
         call();
         if (line) {
             Row::outs(*line, {true, list_before}, args...);
-            write_line("call: " + line->call());
+            put_call(line->call());
         }
     } else {
+        ProfileScope creating(creating_profile(), (0 + ... + profile_in(args)));
         R r = adopted(call());
         (adopt(args), ...);
         if (line) {
             line->result(calls::result_text(r));
             Row::outs(*line, {succeeded(r), list_before}, args...);
-            write_line("call: " + line->text());
+            put_call(line->text());
         }
         return r;
     }

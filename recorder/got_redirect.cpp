@@ -12,12 +12,14 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "elf_types.h"
 #include "platform_redirect.h"
+#include "record_file.h"
 #include "wrapper_table.h"
 
 namespace recorder {
@@ -95,6 +97,42 @@ int find_relro(dl_phdr_info *info, std::size_t, void *data)
     return 1;
 }
 
+// The provider's writable data, word-aligned.
+struct Range {
+    std::uintptr_t begin, end;
+};
+
+int find_writable(dl_phdr_info *info, std::size_t, void *data)
+{
+    auto *wanted = static_cast<std::pair<ElfAddr, std::vector<Range>> *>(data);
+    if (info->dlpi_addr != wanted->first)
+        return 0;
+    constexpr std::uintptr_t kWord = sizeof(void *);
+    for (int i = 0; i < info->dlpi_phnum; i++) {
+        const ElfPhdr &ph = info->dlpi_phdr[i];
+        if (ph.p_type != PT_LOAD || !(ph.p_flags & PF_W))
+            continue;
+        std::uintptr_t begin = info->dlpi_addr + ph.p_vaddr;
+        std::uintptr_t end = begin + ph.p_memsz;
+        wanted->second.push_back({(begin + kWord - 1) & ~(kWord - 1), end & ~(kWord - 1)});
+    }
+    return 1;
+}
+
+// A word of the provider's data, read whatever a sanitizer made of the
+// space between its variables.
+__attribute__((no_sanitize_address)) void *word_at(std::uintptr_t at)
+{
+    return *loaded<void *const>(at);
+}
+
+std::string hex(std::uintptr_t value)
+{
+    char text[24];
+    std::snprintf(text, sizeof text, "0x%llx", static_cast<unsigned long long>(value));
+    return text;
+}
+
 bool write_entry(void **entry, void *value, const Relro &relro)
 {
     auto at = reinterpret_cast<std::uintptr_t>(entry);
@@ -109,11 +147,15 @@ bool write_entry(void **entry, void *value, const Relro &relro)
     return true;
 }
 
-// The wrappers by the name their function has in the library defining it.
+// The wrappers by the name their function has in the library defining it;
+// with log lines left out of the recording, the platform log is not wrapped.
 std::map<std::string, Wrapper> wrappers_by_name()
 {
     std::map<std::string, Wrapper> by_name;
+    const void *log = log_wrapper().wrapper;
     for (const Wrapper &w : platform_wrappers()) {
+        if (w.wrapper == log && !recording_log())
+            continue;
         Dl_info info{};
         if (dladdr(w.real, &info) && info.dli_sname && info.dli_saddr == w.real)
             by_name[info.dli_sname] = w;
@@ -135,6 +177,11 @@ bool redirect_platform_calls(void *, std::string *why)
 {
     *why = "the recorder does not know this target's relocations";
     return false;
+}
+
+std::vector<std::string> unrecorded_copies(void *)
+{
+    return {};
 }
 
 void restore_platform_calls()
@@ -182,6 +229,8 @@ bool redirect_platform_calls(void *provider_handle, std::string *why)
                 continue;
             auto **entry = loaded<void *>(map->l_addr + r[i].r_offset);
             void *original = *entry;
+            if (original == it->second.wrapper)
+                continue;  // rewritten already: the platform's address is not there
             // A pointer in data is the function's address only without an addend.
             if (type == kAbsolute && original != it->second.real)
                 continue;
@@ -194,6 +243,26 @@ bool redirect_platform_calls(void *provider_handle, std::string *why)
         }
     }
     return true;
+}
+
+std::vector<std::string> unrecorded_copies(void *provider_handle)
+{
+    std::vector<std::string> found;
+    link_map *map = nullptr;
+    if (dlinfo(provider_handle, RTLD_DI_LINKMAP, &map) != 0 || !map)
+        return found;
+    std::map<void *, std::string> by_address;
+    for (const auto &[name, w] : wrappers_by_name())
+        by_address[w.real] = name;
+    std::pair<ElfAddr, std::vector<Range>> wanted{map->l_addr, {}};
+    dl_iterate_phdr(find_writable, &wanted);
+    for (const Range &range : wanted.second)
+        for (std::uintptr_t at = range.begin; at < range.end; at += sizeof(void *)) {
+            auto it = by_address.find(word_at(at));
+            if (it != by_address.end())
+                found.push_back(it->second + " at offset " + hex(at - map->l_addr));
+        }
+    return found;
 }
 
 void restore_platform_calls()

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace recorder {
 
@@ -22,6 +23,11 @@ struct Wrapper {
 // Rewrites the loaded provider's GOT entries of the wrapped functions;
 // false, with a reason, when its dynamic section cannot be read.
 bool redirect_platform_calls(void *provider_handle, std::string *why);
+// The platform functions whose addresses the provider keeps in its data
+// apart from the rewritten entries (copied in its static initialisation,
+// before the rewrite), each "NAME at offset 0x...": their calls go
+// unrecorded.
+std::vector<std::string> unrecorded_copies(void *provider_handle);
 // Puts the original entries back.
 void restore_platform_calls();
 

@@ -3,6 +3,7 @@
 // platform and records the call (call_line.h).
 #include <cstring>
 #include <map>
+#include <mutex>
 
 #include "call_line.h"
 #include "wrapper_table.h"
@@ -18,11 +19,28 @@ namespace {
 
 // ---- proxies -------------------------------------------------------------------
 
+}  // namespace
+
+int &creating_profile()
+{
+    thread_local int profile = 0;
+    return profile;
+}
+
+int &called_profile()
+{
+    thread_local int profile = 0;
+    return profile;
+}
+
+namespace {
+
 template <typename Interface> class Proxy;
 
 #define RECORDER_PROXY_METHOD(cls, ret, name, ...)                                                 \
     ret name(PLATFORM_PARAMS(__VA_ARGS__)) override                                                \
     {                                                                                              \
+        ProfileScope recorder_on_(called_profile(), profile_);                                     \
         return recorded<PLATFORM_MEMBER_POINTER(cls, ret, name, ##__VA_ARGS__)>([&] {              \
             return real_->name(PLATFORM_ARGS(__VA_ARGS__));                                        \
         } RECORDER_ARGS_AFTER(__VA_ARGS__));                                                       \
@@ -30,8 +48,9 @@ template <typename Interface> class Proxy;
 #define RECORDER_PROXY(cls, methods)                                                               \
     template <> class Proxy<cls> final : public cls {                                              \
     public:                                                                                        \
-        explicit Proxy(cls *real) : real_(real) {}                                                 \
+        explicit Proxy(cls *real) : real_(real), profile_(creating_profile()) {}                   \
         methods(RECORDER_PROXY_METHOD) private : cls *real_;                                       \
+        int profile_; /* the profile it was made for */                                            \
     };
 PLATFORM_INTERFACES(RECORDER_PROXY)
 
@@ -39,7 +58,9 @@ PLATFORM_INTERFACES(RECORDER_PROXY)
 // keeps its objects; the provider may hold them after recording stops.
 template <typename Interface> Interface *proxy_of(Interface *real)
 {
+    static std::mutex lock;
     static auto *proxies = new std::map<Interface *, Proxy<Interface> *>;
+    std::lock_guard<std::mutex> hold(lock);
     auto it = proxies->find(real);
     if (it == proxies->end())
         it = proxies->emplace(real, new Proxy<Interface>(real)).first;

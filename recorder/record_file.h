@@ -1,37 +1,51 @@
 // The recording file: where it goes, how big it may grow, and what happens
 // when it cannot be written. Recording is on from start() until stop().
+// Each request's lines gather in the thread that makes it and reach the file
+// together, in one write, when the request is answered.
 #pragma once
 
+#include <atomic>
+#include <functional>
 #include <string>
+#include <string_view>
+
+#include "settings.h"
 
 namespace recorder {
 
-struct Settings {
-    std::string provider;       // the real provider library
-    std::string file;           // the recording; empty: no recording
-    long long limit = 1 << 20;  // bytes per file
-    bool rotate = false;        // at the limit: start FILE afresh, keeping FILE.1; else stop
-};
-
-// The settings from the environment (PICTURE_RECORDER_PROVIDER,
-// PICTURE_RECORDER_FILE, PICTURE_RECORDER_LIMIT, PICTURE_RECORDER_WHEN_FULL)
-// over the configuration file (PICTURE_RECORDER_CONFIG, by default
-// /etc/picture-recorder.conf) over the defaults. `own_dir` is the recorder's
-// directory, where the real provider is looked for by default.
-Settings read_settings(const std::string &own_dir);
-
-// Whether recording is on; a plain flag, read on every call.
-extern bool g_recording;
+// Whether recording is on; read on every call.
+extern std::atomic<bool> g_recording;
 inline bool recording()
 {
-    return g_recording;
+    return g_recording.load(std::memory_order_relaxed);
 }
+// Whether log lines are recorded.
+bool recording_log();
 
-// Opens the file and writes the header; on failure logs one line and
-// leaves recording off.
+// Opens and locks the file and writes the header; on failure logs one line
+// and leaves recording off.
 bool start(const Settings &settings, const std::string &header);
-// Appends one line; at the limit rotates or stops, on a write error stops.
+
+// Opens the calling thread's request with the operation's name; returns its
+// lines, for the arguments and the request line's newline.
+std::string &begin_request(std::string_view name);
+// The lines of the calling thread's open request, for a call or log line to
+// be appended to (each ending in a newline); null outside a request.
+std::string *request_lines();
+// A call or log line: part of the calling thread's open request, or written
+// alone outside one.
 void write_line(const std::string &line);
+// Answers the thread's open request: numbers it, calls `numbered` with the
+// number and the answer (which it may complete with the number) while no
+// other request can be numbered, and writes the request's lines.
+using Numbered = std::function<void(int number, std::string &answer)>;
+void end_request(std::string answer, const Numbered &numbered = {});
+
+// Whether the host holds strings or lists handed out by earlier requests. A
+// rotating recording starts its next file at a request that leaves none
+// held once the file is half full, so that each file replays on its own.
+void set_handles_held(bool held);
+
 // Stops recording, logging why (nothing when `why` is null).
 void stop(const char *why);
 

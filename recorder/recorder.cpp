@@ -3,31 +3,27 @@
 // record each request and answer, while the provider's platform calls and
 // log lines are recorded on their way to the platform.
 #include <dlfcn.h>
-#include <elf.h>
-#include <link.h>
 
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "build_id.h"
 #include "dlog.h"
-#include "elf_types.h"
-#include "notation.h"
 #include "picture_provider.h"
 #include "platform_redirect.h"
 #include "record_file.h"
+#include "recording_notation.h"
 #include "requests.h"
 
 namespace {
 
-using recorder::ElfAddr;
-using recorder::ElfNhdr;
-using recorder::ElfPhdr;
-
 struct Provider {
+    std::mutex lock;  // loading, and the tables handed out
     void *handle = nullptr;
     provider_create_fn create = nullptr;
     provider_delete_fn del = nullptr;
@@ -55,51 +51,7 @@ std::string own_dir()
     return path.substr(0, path.rfind('/') + 1);
 }
 
-struct BuildId {
-    ElfAddr base;
-    std::string hex;
-};
-
-int find_build_id(dl_phdr_info *info, std::size_t, void *data)
-{
-    auto *id = static_cast<BuildId *>(data);
-    if (info->dlpi_addr != id->base)
-        return 0;
-    for (int i = 0; i < info->dlpi_phnum; i++) {
-        const ElfPhdr &ph = info->dlpi_phdr[i];
-        if (ph.p_type != PT_NOTE)
-            continue;
-        const auto *p = recorder::loaded<const unsigned char>(info->dlpi_addr + ph.p_vaddr);
-        const unsigned char *end = p + ph.p_memsz;
-        while (p + sizeof(ElfNhdr) <= end) {
-            auto *note = reinterpret_cast<const ElfNhdr *>(p);
-            const unsigned char *desc = p + sizeof *note + ((note->n_namesz + 3) & ~3U);
-            if (note->n_type == NT_GNU_BUILD_ID && note->n_namesz == 4 &&
-                std::memcmp(p + sizeof *note, "GNU", 4) == 0) {
-                static const char kHex[] = "0123456789abcdef";
-                for (unsigned k = 0; k < note->n_descsz; k++) {
-                    id->hex += kHex[desc[k] >> 4];
-                    id->hex += kHex[desc[k] & 15];
-                }
-                return 1;
-            }
-            p = desc + ((note->n_descsz + 3) & ~3U);
-        }
-    }
-    return 1;
-}
-
-std::string build_id(void *handle)
-{
-    link_map *map = nullptr;
-    if (dlinfo(handle, RTLD_DI_LINKMAP, &map) != 0 || !map)
-        return "unknown";
-    BuildId id{map->l_addr, ""};
-    dl_iterate_phdr(find_build_id, &id);
-    return id.hex.empty() ? "unknown" : id.hex;
-}
-
-std::string header(const Provider &p)
+std::string header(const Provider &p, const recorder::Settings &settings)
 {
     char when[32] = "unknown";
     std::time_t now = std::time(nullptr);
@@ -107,14 +59,15 @@ std::string header(const Provider &p)
     if (gmtime_r(&now, &utc))
         std::strftime(when, sizeof when, "%Y-%m-%dT%H:%M:%SZ", &utc);
     return std::string(recording::kMagic) + " " + std::to_string(recording::kFormatVersion) +
-           "\nprovider: " + recording::quote(p.path) + " build " + build_id(p.handle) +
-           "\ntime: " + when + "\n";
+           "\nprovider: " + recording::quote(p.path) + " build " + recorder::build_id(p.handle) +
+           "\ntime: " + when + "\n" + (settings.log ? "" : "logs: off\n");
 }
 
 // Loads the real provider once; recording starts when a file is configured.
 bool load()
 {
     Provider &p = provider();
+    std::lock_guard<std::mutex> hold(p.lock);
     if (p.handle)
         return true;
     recorder::Settings settings = recorder::read_settings(own_dir());
@@ -133,10 +86,12 @@ bool load()
         p.handle = nullptr;
         return false;
     }
-    if (!settings.file.empty() && recorder::start(settings, header(p))) {
+    if (!settings.file.empty() && recorder::start(settings, header(p, settings))) {
         std::string why;
         if (!recorder::redirect_platform_calls(p.handle, &why))
             recorder::stop(("recording stopped: " + why).c_str());
+        for (const std::string &copy : recorder::unrecorded_copies(p.handle))
+            log_line("calls through a copy of " + copy + " of the provider are not recorded");
     }
     return true;
 }
@@ -162,6 +117,7 @@ extern "C" __attribute__((visibility("default"))) int create_provider(provider_o
             return 1;
         }
         recorder::fill_table(real, mine);
+        std::lock_guard<std::mutex> hold(p.lock);
         p.tables.emplace_back(mine, real);
         *table = mine;
         return status;
@@ -178,16 +134,23 @@ extern "C" __attribute__((visibility("default"))) int delete_provider(provider_o
             return table ? 0 : 1;
         if (!table || !*table)
             return recorder::record_delete(p.del, table);
-        for (auto it = p.tables.begin(); it != p.tables.end(); ++it) {
-            if (it->first != *table)
-                continue;
-            provider_op *real = it->second;
-            int status = recorder::record_delete(p.del, &real);
-            std::free(it->first);
-            p.tables.erase(it);
-            return status;
+        provider_op *mine = nullptr, *real = nullptr;
+        {
+            std::lock_guard<std::mutex> hold(p.lock);
+            for (auto it = p.tables.begin(); it != p.tables.end() && !mine; ++it) {
+                if (it->first == *table) {
+                    mine = it->first;
+                    real = it->second;
+                    p.tables.erase(it);
+                    break;
+                }
+            }
         }
-        return recorder::record_delete(p.del, table);  // not one of ours: the provider decides
+        if (!mine)
+            return recorder::record_delete(p.del, table);  // not one of ours: the provider decides
+        int status = recorder::record_delete(p.del, &real);
+        std::free(mine);
+        return status;
     } catch (...) {
         return 1;
     }

@@ -6,29 +6,29 @@
 // item reads refer back to them.
 #include "requests.h"
 
+#include <functional>
 #include <map>
+#include <mutex>
 #include <string>
 #include <utility>
 
-#include "notation.h"
 #include "record_file.h"
+#include "recording_notation.h"
 
 namespace recorder {
 namespace {
 
 provider_op g_real[PROVIDER_SLOT_COUNT];
 
+// What the host holds of the provider's, by the request that handed it out;
+// threads share it, so it is read and changed under its lock.
 struct Handles {
-    int requests = 0;
+    std::mutex lock;
     std::map<const void *, int> handed_out;  // string or list -> its request
     std::map<const void *, std::pair<int, int>> items;
 };
 
-Handles &handles()
-{
-    static Handles h;
-    return h;
-}
+Handles g_handles;
 
 template <typename F> F real(provider_slot slot)
 {
@@ -39,51 +39,74 @@ std::string handle_of(const void *p)
 {
     if (!p)
         return "null";
-    auto it = handles().handed_out.find(p);
-    return it == handles().handed_out.end() ? "?" : "#" + std::to_string(it->second);
+    std::lock_guard<std::mutex> hold(g_handles.lock);
+    auto it = g_handles.handed_out.find(p);
+    return it == g_handles.handed_out.end() ? "?" : "#" + std::to_string(it->second);
 }
 
 std::string item_of(const void *p)
 {
     if (!p)
         return "null";
-    auto it = handles().items.find(p);
-    return it == handles().items.end() ? "?"
+    std::lock_guard<std::mutex> hold(g_handles.lock);
+    auto it = g_handles.items.find(p);
+    return it == g_handles.items.end() ? "?"
                                        : "#" + std::to_string(it->second.first) + "[" +
                                              std::to_string(it->second.second) + "]";
 }
 
-// Writes the request line; returns its number.
-int request(provider_slot slot, const std::string &args)
+// A request's argument as its line has it: a text quoted, a number as the
+// notation writes it, a handle (#N, #N[I]) as it is.
+void put(std::string &line, const char *text)
 {
-    int n = ++handles().requests;
-    std::string line =
-        "request " + std::to_string(n) + ": " + recording::operation_of_slot(slot)->name;
-    write_line(args.empty() ? line : line + " " + args);
-    return n;
+    if (text)
+        calls::quote_to(line, text);
+    else
+        line += "null";
+}
+void put(std::string &line, const std::string &handle)
+{
+    line += handle;
+}
+template <typename Value> void put(std::string &line, Value value)
+{
+    line += recording::value_text(value);
 }
 
-void answer(const std::string &text)
+// Opens the request: the operation's name and its arguments.
+template <provider_slot Slot, typename... Args> void request(const Args &...args)
 {
-    write_line(text.empty() ? "answer:" : "answer: " + text);
+    static constexpr const char *kName = recording::operation_at(Slot)->name;
+    std::string &line = begin_request(kName);
+    ((line += ' ', put(line, args)), ...);
+    line += '\n';
 }
 
-std::string status_text(int status, char **text, int n)
+// Answers it; `handed_out`, when given, is named after the request's number.
+void answer(const std::string &text, const void *handed_out = nullptr)
 {
-    if (text && *text)
-        handles().handed_out[*text] = n;
+    end_request(text, [&](int n, std::string &) {
+        if (!handed_out)
+            return;
+        std::lock_guard<std::mutex> hold(g_handles.lock);
+        g_handles.handed_out[handed_out] = n;
+        set_handles_held(true);
+    });
+}
+
+// Forgets a string or list the host gives back.
+void forget(const void *p, void *const *items, int count)
+{
+    std::lock_guard<std::mutex> hold(g_handles.lock);
+    g_handles.handed_out.erase(p);
+    for (int i = 0; items && i < count; i++)
+        g_handles.items.erase(items[i]);
+    set_handles_held(!g_handles.handed_out.empty());
+}
+
+std::string status_text(int status, char **text)
+{
     return std::to_string(status) + " " + recording::quote(text ? *text : nullptr);
-}
-
-// A request's value: a text quoted, a number as the notation writes it.
-std::string text(const char *value)
-{
-    return recording::quote(value);
-}
-
-template <typename Value> std::string text(Value value)
-{
-    return recording::value_text(value);
 }
 
 // ---- the slots: one wrapper per signature, for the slot it stands in ----
@@ -94,7 +117,7 @@ template <provider_slot Slot, typename Value> int set(const char *key, Value val
     auto set_value = real<int (*)(const char *, Value)>(Slot);
     if (!recording())
         return set_value(key, value);
-    request(Slot, recording::quote(key) + " " + text(value));
+    request<Slot>(key, value);
     int status = set_value(key, value);
     answer(std::to_string(status));
     return status;
@@ -106,9 +129,9 @@ template <provider_slot Slot, typename Value> int get(const char *key, Value *va
     auto get_value = real<int (*)(const char *, Value *)>(Slot);
     if (!recording())
         return get_value(key, value);
-    request(Slot, recording::quote(key) + " " + text(value ? *value : Value{}));
+    request<Slot>(key, value ? *value : Value{});
     int status = get_value(key, value);
-    answer(std::to_string(status) + " " + text(value ? *value : Value{}));
+    answer(std::to_string(status) + " " + recording::value_text(value ? *value : Value{}));
     return status;
 }
 
@@ -116,9 +139,9 @@ template <provider_slot Slot> int get_string(const char *key, char **value)
 {
     if (!recording())
         return real<provider_get_string_fn>(Slot)(key, value);
-    int n = request(Slot, recording::quote(key));
+    request<Slot>(key);
     int status = real<provider_get_string_fn>(Slot)(key, value);
-    answer(status_text(status, value, n));
+    answer(status_text(status, value), value ? *value : nullptr);
     return status;
 }
 
@@ -126,8 +149,8 @@ template <provider_slot Slot> int release_string(char *value)
 {
     if (!recording())
         return real<provider_release_string_fn>(Slot)(value);
-    request(Slot, handle_of(value));
-    handles().handed_out.erase(value);
+    request<Slot>(handle_of(value));
+    forget(value, nullptr, 0);
     int status = real<provider_release_string_fn>(Slot)(value);
     answer(std::to_string(status));
     return status;
@@ -138,15 +161,20 @@ template <provider_slot Slot> void **get_list_items(const char *key, int *count)
     auto get = real<provider_get_list_items_fn>(Slot);
     if (!recording())
         return get(key, count);
-    int n = request(Slot, recording::quote(key) + " " + std::to_string(count ? *count : 0));
+    request<Slot>(key, count ? *count : 0);
     void **items = get(key, count);
     int c = count ? *count : 0;
-    if (items) {
-        handles().handed_out[items] = n;
+    // A list's answer names it after its own request: "#N COUNT".
+    end_request("null " + std::to_string(c), [&](int n, std::string &answer_text) {
+        if (!items)
+            return;
+        answer_text = "#" + std::to_string(n) + " " + std::to_string(c);
+        std::lock_guard<std::mutex> hold(g_handles.lock);
+        g_handles.handed_out[items] = n;
         for (int i = 0; i < c; i++)
-            handles().items[items[i]] = {n, i};
-    }
-    answer((items ? "#" + std::to_string(n) : std::string("null")) + " " + std::to_string(c));
+            g_handles.items[items[i]] = {n, i};
+        set_handles_held(true);
+    });
     return items;
 }
 
@@ -154,7 +182,7 @@ template <provider_slot Slot> int get_item_string(void *item, char **value)
 {
     if (!recording())
         return real<provider_get_item_string_fn>(Slot)(item, value);
-    request(Slot, item_of(item));
+    request<Slot>(item_of(item));
     int status = real<provider_get_item_string_fn>(Slot)(item, value);
     answer(std::to_string(status) + " " + recording::quote(value ? *value : nullptr));
     return status;
@@ -165,7 +193,7 @@ template <provider_slot Slot> int get_item_int(void *item, int *value)
     auto get = real<provider_get_item_int_fn>(Slot);
     if (!recording())
         return get(item, value);
-    request(Slot, item_of(item) + " " + std::to_string(value ? *value : 0));
+    request<Slot>(item_of(item), value ? *value : 0);
     int status = get(item, value);
     answer(std::to_string(status) + " " + std::to_string(value ? *value : 0));
     return status;
@@ -176,12 +204,9 @@ template <provider_slot Slot> int free_list_items(void **items, int count)
     auto free_items = real<provider_free_list_items_fn>(Slot);
     if (!recording())
         return free_items(items, count);
-    request(Slot, handle_of(items) + " " + std::to_string(count));
-    if (items) {
-        handles().handed_out.erase(items);
-        for (int i = 0; i < count; i++)
-            handles().items.erase(items[i]);
-    }
+    request<Slot>(handle_of(items), count);
+    if (items)
+        forget(items, items, count);
     int status = free_items(items, count);
     answer(std::to_string(status));
     return status;
@@ -192,7 +217,7 @@ template <provider_slot Slot> void send_keyevent(const char *key_name)
     auto send = real<provider_send_keyevent_fn>(Slot);
     if (!recording())
         return send(key_name);
-    request(Slot, recording::quote(key_name));
+    request<Slot>(key_name);
     send(key_name);
     answer("");
 }
@@ -239,7 +264,7 @@ int record_create(provider_create_fn create, provider_op **table)
 {
     if (!recording())
         return create(table);
-    write_line("request " + std::to_string(++handles().requests) + ": create_provider");
+    begin_request("create_provider") += '\n';
     int status = create(table);
     answer(std::to_string(status));
     return status;
@@ -249,7 +274,7 @@ int record_delete(provider_delete_fn del, provider_op **table)
 {
     if (!recording())
         return del(table);
-    write_line("request " + std::to_string(++handles().requests) + ": delete_provider");
+    begin_request("delete_provider") += '\n';
     int status = del(table);
     answer(std::to_string(status));
     return status;

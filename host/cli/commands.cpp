@@ -175,8 +175,8 @@ const Command kCommands[] = {
     {"shell", "", 0, 0, false, Scope::CommandLine, kRuns, FrontEnd::Shell, nullptr,
      "commands from standard input, one a line, in one process"},
     // Replay loads the provider it is given; the state file only sets the TV up.
-    {"replay", "FILE [--provider PATH] [--continue]", 1, 4, false, Scope::CommandLine, 0,
-     FrontEnd::Replay, nullptr, "replay a recording against the provider"},
+    {"replay", "FILE [--provider PATH] [--continue] [--ignore-log]", 1, 5, false,
+     Scope::CommandLine, 0, FrontEnd::Replay, nullptr, "replay a recording"},
 #ifdef PICTURE_SERVE
     // The server saves the state file itself after each change.
     {"serve", "[--listen ADDR:PORT] [--allow-remote]", 0, 4, false, Scope::CommandLine, kProvider,

@@ -142,9 +142,76 @@ const SafetyCase kSafetyCases[] = {
     {"RotatesAtItsLimit", "PICTURE_RECORDER_LIMIT=4000 PICTURE_RECORDER_WHEN_FULL=rotate",
      "session.rec", "", 4000},
     {"UnwritablePath", "", "/proc/no-such-folder/session.rec", "recording off: cannot write", 0},
+    // A write past the process's file size limit would end it with SIGXFSZ.
+    {"ProcessFileSizeLimit", "ulimit -f 1;", "session.rec", "reached its limit of", 1024},
+    {"SizeSuffix", "PICTURE_RECORDER_LIMIT=1k", "session.rec", "reached its limit of 1024 bytes",
+     1024},
+    {"UnknownWhenFull", "PICTURE_RECORDER_WHEN_FULL=rotat", "session.rec",
+     "setting refused: when-full = rotat (takes stop or rotate)", 0},
 };
 
 INSTANTIATE_TEST_SUITE_P(Recorder, RecorderSafety, ::testing::ValuesIn(kSafetyCases),
                          [](const auto &p) { return std::string(p.param.name); });
+
+// Each file of a rotating recording starts with the header and a request,
+// ends with an end line, and replays on its own.
+TEST_F(Recorder, RotatedFilesReplayEachOnItsOwn)
+{
+    std::string file = recording().string();
+    Result r = menu("PICTURE_RECORDER_LIMIT=16K PICTURE_RECORDER_WHEN_FULL=rotate",
+                    "--record " + file + " shell", whole_session());
+    ASSERT_TRUE(r.exit == 0 || r.exit == 1) << r.output.substr(0, 2000);
+    for (const std::string &f : {file + ".1", file}) {
+        std::ifstream in(f);
+        std::string first, last;
+        std::getline(in, first);
+        for (std::string line; std::getline(in, line);)
+            last = line;
+        EXPECT_EQ(first, "picture-recording 1") << f;
+        EXPECT_TRUE(last == "end: full" || last == "end: exit") << f << ": " << last;
+        Result replayed = run("replay " + f, "");
+        EXPECT_EQ(replayed.exit, 0) << f << "\n" << replayed.output.substr(0, 2000);
+    }
+}
+
+// A recording cut after any line of a request, or within its last line,
+// replays the requests before it and stops there with exit status 4; cut
+// after the answer it is whole.
+TEST_F(Recorder, CutAtEveryLineOfARequest)
+{
+    record("get menu/picture/picture-options/film-mode\n"
+           "list menu/picture/picture-options/color-tone\n");
+    std::ifstream in(recording());
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line + "\n");
+    auto first = std::find_if(lines.begin(), lines.end(),
+                              [](const std::string &l) { return l.rfind("request 3 ", 0) == 0; });
+    ASSERT_NE(first, lines.end());
+    auto answer = std::find_if(first, lines.end(),
+                               [](const std::string &l) { return l.rfind("answer:", 0) == 0; });
+    ASSERT_NE(answer, lines.end());
+    std::string before;
+    for (auto it = lines.begin(); it != first; ++it)
+        before += *it;
+    for (auto it = first; it <= answer; ++it) {
+        for (std::size_t keep : {std::size_t{0}, it->size() - 1, it->size()}) {
+            std::string cut = before + it->substr(0, keep);
+            write_file(dir_ / "cut.rec", cut);
+            Result r = run("replay " + (dir_ / "cut.rec").string(), "");
+            // Cut before request 3 or after its answer, the recording is whole.
+            bool before_it = it == first && keep == 0;
+            bool after_it = it == answer && keep == it->size();
+            SCOPED_TRACE(cut.substr(cut.size() > 200 ? cut.size() - 200 : 0));
+            EXPECT_EQ(r.exit, before_it || after_it ? 0 : 4) << r.output;
+            EXPECT_NE(r.output.find(after_it ? "3 requests" : "2 requests"), std::string::npos)
+                << r.output;
+            EXPECT_EQ(r.output.find("request 3 has no answer") != std::string::npos,
+                      !before_it && !after_it)
+                << r.output;
+        }
+        before += *it;
+    }
+}
 
 }  // namespace

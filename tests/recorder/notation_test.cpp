@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "notation.h"
+#include "recording_notation.h"
 
 namespace {
 

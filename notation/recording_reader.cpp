@@ -1,26 +1,26 @@
 // The recording's lines: a header (format, provider, time), then for each
 // request its line, the platform calls and log lines it caused, and its
 // answer.
-#include "recording.h"
+#include "recording_reader.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <stdexcept>
 
-#include "words.h"
-
-namespace host {
+namespace recording {
 namespace {
 
+// Where reading is: the file and line that a refusal names.
 struct Reader {
-    const std::string &file;
+    std::string file;
     int line = 0;
 
     [[noreturn]] void fail(const std::string &what) const
     {
-        throw BadInput(file + ":" + std::to_string(line) + ": " + what);
+        throw BadRecording(file + ":" + std::to_string(line) + ": " + what);
     }
 };
 
@@ -91,7 +91,7 @@ std::vector<Token> tokens(const Reader &r, const std::string &rest, std::string 
     std::size_t pos = 0;
     while (pos < rest.size()) {
         Token t;
-        std::optional<std::string> text = recording::next_token(rest, pos, &t.quoted);
+        std::optional<std::string> text = next_token(rest, pos, &t.quoted);
         if (!text)
             r.fail("cannot read a value at column " + std::to_string(pos + 1));
         t.text = *text;
@@ -133,7 +133,7 @@ void put_value(const Reader &r, sim::Answer &a, const std::string &line, std::si
         return;
     }
     bool quoted = false;
-    std::optional<std::string> t = recording::next_token(line, pos, &quoted);
+    std::optional<std::string> t = next_token(line, pos, &quoted);
     if (!t)
         r.fail("cannot read a value at column " + std::to_string(pos + 1));
     if (quoted) {
@@ -171,7 +171,7 @@ RecordedCall read_call(const Reader &r, const std::string &line)
         bool quoted = false;
         if (line[pos] != '"')
             ++pos;
-        else if (!recording::next_token(line, pos, &quoted))
+        else if (!next_token(line, pos, &quoted))
             r.fail("unterminated text in a platform call");
     }
     if (pos >= line.size())
@@ -195,34 +195,23 @@ RecordedCall read_call(const Reader &r, const std::string &line)
     return c;
 }
 
-void read_header(Reader &r, std::istream &in, Recording &rec)
-{
-    std::string line;
-    r.line = 1;
-    if (!std::getline(in, line) || !starts_with(line, recording::kMagic))
-        r.fail("not a recording (no \"" + std::string(recording::kMagic) + "\" header)");
-    std::string version = line.substr(std::string(recording::kMagic).size());
-    if (version != " " + std::to_string(recording::kFormatVersion))
-        r.fail("recording format" + version + ", this picture-menu reads version " +
-               std::to_string(recording::kFormatVersion));
-    r.line = 2;
-    if (!std::getline(in, line) || !starts_with(line, "provider: "))
-        r.fail("expected the provider line of the header");
-    rec.provider = line.substr(10);
-    r.line = 3;
-    if (!std::getline(in, line) || !starts_with(line, "time: "))
-        r.fail("expected the time line of the header");
-    rec.time = line.substr(6);
-}
-
-// "request N: name args", N as due (any N when `expected_number` is 0)
+// "request N thread T: name args" (a recording of one thread may leave out
+// "thread T"), N as due (any N when `expected_number` is 0).
 RecordedRequest read_request(const Reader &r, const std::string &line, int expected_number)
 {
     RecordedRequest q;
     q.line = r.line;
     std::size_t colon = line.find(": ");
     std::string number = line.substr(8, colon == std::string::npos ? 0 : colon - 8);
-    if (colon == std::string::npos || !is_integer(number))
+    std::size_t thread = number.find(" thread ");
+    if (thread != std::string::npos) {
+        std::string t = number.substr(thread + 8);
+        number.resize(thread);
+        if (!is_integer(t) || !fits_int(t) || std::stoi(t) < 1)
+            r.fail("not a request line: " + line);
+        q.thread = std::stoi(t);
+    }
+    if (colon == std::string::npos || !is_integer(number) || !fits_int(number))
         r.fail("not a request line: " + line);
     q.number = std::stoi(number);
     if (expected_number > 0 && q.number != expected_number)
@@ -231,7 +220,7 @@ RecordedRequest read_request(const Reader &r, const std::string &line, int expec
     std::string rest = line.substr(colon + 2);
     std::size_t blank = rest.find(' ');
     std::string name = rest.substr(0, blank);
-    q.operation = recording::operation_named(name);
+    q.operation = operation_named(name);
     if (!q.operation)
         r.fail("unknown operation: " + name);
     q.args =
@@ -239,70 +228,159 @@ RecordedRequest read_request(const Reader &r, const std::string &line, int expec
     return q;
 }
 
-void read_line(Reader &r, const std::string &line, Recording &rec, RecordedRequest *&open)
+// "log: PRIORITY "TAG" "TEXT""
+RecordedLog read_log(const Reader &r, const std::string &line)
 {
-    if (starts_with(line, "request ")) {
-        if (open)
-            r.fail("request " + std::to_string(open->number) + " has no answer");
-        // A rotated file starts with a later request; the numbers then go on by one.
-        int due = rec.requests.empty() ? 0 : rec.requests.back().number + 1;
-        rec.requests.push_back(read_request(r, line, due));
-        open = &rec.requests.back();
-    } else if (!open) {
-        r.fail("expected a request line: " + line);
-    } else if (starts_with(line, "call: ")) {
-        open->calls.push_back(read_call(r, line.substr(6)));
+    std::size_t pos = line.find(' ', 5);
+    std::string priority = line.substr(5, pos == std::string::npos ? 0 : pos - 5);
+    bool quoted = false;
+    std::optional<std::string> tag =
+        pos == std::string::npos ? std::nullopt : next_token(line, pos, &quoted);
+    std::optional<std::string> text = tag && quoted ? next_token(line, pos, &quoted) : std::nullopt;
+    if (!text || !quoted || pos != line.size() || !is_integer(priority) || !fits_int(priority))
+        r.fail("not a log line: " + line);
+    return {r.line, std::stoi(priority), *tag, *text};
+}
+
+// Takes " (profile N)", the profile of the object whose method was called,
+// off the end of a call line; 0 when the line has none.
+int take_profile(std::string &call)
+{
+    std::size_t at = call.rfind(" (profile ");
+    if (at == std::string::npos || call.back() != ')')
+        return 0;
+    std::string number = call.substr(at + 10, call.size() - at - 11);
+    if (!is_integer(number) || !fits_int(number))
+        return 0;
+    call.resize(at);
+    return std::stoi(number);
+}
+
+// A line within a request; true at its answer.
+bool read_within(const Reader &r, const std::string &line, RecordedRequest &q)
+{
+    if (starts_with(line, "call: ")) {
+        std::string call = line.substr(6);
+        int profile = take_profile(call);
+        q.calls.push_back(read_call(r, call));
+        q.calls.back().profile = profile;
     } else if (starts_with(line, "log: ")) {
-        std::size_t pos = line.find(' ', 5);
-        bool quoted = false;
-        std::optional<std::string> tag =
-            pos == std::string::npos ? std::nullopt : recording::next_token(line, pos, &quoted);
-        std::optional<std::string> text =
-            tag ? recording::next_token(line, pos, &quoted) : std::nullopt;
-        if (!text || !quoted || pos != line.size())
-            r.fail("not a log line: " + line);
-        open->log.push_back(*text);
+        q.log.push_back(read_log(r, line));
     } else if (line == "answer:" || starts_with(line, "answer: ")) {
-        open->answer_line = r.line;
-        open->answer = tokens(r, line.size() > 8 ? line.substr(8) : "", open->operation->answer);
-        open = nullptr;
+        q.answer_line = r.line;
+        q.answer = tokens(r, line.size() > 8 ? line.substr(8) : "", q.operation->answer);
+        return true;
+    } else if (starts_with(line, "request ") || starts_with(line, "end: ")) {
+        r.fail("request " + std::to_string(q.number) + " has no answer");
     } else {
         r.fail("not a line of a recording: " + line);
     }
+    return false;
 }
 
 }  // namespace
 
-Recording read_recording(const std::string &file)
+struct RecordingReader::Lines {
+    std::ifstream in;
+    Reader at;
+};
+
+RecordingReader::RecordingReader(const std::string &file) : lines_(new Lines{{}, {file, 0}})
 {
-    std::ifstream in(file);
-    Reader r{file};
-    if (!in)
-        r.fail("cannot read the recording");
-    Recording rec;
-    rec.file = file;
-    read_header(r, in, rec);
-    RecordedRequest *open = nullptr;  // a request whose answer is still to come
-    std::string line;
-    while (std::getline(in, line)) {
-        r.line++;
-        try {
-            read_line(r, line, rec, open);
-        } catch (const std::out_of_range &) {
-            r.fail("a number out of range");
-        }
+    lines_->in.open(file);
+    if (!lines_->in)
+        lines_->at.fail("cannot read the recording");
+    read_header();
+}
+
+RecordingReader::~RecordingReader() = default;
+
+// One line, without its line end; false at the end of the file, and for a
+// last line that stops short of its line end (the recording was cut).
+bool RecordingReader::line(std::string &text)
+{
+    if (!std::getline(lines_->in, text))
+        return false;
+    lines_->at.line++;
+    if (lines_->in.eof()) {
+        cut_line_ = lines_->at.line;
+        return false;
     }
-    if (open)
-        r.fail("truncated: request " + std::to_string(open->number) + " has no answer");
-    return rec;
+    if (!text.empty() && text.back() == '\r')
+        text.pop_back();
+    return true;
+}
+
+void RecordingReader::read_header()
+{
+    Reader &r = lines_->at;
+    std::string text;
+    if (!line(text) || !starts_with(text, kMagic))
+        r.fail("not a recording (no \"" + std::string(kMagic) + "\" header)");
+    std::string version = text.substr(std::string(kMagic).size());
+    if (version != " " + std::to_string(kFormatVersion))
+        r.fail("recording format" + version + ", this picture-menu reads version " +
+               std::to_string(kFormatVersion));
+    if (!line(text) || !starts_with(text, "provider: "))
+        r.fail("expected the provider line of the header");
+    header_.provider = text.substr(10);
+    if (!line(text) || !starts_with(text, "time: "))
+        r.fail("expected the time line of the header");
+    header_.time = text.substr(6);
+    std::streampos after_time = lines_->in.tellg();
+    if (line(text) && text == "logs: off") {
+        header_.logs = false;
+        return;
+    }
+    // Not a header line: read again as the first request's.
+    lines_->in.clear();
+    lines_->in.seekg(after_time);
+    lines_->at.line--;
+    cut_line_ = 0;
+}
+
+bool RecordingReader::next(RecordedRequest &q)
+{
+    Reader &r = lines_->at;
+    std::string text;
+    try {
+        if (!line(text)) {
+            if (cut_line_ != 0 && starts_with(text, "request "))
+                cut_ = "request " + std::to_string(number_ + 1) + " has no answer";
+            else if (cut_line_ != 0)
+                cut_ = "the last line stops short";
+            return false;
+        }
+        if (!end_.empty())
+            r.fail("a line after the end: " + text);
+        if (starts_with(text, "end: ")) {
+            end_ = text.substr(5);
+            if (end_.empty())
+                r.fail("an end line without its reason");
+            return next(q);
+        }
+        if (!starts_with(text, "request "))
+            r.fail("expected a request line: " + text);
+        q = read_request(r, text, number_ ? number_ + 1 : 0);
+        while (line(text))
+            if (read_within(r, text, q)) {
+                number_ = q.number;
+                return true;
+            }
+    } catch (const std::out_of_range &) {
+        r.fail("a number out of range");
+    }
+    cut_line_ = q.line;
+    cut_ = "request " + std::to_string(q.number) + " has no answer";
+    return false;
 }
 
 std::string tokens_text(const std::vector<Token> &tokens)
 {
     std::string text;
     for (const Token &t : tokens)
-        text += (text.empty() ? "" : " ") + (t.quoted ? recording::quote(t.text) : t.text);
+        text += (text.empty() ? "" : " ") + (t.quoted ? quote(t.text) : t.text);
     return text;
 }
 
-}  // namespace host
+}  // namespace recording

@@ -67,6 +67,14 @@ constexpr bool every_operation_has_letters()
 }
 static_assert(every_operation_has_letters(), "each slot's signature has its letters");
 
+constexpr const Operation *operation_at(int slot)
+{
+    for (const Operation &op : kOperations)
+        if (op.slot == slot)
+            return &op;
+    return nullptr;
+}
+
 // The row of a slot or of a name; null when there is none.
 const Operation *operation_of_slot(int slot);
 const Operation *operation_named(std::string_view name);
@@ -76,6 +84,11 @@ const Operation *operation_named(std::string_view name);
 std::string value_text(int value);
 std::string value_text(bool value);
 std::string value_text(double value);
+
+// A log line's text without the "FILE: FUNCTION(LINE) > [FUNCTION:LINE] "
+// prefix, which moves with every edit of the provider, and without its line
+// end: what replay compares.
+std::string_view log_message(std::string_view text);
 
 // Texts are quoted and read back as in the call notation.
 using calls::next_token;
