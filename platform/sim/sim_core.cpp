@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstring>
+#include <deque>
+#include <optional>
 #include <stdexcept>
+#include <unordered_map>
 
 #include "dlog.h"
 #include "sim_internal.h"
@@ -20,6 +23,11 @@ struct Core {
     std::map<std::string, detail::Forced, std::less<>> forced;  // looked up without a copy
     std::vector<ReplayCall> replay;                             // answers of a replay
     std::vector<bool> replay_used;
+    // The replay's answers in order by call text and by function, so that a
+    // request of many calls finds each in constant time; used ones are
+    // dropped from the front as they come up.
+    std::unordered_map<std::string, std::deque<std::size_t>> replay_by_call;
+    std::unordered_map<std::string, std::deque<std::size_t>> replay_by_function;
     bool replaying = false;
 };
 
@@ -233,6 +241,13 @@ void replay(std::vector<ReplayCall> calls)
     Core &c = core();
     c.replay_used.assign(calls.size(), false);
     c.replay = std::move(calls);
+    c.replay_by_call.clear();
+    c.replay_by_function.clear();
+    for (std::size_t i = 0; i < c.replay.size(); i++) {
+        const std::string &call = c.replay[i].call;
+        c.replay_by_call[call].push_back(i);
+        c.replay_by_function[call.substr(0, call.find('('))].push_back(i);
+    }
     c.replaying = true;
     c.journal_on = true;
 }
@@ -242,33 +257,42 @@ void end_replay()
     Core &c = core();
     c.replay.clear();
     c.replay_used.clear();
+    c.replay_by_call.clear();
+    c.replay_by_function.clear();
     c.replaying = false;
 }
 
 namespace detail {
 namespace {
 
+// The first unused answer of a queue, or none.
+std::optional<std::size_t> first_unused(Core &c, std::deque<std::size_t> *queue)
+{
+    while (queue && !queue->empty() && c.replay_used[queue->front()])
+        queue->pop_front();
+    if (!queue || queue->empty())
+        return std::nullopt;
+    return queue->front();
+}
+
+std::deque<std::size_t> *queue_of(std::unordered_map<std::string, std::deque<std::size_t>> &by,
+                                  const std::string &text)
+{
+    auto it = by.find(text);
+    return it == by.end() ? nullptr : &it->second;
+}
+
 // The first unused recorded answer for the entry: the same call, else the
 // same function.
 const Forced *replayed(Core &c, const std::string &entry, const char *function)
 {
-    const std::string prefix = std::string(function) + "(";
-    std::size_t same_function = c.replay.size();
-    for (std::size_t i = 0; i < c.replay.size(); i++) {
-        if (c.replay_used[i])
-            continue;
-        if (c.replay[i].call == entry) {
-            same_function = i;
-            break;
-        }
-        if (same_function == c.replay.size() &&
-            c.replay[i].call.compare(0, prefix.size(), prefix) == 0)
-            same_function = i;
-    }
-    if (same_function == c.replay.size())
+    auto at = first_unused(c, queue_of(c.replay_by_call, entry));
+    if (!at)
+        at = first_unused(c, queue_of(c.replay_by_function, function));
+    if (!at)
         return nullptr;
-    c.replay_used[same_function] = true;
-    return &c.replay[same_function].answer;
+    c.replay_used[*at] = true;
+    return &c.replay[*at].answer;
 }
 
 }  // namespace
