@@ -19,47 +19,26 @@ using namespace host_test;
 
 // ---- the menu ----------------------------------------------------------------
 
-TEST_F(HostTest, MenuShowsEveryKeyOnceInItsSectionAllTranslated)
-{
-    Result json = run("--json menu");
-    ASSERT_EQ(json.exit, 0) << json.output;
-    nlohmann::json menu = nlohmann::json::parse(json.output);
-    std::map<std::string, std::string> section_of;
-    std::vector<std::string> sections;
-    for (const auto &section : menu["sections"]) {
-        sections.push_back(section["section"]);
-        for (const auto &item : section["items"]) {
-            EXPECT_TRUE(section_of.emplace(item["key"], sections.back()).second) << item["key"];
-            // Every message id that came out was translated by the catalogue.
-            for (const auto &choice :
-                 item["choices"].is_null() ? nlohmann::json::array() : item["choices"])
-                EXPECT_EQ(choice["text"].get<std::string>().find("SID_"), std::string::npos)
-                    << choice;
-        }
-    }
-    EXPECT_EQ(sections,
-              (std::vector<std::string>{"Picture size", "Picture-in-picture", "Advanced settings",
-                                        "Picture options", "Picture-wide"}));
-    EXPECT_EQ(section_of.size(), std::size(picture_setting_keys) + 1);
-    EXPECT_EQ(section_of[PICTURE_PIP_CHANNEL_KEY], "Picture-in-picture");
-    EXPECT_EQ(section_of["db/menu/picture/pip/source"], "Picture-in-picture");
-    EXPECT_EQ(section_of["menu/picture/senior-mode"], "Picture-wide");
-
-    EXPECT_EQ(run("").output, run("menu").output) << "the menu is the default command";
-}
-
-// Every key's row shows a title a person can read: the host's own, or the
-// provider's label where it has one; never its placeholder, never twice.
-TEST_F(HostTest, EveryMenuRowHasATitleOfItsOwn)
+// Every key shows once, in its section, translated, under a title a person
+// can read: the host's own, or the provider's label where it has one; never
+// its placeholder, never twice. So too on a TV whose labels differ.
+TEST_F(HostTest, MenuShowsEveryKeyOnceInItsSectionTranslatedAndTitled)
 {
     for (const char *setup : {"", "sim avoc gamma_config 0\nsim tv lfd-product 1\n"}) {
         Result r = run("--json shell", std::string(setup) + "menu\n");
         ASSERT_EQ(r.exit, 0) << r.output;
-        std::string last = r.output.substr(r.output.rfind("{\"command\":\"menu\""));
-        nlohmann::json menu = nlohmann::json::parse(last);
-        std::map<std::string, std::string> key_of;
-        for (const auto &section : menu["sections"])
+        nlohmann::json menu =
+            nlohmann::json::parse(r.output.substr(r.output.rfind("{\"command\":\"menu\"")));
+        std::map<std::string, std::string> section_of, key_of;
+        std::vector<std::string> sections;
+        for (const auto &section : menu["sections"]) {
+            sections.push_back(section["section"]);
             for (const auto &item : section["items"]) {
+                EXPECT_TRUE(section_of.emplace(item["key"], sections.back()).second) << item;
+                for (const auto &choice :
+                     item["choices"].is_null() ? nlohmann::json::array() : item["choices"])
+                    EXPECT_EQ(choice["text"].get<std::string>().find("SID_"), std::string::npos)
+                        << choice;
                 std::string title = item["title"];
                 EXPECT_NE(title, "My Menu Item") << item["key"];
                 EXPECT_FALSE(title.empty()) << item["key"];
@@ -69,8 +48,17 @@ TEST_F(HostTest, EveryMenuRowHasATitleOfItsOwn)
                 EXPECT_TRUE(key_of.emplace(title, item["key"]).second)
                     << title << ": " << item["key"] << " and " << key_of[title];
             }
-        EXPECT_EQ(key_of.size(), std::size(picture_setting_keys) + 1);
+        }
+        EXPECT_EQ(sections, (std::vector<std::string>{"Picture size", "Picture-in-picture",
+                                                      "Advanced settings", "Picture options",
+                                                      "Picture-wide"}));
+        EXPECT_EQ(section_of.size(), std::size(picture_setting_keys) + 1);
+        EXPECT_EQ(key_of.size(), section_of.size());
+        EXPECT_EQ(section_of[PICTURE_PIP_CHANNEL_KEY], "Picture-in-picture");
+        EXPECT_EQ(section_of["db/menu/picture/pip/source"], "Picture-in-picture");
+        EXPECT_EQ(section_of["menu/picture/senior-mode"], "Picture-wide");
     }
+    EXPECT_EQ(run("").output, run("menu").output) << "the menu is the default command";
 }
 
 // The README's table of commands is the command table's, as picture-menu

@@ -83,10 +83,9 @@ TEST(AlignRandom, KeepsALongestCommonSubsequence)
     std::mt19937 random(7);
     for (int round = 0; round < 200; round++) {
         std::vector<std::string> a(random() % 30), b(random() % 30);
-        for (auto &t : a)
-            t = std::string(1, static_cast<char>('a' + random() % 4));
-        for (auto &t : b)
-            t = std::string(1, static_cast<char>('a' + random() % 4));
+        for (auto *side : {&a, &b})
+            for (auto &t : *side)
+                t = std::string(1, static_cast<char>('a' + random() % 4));
         std::vector<Step> steps = host::align(views(a), views(b));
         EXPECT_EQ(check_steps(a, b, steps), lcs(a, b)) << "round " << round;
     }

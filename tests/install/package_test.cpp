@@ -2,6 +2,7 @@
 // this build once, dpkg-deb reads them back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -149,17 +150,15 @@ std::set<std::string> names_in(const std::string &depends)
 // the build tree.
 TEST_F(Packages, UnpackedIntoAScratchRootTheMenuRuns)
 {
-    for (const Package &tools : kPackages) {
-        if (std::string(tools.component) != "tools")
-            continue;
-        std::set<std::string> wanted = names_in(control_fields(deb(tools))["Depends"]);
-        wanted.insert(tools.name);
-        for (const Package &p : kPackages) {
-            if (!wanted.count(p.name))
-                continue;
-            ASSERT_EQ(run("dpkg-deb -x " + deb(p) + " " + root().string()).exit, 0);
+    const Package &tools =
+        *std::find_if(std::begin(kPackages), std::end(kPackages),
+                      [](const Package &p) { return p.component == std::string("tools"); });
+    std::set<std::string> wanted = names_in(control_fields(deb(tools))["Depends"]);
+    wanted.insert(tools.name);
+    for (const Package &p : kPackages)
+        if (wanted.count(p.name)) {
+            ASSERT_EQ(run("dpkg-deb -x " + deb(p) + " " + root().string()).exit, 0) << p.name;
         }
-    }
     Result menu = run(EMULATOR " " + (usr() / BINDIR / "picture-menu").string() + " --json menu");
     ASSERT_EQ(menu.exit, 0) << menu.output;
     EXPECT_EQ(menu.output, run(EMULATOR " " HOST_PROGRAM " --json menu").output);
