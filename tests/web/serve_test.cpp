@@ -45,29 +45,24 @@ TEST_F(ServeTest, EveryCommandRouteAnswersAsTheCommandLineDoes)
         json params;
         std::string words;
     };
+    const std::string size = "menu/picture/picturesize/mode", channel = "menu/picture/pip/channel";
     const Case cases[] = {
         {"GET", "/api/sim", {}, "sim show"},  // before any read adds to the stand-in
         {"GET", "/api/menu", {}, "menu"},
         {"GET", "/api/keys", {}, "keys"},
-        {"GET", "/api/get", {{"key", kTone}}, "get menu/picture/picture-options/color-tone"},
-        {"GET", "/api/list", {{"key", kTone}}, "list menu/picture/picture-options/color-tone"},
-        {"GET", "/api/label", {{"key", kTone}}, "label menu/picture/picture-options/color-tone"},
-        {"GET",
-         "/api/help",
-         {{"key", "menu/picture/picturesize/mode"}},
-         "help menu/picture/picturesize/mode"},
-        {"GET",
-         "/api/string",
-         {{"key", "menu/picture/pip/channel"}},
-         "string menu/picture/pip/channel"},
+        {"GET", "/api/get", {{"key", kTone}}, "get " + kTone},
+        {"GET", "/api/list", {{"key", kTone}}, "list " + kTone},
+        {"GET", "/api/label", {{"key", kTone}}, "label " + kTone},
+        {"GET", "/api/help", {{"key", size}}, "help " + size},
+        {"GET", "/api/string", {{"key", channel}}, "string " + channel},
         {"GET", "/api/info", {{"name", "provider/owner"}}, "info provider/owner"},
         {"POST", "/api/set", {{"key", kFilm}, {"value", 2}}, "set " + kFilm + " 2"},
         {"POST", "/api/preview", {{"key", kTone}, {"value", 3}}, "preview " + kTone + " 3"},
         {"POST", "/api/set", {{"key", kTone}, {"value", 9}}, "set " + kTone + " 9"},
         {"POST",
          "/api/set-string",
-         {{"key", "menu/picture/pip/channel"}, {"value", "Up"}},
-         "set-string menu/picture/pip/channel Up"},
+         {{"key", channel}, {"value", "Up"}},
+         "set-string " + channel + " Up"},
         {"POST", "/api/key", {{"name", "XF86Info"}}, "key XF86Info"},
         {"POST", "/api/sim", {{"line", "picture-mode 0x20005"}}, "sim picture-mode 0x20005"},
     };
