@@ -30,13 +30,6 @@ protected:
     }
 };
 
-TEST_F(ServeTest, PrintsItsUrlAndStopsCleanlyOnSigterm)
-{
-    ASSERT_GT(server_.port(), 0);
-    EXPECT_EQ(server_.url(), "http://127.0.0.1:" + std::to_string(server_.port()));
-    EXPECT_EQ(server_.stop(), 0);
-}
-
 // Every command route answers exactly what the same command prints with --json.
 TEST_F(ServeTest, EveryCommandRouteAnswersAsTheCommandLineDoes)
 {
@@ -228,9 +221,12 @@ TEST_F(ServeTest, FourClientsOfTwoHundredRequestsEachStayConsistent)
 }
 
 // The event stream: a listener sees each request's platform calls and log
-// lines, and the new live values.
+// lines, and the new live values. The server prints its URL and stops
+// cleanly on SIGTERM, ending the stream too.
 TEST_F(ServeTest, EventStreamCarriesEachRequestAndTheNewValues)
 {
+    ASSERT_GT(server_.port(), 0);
+    EXPECT_EQ(server_.url(), "http://127.0.0.1:" + std::to_string(server_.port()));
     std::mutex m;
     std::condition_variable seen;
     std::string stream;
@@ -260,7 +256,7 @@ TEST_F(ServeTest, EventStreamCarriesEachRequestAndTheNewValues)
         EXPECT_NE(stream.find("\"film_mode\":2"), std::string::npos);
         EXPECT_NE(stream.find("Picture Menu set key"), std::string::npos);
     }
-    EXPECT_EQ(server_.stop(), 0);  // ends the stream too
+    EXPECT_EQ(server_.stop(), 0);
     reader.join();
 }
 
