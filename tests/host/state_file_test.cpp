@@ -130,8 +130,9 @@ TEST_F(HostTest, StateFileKeepsItsMode)
 struct PlaceCase {
     const char *name;
     void (*make)(const fs::path &dir);  // makes what "tv" names
-    const char *message;                // after "picture-menu: DIR/tv: "
+    const char *message;                // after "picture-menu: DIR/PATH: "
     bool needs_a_user;                  // root passes the permission check
+    const char *path = "tv";            // PATH, the state file given below DIR
 };
 
 const PlaceCase kPlaces[] = {
@@ -153,16 +154,16 @@ const PlaceCase kPlaces[] = {
      },
      "not a regular file", false},
     {"ThroughAFile", [](const fs::path &d) { write_file(d / "file", ""); },
-     "cannot read the state file: Not a directory", false},
+     "cannot read the state file: Not a directory", false, "file/tv"},
     {"InAMissingDirectory", [](const fs::path &) {},
-     "cannot create the state file: No such file or directory", false},
+     "cannot create the state file: No such file or directory", false, "none/tv"},
     {"InAnUnsearchableDirectory",
      [](const fs::path &d) {
          fs::create_directory(d / "locked");
          write_file(d / "locked/tv", "sim vconf-int db/kept 1\n");
          fs::permissions(d / "locked", fs::perms::none);
      },
-     "cannot read the state file: Permission denied", true},
+     "cannot read the state file: Permission denied", true, "locked/tv"},
     {"Unreadable",
      [](const fs::path &d) {
          write_file(d / "tv", "sim vconf-int db/kept 1\n");
@@ -174,19 +175,6 @@ const PlaceCase kPlaces[] = {
 void PrintTo(const PlaceCase &c, std::ostream *os)
 {
     *os << c.name;
-}
-
-// The path of the file that each case's "tv" leads to.
-std::string state_path(const PlaceCase &c, const fs::path &dir)
-{
-    std::string name = c.name;
-    if (name == "ThroughAFile")
-        return (dir / "file/tv").string();
-    if (name == "InAMissingDirectory")
-        return (dir / "none/tv").string();
-    if (name == "InAnUnsearchableDirectory")
-        return (dir / "locked/tv").string();
-    return (dir / "tv").string();
 }
 
 class UnusableState : public HostTest, public ::testing::WithParamInterface<PlaceCase> {};
@@ -205,7 +193,7 @@ TEST_P(UnusableState, StopsWithExitTwoBeforeRunning)
         wrapper_ = "exec /usr/bin/setpriv --reuid=65534 --regid=65534 --clear-groups";
     }
     const fs::file_status before = fs::symlink_status(dir_ / "tv");
-    std::string path = state_path(c, dir_);
+    std::string path = (dir_ / c.path).string();
 
     Result r = run("--state " + path + " sim vconf-int db/x 1");
     fs::permissions(dir_, fs::perms::owner_all);  // let the checks and the clean-up in
