@@ -1,7 +1,7 @@
 // Quoting, reading back and the small texts of the call notation.
 #include "call_notation.h"
 
-#include <array>
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -22,42 +22,47 @@ std::string quote(std::string_view text)
 
 namespace {
 
-// The characters a quoted text holds as they are, by byte.
-constexpr std::array<bool, 256> kPlain = [] {
-    std::array<bool, 256> plain{};
-    for (int u = 0x20; u < 256; u++)
-        plain[u] = u != 0x7F && u != '"' && u != '\\';
-    return plain;
-}();
-
-bool plain(char c)
-{
-    return kPlain[static_cast<unsigned char>(c)];
-}
-
-// Sixteen bytes compared at once (SSE2 on x86-64, NEON on ARM where there).
+// Sixteen bytes compared at once (SSE2 on x86-64, NEON on ARM where there):
+// a quoted text holds the bytes from space up as they are, but DEL, the quote
+// and the backslash.
 typedef unsigned char Block __attribute__((vector_size(16)));
 
-// True when the sixteen bytes at `p` are all plain.
-bool plain_block(const char *p)
+// The place of the first nonzero byte of a word taken from memory.
+unsigned first_set_byte(std::uint64_t word)
+{
+#if __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    return static_cast<unsigned>(__builtin_clzll(word)) / 8;
+#else
+    return static_cast<unsigned>(__builtin_ctzll(word)) / 8;
+#endif
+}
+
+// The place of the first byte at `p` that is not plain, 16 when all are.
+unsigned first_special(const char *p)
 {
     Block b;
     std::memcpy(&b, p, sizeof b);
     auto special = (b < 0x20) | (b == 0x7F) | (b == '"') | (b == '\\');
     std::uint64_t halves[2];
     std::memcpy(halves, &special, sizeof halves);
-    return (halves[0] | halves[1]) == 0;
+    if (halves[0])
+        return first_set_byte(halves[0]);
+    return halves[1] ? 8 + first_set_byte(halves[1]) : 16;
 }
 
-// The length of the run of plain characters that `text` starts with.
+// The length of the run of plain characters that `text` starts with; the
+// last bytes are looked at in a copy padded with plain ones.
 std::size_t plain_run(std::string_view text)
 {
     std::size_t i = 0;
-    while (i + sizeof(Block) <= text.size() && plain_block(text.data() + i))
-        i += sizeof(Block);
-    while (i < text.size() && plain(text[i]))
-        i++;
-    return i;
+    for (; i + sizeof(Block) <= text.size(); i += sizeof(Block)) {
+        if (unsigned k = first_special(text.data() + i); k < sizeof(Block))
+            return i + k;
+    }
+    char tail[sizeof(Block)];
+    std::memset(tail, 'a', sizeof tail);
+    std::memcpy(tail, text.data() + i, text.size() - i);
+    return std::min<std::size_t>(i + first_special(tail), text.size());
 }
 
 // The escape of a character that is not plain.
