@@ -22,11 +22,11 @@ bool LogText::put(const char *s, std::size_t n)
 bool LogText::format_plain(const char *fmt, va_list args)
 {
     for (const char *p = fmt;;) {
-        const char *percent = std::strchr(p, '%');
-        if (!percent)
-            return put(p, std::strlen(p));
+        const char *percent = strchrnul(p, '%');  // the text's end when none
         if (!put(p, static_cast<std::size_t>(percent - p)))
             return false;
+        if (!*percent)
+            return true;
         bool fits = true;
         switch (percent[1]) {
         case 's': {
