@@ -1,8 +1,10 @@
 // Quoting, reading back and the small texts of the call notation.
 #include "call_notation.h"
 
-#include <array>
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 namespace calls {
 
@@ -20,47 +22,79 @@ std::string quote(std::string_view text)
 
 namespace {
 
-// The characters a quoted text holds as they are, by byte.
-constexpr std::array<bool, 256> kPlain = [] {
-    std::array<bool, 256> plain{};
-    for (int u = 0x20; u < 256; u++)
-        plain[u] = u != 0x7F && u != '"' && u != '\\';
-    return plain;
-}();
+// Sixteen bytes compared at once (SSE2 on x86-64, NEON on ARM where there):
+// a quoted text holds the bytes from space up as they are, but DEL, the quote
+// and the backslash.
+typedef unsigned char Block __attribute__((vector_size(16)));
 
-bool plain(char c)
+// The place of the first nonzero byte of a word taken from memory.
+unsigned first_set_byte(std::uint64_t word)
 {
-    return kPlain[static_cast<unsigned char>(c)];
+#if __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    return static_cast<unsigned>(__builtin_clzll(word)) / 8;
+#else
+    return static_cast<unsigned>(__builtin_ctzll(word)) / 8;
+#endif
+}
+
+// The place of the first byte at `p` that is not plain, 16 when all are.
+unsigned first_special(const char *p)
+{
+    Block b;
+    std::memcpy(&b, p, sizeof b);
+    auto special = (b < 0x20) | (b == 0x7F) | (b == '"') | (b == '\\');
+    std::uint64_t halves[2];
+    std::memcpy(halves, &special, sizeof halves);
+    if (halves[0])
+        return first_set_byte(halves[0]);
+    return halves[1] ? 8 + first_set_byte(halves[1]) : 16;
+}
+
+// The length of the run of plain characters that `text` starts with; the
+// last bytes are looked at in a copy padded with plain ones.
+std::size_t plain_run(std::string_view text)
+{
+    std::size_t i = 0;
+    for (; i + sizeof(Block) <= text.size(); i += sizeof(Block)) {
+        if (unsigned k = first_special(text.data() + i); k < sizeof(Block))
+            return i + k;
+    }
+    char tail[sizeof(Block)];
+    std::memset(tail, 'a', sizeof tail);
+    std::memcpy(tail, text.data() + i, text.size() - i);
+    return std::min<std::size_t>(i + first_special(tail), text.size());
+}
+
+// The escape of a character that is not plain.
+void escape_to(std::string &out, char c)
+{
+    if (c == '"' || c == '\\') {
+        char escaped[2] = {'\\', c};
+        out.append(escaped, 2);
+    } else if (c == '\n') {
+        out.append("\\n", 2);
+    } else if (c == '\t') {
+        out.append("\\t", 2);
+    } else {
+        char hex[5];
+        std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned char>(c));
+        out.append(hex, 4);
+    }
 }
 
 }  // namespace
 
 void quote_to(std::string &out, std::string_view text)
 {
+    out.reserve(out.size() + text.size() + 2);
     out += '"';
-    std::size_t i = 0;
-    while (i < text.size()) {
-        std::size_t run = i;
-        while (run < text.size() && plain(text[run]))
-            run++;
-        out.append(text.data() + i, run - i);  // the plain characters at once
+    while (!text.empty()) {
+        std::size_t run = plain_run(text);
+        out.append(text.data(), run);  // the plain characters at once
         if (run == text.size())
             break;
-        char c = text[run];
-        auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else {
-            char hex[5];
-            std::snprintf(hex, sizeof hex, "\\x%02X", u);
-            out += hex;
-        }
-        i = run + 1;
+        escape_to(out, text[run]);
+        text.remove_prefix(run + 1);
     }
     out += '"';
 }

@@ -27,7 +27,36 @@ TEST_P(QuotedText, ReadsBackAsWritten)
 INSTANTIATE_TEST_SUITE_P(Recording, QuotedText,
                          ::testing::Values("", "plain", "two words", "a \"quote\"", "back\\slash",
                                            "line\nbreak", "tab\tand\x01\x1f\x7f", "\\\"",
-                                           "7-1 KTV News \xc3\xa9", "ends with \\"));
+                                           "7-1 KTV News \xc3\xa9", "ends with \\",
+                                           std::string(15, 'a') + "\"" + std::string(16, 'b'),
+                                           std::string(16, 'a') + "\n" + std::string(40, 'c'),
+                                           std::string(33, 'd') + "\x7f\x01"));
+
+// Quoting looks at sixteen bytes at once: a character to escape is found
+// wherever it falls in or after a block.
+struct Quoting {
+    std::string text;
+    std::string quoted;
+};
+
+class QuotedExactly : public ::testing::TestWithParam<Quoting> {};
+
+TEST_P(QuotedExactly, EscapesEachSpecialCharacter)
+{
+    EXPECT_EQ(recording::quote(GetParam().text), GetParam().quoted);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Recording, QuotedExactly,
+    ::testing::Values(Quoting{std::string(16, 'a'), '"' + std::string(16, 'a') + '"'},
+                      Quoting{std::string(15, 'a') + '\\', '"' + std::string(15, 'a') + "\\\\\""},
+                      Quoting{std::string(16, 'a') + '\t', '"' + std::string(16, 'a') + "\\t\""},
+                      Quoting{std::string(17, 'a') + "\x1f" + std::string(20, 'z'),
+                              '"' + std::string(17, 'a') + "\\x1F" + std::string(20, 'z') + '"'},
+                      Quoting{std::string(31, 'a') + "\x7f\xc3\xa9",
+                              '"' + std::string(31, 'a') + "\\x7F\xc3\xa9\""},
+                      Quoting{"\"" + std::string(40, 'q') + "\"",
+                              "\"\\\"" + std::string(40, 'q') + "\\\"\""}));
 
 struct BadQuote {
     const char *name;
